@@ -1,0 +1,160 @@
+#include "CompareCommand.h"
+
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
+#include <memory>
+#include <optional>
+
+#include "ExportText.h"
+#include "MemoryForm.h"
+#include "ReadOnlyFile.h"
+#include "SeasonComparison.h"
+
+namespace trelvane::cli {
+namespace {
+
+using namespace comparison_controls;
+
+constexpr char kProgram[] = "trelvane-compare";
+
+constexpr char kUsage[] =
+    "usage: trelvane-compare PRIOR_FOLDER CURRENT_FOLDER [--departed FILE] [--arrivals FILE]\n"
+    "\n"
+    "Compares the players of two season folders (KOVPLYR.DAT, and KOVTEAM.DAT of\n"
+    "the prior season) and lists the players who departed, with their prior-season\n"
+    "team, and the players who arrived.\n"
+    "\n"
+    "  --departed FILE   also save the departed list to FILE\n"
+    "  --arrivals FILE   also save the arrivals list to FILE\n"
+    "  -h, --help        show this help\n"
+    "\n"
+    "Saved lists hold one line per player, each ended by CR LF, exactly as the\n"
+    "Windows program saves them. Exit status: 0 done, 1 a file could not be read\n"
+    "or written, 2 wrong arguments.\n";
+
+struct Options {
+    std::string priorFolder;
+    std::string currentFolder;
+    std::optional<std::string> departedFile;
+    std::optional<std::string> arrivalsFile;
+};
+
+enum class Parse { kRun, kHelp, kBad };
+
+Parse ParseArguments(const std::vector<std::string>& args, Options& options, std::string& problem) {
+    std::vector<std::string> folders;
+    for (std::size_t i = 0; i < args.size(); ++i) {
+        const std::string& arg = args[i];
+        if (arg == "-h" || arg == "--help") return Parse::kHelp;
+        const std::string name = arg.substr(0, arg.find('='));
+        std::optional<std::string>* target = name == "--departed"   ? &options.departedFile
+                                             : name == "--arrivals" ? &options.arrivalsFile
+                                                                    : nullptr;
+        if (target) {
+            if (arg.size() > name.size()) {
+                *target = arg.substr(name.size() + 1);
+            } else if (i + 1 < args.size()) {
+                *target = args[++i];
+            } else {
+                problem = name + " needs a file name";
+                return Parse::kBad;
+            }
+            if ((*target)->empty()) {
+                problem = name + " needs a file name";
+                return Parse::kBad;
+            }
+        } else if (arg.starts_with("-") && arg != "-") {
+            problem = "unknown option " + arg;
+            return Parse::kBad;
+        } else {
+            folders.push_back(arg);
+        }
+    }
+    if (folders.size() != 2) {
+        problem = folders.size() < 2 ? "give a prior and a current season folder" : "too many folders";
+        return Parse::kBad;
+    }
+    options.priorFolder = folders[0];
+    options.currentFolder = folders[1];
+    return Parse::kRun;
+}
+
+// Writes the whole export, reporting why it could not. The bytes are built
+// before the file is opened, so a failure never leaves a half-made list
+// behind a complete-looking run.
+std::optional<std::string> WriteFile(const std::string& path, const std::string& bytes) {
+    errno = 0;
+    std::unique_ptr<std::FILE, int (*)(std::FILE*)> file(std::fopen(path.c_str(), "wb"), std::fclose);
+    if (!file) return std::string(errno ? std::strerror(errno) : "cannot open it for writing");
+    if (std::fwrite(bytes.data(), 1, bytes.size(), file.get()) != bytes.size()) {
+        return std::string(errno ? std::strerror(errno) : "write failed");
+    }
+    if (std::fclose(file.release()) != 0) return std::string(errno ? std::strerror(errno) : "write failed");
+    return std::nullopt;
+}
+
+void AppendList(std::string& report, const char* heading, const std::vector<std::string>& lines) {
+    report += '\n';
+    report += heading;
+    report += '\n';
+    for (const std::string& line : lines) {
+        report += line;
+        report += '\n';
+    }
+}
+
+}  // namespace
+
+int RunCompare(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
+    Options options;
+    std::string problem;
+    switch (ParseArguments(args, options, problem)) {
+        case Parse::kHelp:
+            out << kUsage;
+            return 0;
+        case Parse::kBad:
+            err << kProgram << ": " << problem << "\n\n" << kUsage;
+            return 2;
+        case Parse::kRun:
+            break;
+    }
+
+    MemoryForm form;
+    form.SetBoxText(kPriorFolderBox, options.priorFolder);
+    form.SetBoxText(kCurrentFolderBox, options.currentFolder);
+    const ComparisonReport result = CompareSeasons(form);
+
+    bool failed = false;
+    for (const SeasonFileReport* players : {&result.priorPlayers, &result.currentPlayers}) {
+        if (!players->Read()) {
+            err << kProgram << ": cannot read the player file " << NativePath(players->path) << ": " << players->problem << '\n';
+            failed = true;
+        }
+    }
+    if (failed) return 1;
+    if (!result.priorTeams.Read()) {
+        err << kProgram << ": warning: cannot read the team file " << NativePath(result.priorTeams.path) << ": "
+            << result.priorTeams.problem << "; departed players are listed without their teams\n";
+    }
+
+    std::string report = "Departed:" + form.EditText(kDepartedCountBox) + "\n" +
+                         "Arrivals:" + form.EditText(kArrivalsCountBox) + "\n";
+    AppendList(report, "Departed (in the prior season, not in the current one):", form.Lines(kDepartedList));
+    AppendList(report, "Arrivals (in the current season, not in the prior one):", form.Lines(kArrivalsList));
+    out << report;
+
+    const std::pair<const std::optional<std::string>*, int> exports[] = {{&options.departedFile, kDepartedList},
+                                                                         {&options.arrivalsFile, kArrivalsList}};
+    for (const auto& [file, list] : exports) {
+        if (!*file) continue;
+        if (const auto writeProblem = WriteFile(**file, ExportText(form, list))) {
+            err << kProgram << ": cannot write " << **file << ": " << *writeProblem << '\n';
+            failed = true;
+        }
+    }
+    out.flush();
+    return failed ? 1 : 0;
+}
+
+}  // namespace trelvane::cli

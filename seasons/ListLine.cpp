@@ -1,0 +1,22 @@
+#include "ListLine.h"
+
+#include <algorithm>
+
+namespace trelvane {
+
+std::string FormatListLine(std::int32_t playerId, std::string_view displayName, std::string_view team) {
+    std::string line(7 + kListNameWidth, ' ');
+    // Lines only ever carry identifiers 10001 to 50000, five digits each.
+    for (int column = 4; column >= 0; --column) {
+        line[static_cast<std::size_t>(column)] = static_cast<char>('0' + playerId % 10);
+        playerId /= 10;
+    }
+    const std::string_view shown = displayName.substr(0, kListNameWidth);
+    std::copy(shown.begin(), shown.end(), line.begin() + 7);
+    line += team;
+    return line;
+}
+
+std::string CountText(std::size_t count) { return " " + std::to_string(count); }
+
+}  // namespace trelvane

@@ -1,0 +1,31 @@
+#pragma once
+
+#include <map>
+#include <string>
+#include <vector>
+
+#include "FormControls.h"
+
+namespace trelvane {
+
+// Controls held in memory: edit and count boxes as texts, lists as lines in
+// the order they were added. The comparison adds lines in ascending order,
+// the order a sorted list box would show them in.
+class MemoryForm final : public FormControls {
+public:
+    std::string EditText(int id) override;
+    void SetBoxText(int id, std::string_view text) override;
+    void EmptyList(int id) override;
+    void AddLine(int id, std::string_view line) override;
+    void AddLines(int id, std::vector<std::string> lines) override;
+    int ListCount(int id) override;
+    std::string ListLine(int id, int index) override;
+
+    const std::vector<std::string>& Lines(int id) { return lists_[id]; }
+
+private:
+    std::map<int, std::string> texts_;
+    std::map<int, std::vector<std::string>> lists_;
+};
+
+}  // namespace trelvane

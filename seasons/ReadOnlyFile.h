@@ -1,0 +1,50 @@
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <span>
+#include <string>
+
+namespace trelvane {
+
+// A file opened for reading only, sharing read access with other readers,
+// and only if it already exists: the game's folders are never written, a
+// read-only season file is still read, and the same file may be open twice.
+class ReadOnlyFile {
+public:
+    ReadOnlyFile() = default;
+    ~ReadOnlyFile();
+    ReadOnlyFile(ReadOnlyFile&& other) noexcept;
+    ReadOnlyFile& operator=(ReadOnlyFile&& other) noexcept;
+    ReadOnlyFile(const ReadOnlyFile&) = delete;
+    ReadOnlyFile& operator=(const ReadOnlyFile&) = delete;
+
+    // Opens path; on failure the file stays closed and Problem() says why.
+    static ReadOnlyFile Open(const std::string& path);
+
+    bool IsOpen() const;
+    // Why the open failed or the last read stopped early; empty otherwise.
+    const std::string& Problem() const { return problem_; }
+
+    // Reads up to buffer.size() bytes starting at offset and returns how many
+    // came. Fewer than asked means the end of the file, or a read error (then
+    // Problem() is set).
+    std::size_t ReadAt(std::uint64_t offset, std::span<std::uint8_t> buffer);
+
+    void Close();
+
+private:
+#ifdef _WIN32
+    void* handle_ = nullptr;  // HANDLE; null when closed
+#else
+    int fd_ = -1;
+#endif
+    std::string problem_;
+};
+
+// The path as the system's file functions take it. Season file paths are
+// written the Windows way, folder + "\" + file name; elsewhere the backslash
+// becomes a slash.
+std::string NativePath(const std::string& path);
+
+}  // namespace trelvane
