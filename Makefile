@@ -30,7 +30,7 @@ run: native
 	@echo "Lists saved to build/demo/departed.txt and build/demo/arrivals.txt"
 
 bench: native
-	@build/native/bin/trelvane-bench build/native/bin/trelvane-compare build/bench
+	@build/native/bin/trelvane-bench build/native/bin/trelvane-compare build/native/bin/trelvane-make-seasons build/bench
 
 clean:
 	@-scripts/wine-run --stop 2>/dev/null

@@ -80,28 +80,34 @@ Parse ParseArguments(const std::vector<std::string>& args, Options& options, std
     return Parse::kRun;
 }
 
-// Writes the whole export, reporting why it could not. The bytes are built
-// before the file is opened, so a failure never leaves a half-made list
-// behind a complete-looking run.
-std::optional<std::string> WriteFile(const std::string& path, const std::string& bytes) {
+// Writes the export, reporting why it could not.
+std::optional<std::string> WriteExportFile(const std::string& path, FormControls& form, int listId) {
+    auto reason = [] { return std::string(errno ? std::strerror(errno) : "write failed"); };
     errno = 0;
     std::unique_ptr<std::FILE, int (*)(std::FILE*)> file(std::fopen(path.c_str(), "wb"), std::fclose);
-    if (!file) return std::string(errno ? std::strerror(errno) : "cannot open it for writing");
-    if (std::fwrite(bytes.data(), 1, bytes.size(), file.get()) != bytes.size()) {
-        return std::string(errno ? std::strerror(errno) : "write failed");
-    }
-    if (std::fclose(file.release()) != 0) return std::string(errno ? std::strerror(errno) : "write failed");
+    if (!file) return reason();
+    const bool written = WriteExport(form, listId, [&](std::string_view piece) {
+        return std::fwrite(piece.data(), 1, piece.size(), file.get()) == piece.size();
+    });
+    if (!written) return reason();
+    if (std::fclose(file.release()) != 0) return reason();
     return std::nullopt;
 }
 
-void AppendList(std::string& report, const char* heading, const std::vector<std::string>& lines) {
-    report += '\n';
-    report += heading;
-    report += '\n';
-    for (const std::string& line : lines) {
-        report += line;
-        report += '\n';
+// Prints a list under its heading, gathered into large writes: the lists
+// can hold tens of thousands of lines.
+void PrintList(std::ostream& out, const char* heading, const LineBatch& lines) {
+    std::string text = std::string("\n") + heading + "\n";
+    text.reserve(64 * 1024 + 512);
+    for (std::size_t i = 0; i < lines.Count(); ++i) {
+        text += lines[i];
+        text += '\n';
+        if (text.size() >= 64 * 1024) {
+            out.write(text.data(), static_cast<std::streamsize>(text.size()));
+            text.clear();
+        }
     }
+    out.write(text.data(), static_cast<std::streamsize>(text.size()));
 }
 
 }  // namespace
@@ -138,17 +144,16 @@ int RunCompare(const std::vector<std::string>& args, std::ostream& out, std::ost
             << result.priorTeams.problem << "; departed players are listed without their teams\n";
     }
 
-    std::string report = "Departed:" + form.EditText(kDepartedCountBox) + "\n" +
-                         "Arrivals:" + form.EditText(kArrivalsCountBox) + "\n";
-    AppendList(report, "Departed (in the prior season, not in the current one):", form.Lines(kDepartedList));
-    AppendList(report, "Arrivals (in the current season, not in the prior one):", form.Lines(kArrivalsList));
-    out << report;
+    out << "Departed:" << form.EditText(kDepartedCountBox) << '\n'
+        << "Arrivals:" << form.EditText(kArrivalsCountBox) << '\n';
+    PrintList(out, "Departed (in the prior season, not in the current one):", form.Lines(kDepartedList));
+    PrintList(out, "Arrivals (in the current season, not in the prior one):", form.Lines(kArrivalsList));
 
     const std::pair<const std::optional<std::string>*, int> exports[] = {{&options.departedFile, kDepartedList},
                                                                          {&options.arrivalsFile, kArrivalsList}};
     for (const auto& [file, list] : exports) {
         if (!*file) continue;
-        if (const auto writeProblem = WriteFile(**file, ExportText(form, list))) {
+        if (const auto writeProblem = WriteExportFile(**file, form, list)) {
             err << kProgram << ": cannot write " << **file << ": " << *writeProblem << '\n';
             failed = true;
         }

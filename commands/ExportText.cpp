@@ -4,11 +4,10 @@ namespace trelvane {
 
 std::string ExportText(FormControls& form, int listId) {
     std::string text;
-    const int count = form.ListCount(listId);
-    for (int index = 0; index < count; ++index) {
-        text += form.ListLine(listId, index);
-        text += "\r\n";
-    }
+    WriteExport(form, listId, [&](std::string_view piece) {
+        text += piece;
+        return true;
+    });
     return text;
 }
 

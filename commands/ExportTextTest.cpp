@@ -17,6 +17,26 @@ TEST(ExportText, WritesEveryLineInOrderEachEndedByCrLfKeepingTrailingBlanks) {
               "23456  Novak,Tomas            \r\n");
 }
 
+TEST(ExportText, LongListComesInPiecesThatJoinToTheWholeText) {
+    MemoryForm form;
+    std::string expected;
+    for (int i = 0; i < 5000; ++i) {
+        const std::string line = std::to_string(10001 + i) + "  Name,Of Player " + std::to_string(i);
+        form.AddLine(1013, line);
+        expected += line + "\r\n";
+    }
+    std::string joined;
+    int pieces = 0;
+    EXPECT_TRUE(WriteExport(form, 1013, [&](std::string_view piece) {
+        joined += piece;
+        ++pieces;
+        return true;
+    }));
+    EXPECT_EQ(joined, expected);
+    EXPECT_GT(pieces, 1);
+    EXPECT_FALSE(WriteExport(form, 1013, [](std::string_view) { return false; }));
+}
+
 TEST(ExportText, EmptyListGivesNoBytes) {
     MemoryForm form;
     EXPECT_EQ(ExportText(form, 1012), "");

@@ -2,7 +2,8 @@
 
 #include <string>
 #include <string_view>
-#include <vector>
+
+#include "LineBatch.h"
 
 namespace trelvane {
 
@@ -20,13 +21,16 @@ public:
 
     virtual void EmptyList(int id) = 0;
     virtual void AddLine(int id, std::string_view line) = 0;
-    // Adds many lines at once; a list box can then suspend redrawing while
-    // it fills.
-    virtual void AddLines(int id, std::vector<std::string> lines) {
-        for (const std::string& line : lines) AddLine(id, line);
+    // Adds many lines at once; a list box can then reserve room and hold its
+    // redrawing back while it fills.
+    virtual void AddLines(int id, LineBatch lines) {
+        for (std::size_t i = 0; i < lines.Count(); ++i) AddLine(id, lines[i]);
     }
+    // The number of lines of a list, and a line by its position (0 first),
+    // read into line so that a whole list can be read without an allocation
+    // per line.
     virtual int ListCount(int id) = 0;
-    virtual std::string ListLine(int id, int index) = 0;
+    virtual void ReadListLine(int id, int index, std::string& line) = 0;
 };
 
 }  // namespace trelvane

@@ -4,8 +4,8 @@
 
 namespace trelvane {
 
-std::string FormatListLine(std::int32_t playerId, std::string_view displayName, std::string_view team) {
-    std::string line(7 + kListNameWidth, ' ');
+void FormatListLine(std::string& line, std::int32_t playerId, std::string_view displayName, std::string_view team) {
+    line.assign(kListLineNameEnd, ' ');
     // Lines only ever carry identifiers 10001 to 50000, five digits each.
     for (int column = 4; column >= 0; --column) {
         line[static_cast<std::size_t>(column)] = static_cast<char>('0' + playerId % 10);
@@ -14,6 +14,11 @@ std::string FormatListLine(std::int32_t playerId, std::string_view displayName, 
     const std::string_view shown = displayName.substr(0, kListNameWidth);
     std::copy(shown.begin(), shown.end(), line.begin() + 7);
     line += team;
+}
+
+std::string FormatListLine(std::int32_t playerId, std::string_view displayName, std::string_view team) {
+    std::string line;
+    FormatListLine(line, playerId, displayName, team);
     return line;
 }
 

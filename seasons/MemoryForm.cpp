@@ -1,32 +1,33 @@
 #include "MemoryForm.h"
 
-#include <iterator>
-
 namespace trelvane {
 
 std::string MemoryForm::EditText(int id) { return texts_[id]; }
 
 void MemoryForm::SetBoxText(int id, std::string_view text) { texts_[id] = text; }
 
-void MemoryForm::EmptyList(int id) { lists_[id].clear(); }
+void MemoryForm::EmptyList(int id) { lists_[id].Clear(); }
 
-void MemoryForm::AddLine(int id, std::string_view line) { lists_[id].emplace_back(line); }
+void MemoryForm::AddLine(int id, std::string_view line) { lists_[id].Add(line); }
 
-void MemoryForm::AddLines(int id, std::vector<std::string> lines) {
-    std::vector<std::string>& list = lists_[id];
-    if (list.empty()) {
+void MemoryForm::AddLines(int id, LineBatch lines) {
+    LineBatch& list = lists_[id];
+    if (list.Empty()) {
         list = std::move(lines);
     } else {
-        list.insert(list.end(), std::make_move_iterator(lines.begin()), std::make_move_iterator(lines.end()));
+        for (std::size_t i = 0; i < lines.Count(); ++i) list.Add(lines[i]);
     }
 }
 
-int MemoryForm::ListCount(int id) { return static_cast<int>(lists_[id].size()); }
+int MemoryForm::ListCount(int id) { return static_cast<int>(lists_[id].Count()); }
 
-std::string MemoryForm::ListLine(int id, int index) {
-    const std::vector<std::string>& list = lists_[id];
-    return index >= 0 && static_cast<std::size_t>(index) < list.size() ? list[static_cast<std::size_t>(index)]
-                                                                        : std::string{};
+void MemoryForm::ReadListLine(int id, int index, std::string& line) {
+    const LineBatch& list = lists_[id];
+    if (index >= 0 && static_cast<std::size_t>(index) < list.Count()) {
+        line.assign(list[static_cast<std::size_t>(index)]);
+    } else {
+        line.clear();
+    }
 }
 
 }  // namespace trelvane

@@ -2,7 +2,6 @@
 
 #include <map>
 #include <string>
-#include <vector>
 
 #include "FormControls.h"
 
@@ -17,15 +16,15 @@ public:
     void SetBoxText(int id, std::string_view text) override;
     void EmptyList(int id) override;
     void AddLine(int id, std::string_view line) override;
-    void AddLines(int id, std::vector<std::string> lines) override;
+    void AddLines(int id, LineBatch lines) override;
     int ListCount(int id) override;
-    std::string ListLine(int id, int index) override;
+    void ReadListLine(int id, int index, std::string& line) override;
 
-    const std::vector<std::string>& Lines(int id) { return lists_[id]; }
+    const LineBatch& Lines(int id) { return lists_[id]; }
 
 private:
     std::map<int, std::string> texts_;
-    std::map<int, std::vector<std::string>> lists_;
+    std::map<int, LineBatch> lists_;
 };
 
 }  // namespace trelvane

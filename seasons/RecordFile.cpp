@@ -7,12 +7,14 @@ namespace trelvane {
 
 RecordFile::RecordFile(std::size_t blockRecords) : blockRecords_(std::max<std::size_t>(blockRecords, 1)) {}
 
-bool RecordFile::Open(const std::string& path, std::size_t recordLength) {
+bool RecordFile::Open(const std::string& path, std::size_t recordLength, std::size_t examinedLength) {
     Close();
     recordLength_ = recordLength;
-    nextRecord_ = 0;
+    examinedLength_ = std::min(examinedLength, recordLength);
+    nextOffset_ = 0;
     atEnd_ = false;
     problem_.clear();
+    partial_.assign(examinedLength_, 0);
     if (path.size() > kMaxSeasonPathLength) {
         problem_ = "the path is longer than " + std::to_string(kMaxSeasonPathLength) + " characters";
         return false;
@@ -28,37 +30,38 @@ bool RecordFile::Open(const std::string& path, std::size_t recordLength) {
     return true;
 }
 
-bool RecordFile::ReadNext(std::span<std::uint8_t> buffer) {
-    std::size_t got = 0;
-    if (IsOpen()) {
-        got = Fetch(nextRecord_ * recordLength_, buffer);
-        ++nextRecord_;
+std::span<const std::uint8_t> RecordFile::ReadNext() {
+    const std::uint64_t offset = nextOffset_;
+    nextOffset_ += recordLength_;
+    if (!IsOpen()) {
+        std::fill(partial_.begin(), partial_.end(), 0);
+        atEnd_ = true;
+        return partial_;
     }
-    std::memset(buffer.data() + got, 0, buffer.size() - got);
-    atEnd_ = got < buffer.size();
-    return !atEnd_;
+    if (offset < blockOffset_ || offset + examinedLength_ > blockOffset_ + blockFilled_) FillBlock(offset);
+
+    const std::size_t start = static_cast<std::size_t>(offset - blockOffset_);
+    const std::size_t available = blockFilled_ - std::min(start, blockFilled_);
+    atEnd_ = available < examinedLength_;
+    if (!atEnd_) return std::span(block_).subspan(start, examinedLength_);
+
+    std::fill(std::copy_n(block_.begin() + static_cast<std::ptrdiff_t>(std::min(start, blockFilled_)), available,
+                          partial_.begin()),
+              partial_.end(), 0);
+    return partial_;
 }
 
-// Copies the bytes at offset from the current block, reading the block that
-// starts at offset when they are not all there. The block is cut short only
-// at the end of the file or by a read error, and then the copy is short too.
-std::size_t RecordFile::Fetch(std::uint64_t offset, std::span<std::uint8_t> out) {
-    const bool inBlock = offset >= blockOffset_ && offset + out.size() <= blockOffset_ + blockFilled_;
-    if (!inBlock) {
-        blockOffset_ = offset;
-        blockFilled_ = file_.ReadAt(offset, block_);
-        if (blockFilled_ < block_.size() && !file_.Problem().empty()) problem_ = file_.Problem();
-    }
-    const std::size_t start = static_cast<std::size_t>(offset - blockOffset_);
-    const std::size_t count = std::min(out.size(), blockFilled_ - std::min(start, blockFilled_));
-    std::memcpy(out.data(), block_.data() + start, count);
-    return count;
+// The block comes back short only at the end of the file or on a read error;
+// either way the record that needed it is the last one read.
+void RecordFile::FillBlock(std::uint64_t offset) {
+    blockOffset_ = offset;
+    blockFilled_ = file_.ReadAt(offset, block_);
+    if (blockFilled_ < block_.size() && !file_.Problem().empty()) problem_ = file_.Problem();
 }
 
 void RecordFile::Close() {
     file_.Close();
-    block_.clear();
-    block_.shrink_to_fit();
+    block_ = {};
     blockFilled_ = 0;
 }
 

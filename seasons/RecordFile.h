@@ -16,16 +16,17 @@ inline constexpr std::size_t kMaxSeasonPathLength = 255;
 
 // One open season file read record by record. Records have no header and no
 // count: record n starts at (n - 1) * record length, and the file's length
-// alone decides how many there are. Each read fills a buffer of the caller's
-// examined length; a read that comes back short zero-fills the rest and marks
-// the end, so the usual loop
-//     while (!file.AtEnd()) { file.ReadNext(buffer); ... }
-// examines one buffer past the last complete record.
+// alone decides how many there are. Of each record only the first examined
+// length bytes are read. A read that comes back short is zero-filled and
+// marks the end, so the usual loop
+//     while (!file.AtEnd()) { auto record = file.ReadNext(); ... }
+// examines one buffer past the last complete record (all zeros when the file
+// ends on a record boundary).
 class RecordFile {
 public:
-    // Reading a block of records at a time instead of one per system call
-    // changes nothing that a caller can see.
-    static constexpr std::size_t kDefaultBlockRecords = 64;
+    // Records are read a block at a time rather than one per system call,
+    // which changes nothing that a caller can see.
+    static constexpr std::size_t kDefaultBlockRecords = 128;
 
     explicit RecordFile(std::size_t blockRecords = kDefaultBlockRecords);
     RecordFile(const RecordFile&) = delete;
@@ -33,13 +34,13 @@ public:
 
     // Opens path for record access. A path longer than kMaxSeasonPathLength,
     // a missing file or one that cannot be read leaves the reader not open.
-    bool Open(const std::string& path, std::size_t recordLength);
+    bool Open(const std::string& path, std::size_t recordLength, std::size_t examinedLength);
     bool IsOpen() const { return file_.IsOpen(); }
 
-    // Reads the next record's first buffer.size() bytes (the first call reads
-    // record 1). Returns false, zero-filling what did not come, when the read
-    // came back short; that also sets the end flag.
-    bool ReadNext(std::span<std::uint8_t> buffer);
+    // The next record's examined bytes (the first call gives record 1), valid
+    // until the next call. Bytes the file does not have read as zero, and
+    // then the end flag is set. A reader that is not open gives zeros.
+    std::span<const std::uint8_t> ReadNext();
 
     // True when not open, or when the last read came back short.
     bool AtEnd() const { return !IsOpen() || atEnd_; }
@@ -51,18 +52,20 @@ public:
     const std::string& Problem() const { return problem_; }
 
 private:
-    std::size_t Fetch(std::uint64_t offset, std::span<std::uint8_t> out);
+    void FillBlock(std::uint64_t offset);
 
     std::size_t blockRecords_;
     std::size_t recordLength_ = 0;
+    std::size_t examinedLength_ = 0;
     ReadOnlyFile file_;
-    std::uint64_t nextRecord_ = 0;  // 0-based index of the record ReadNext reads
+    std::uint64_t nextOffset_ = 0;
     bool atEnd_ = false;
     std::string problem_;
 
-    std::vector<std::uint8_t> block_;
+    std::vector<std::uint8_t> block_;  // a run of whole records from blockOffset_
     std::uint64_t blockOffset_ = 0;
     std::size_t blockFilled_ = 0;
+    std::vector<std::uint8_t> partial_;  // the zero-filled copy of a short record
 };
 
 }  // namespace trelvane

@@ -30,12 +30,11 @@ std::vector<std::uint8_t> NumberedBytes(std::size_t size) {
 std::vector<std::vector<std::uint8_t>> ReadAll(const fs::path& path, std::size_t recordLength,
                                                std::size_t examined, std::size_t blockRecords = 64) {
     RecordFile file(blockRecords);
-    file.Open(path.string(), recordLength);
+    file.Open(path.string(), recordLength, examined);
     std::vector<std::vector<std::uint8_t>> buffers;
     while (!file.AtEnd()) {
-        std::vector<std::uint8_t> buffer(examined, 0xEE);
-        file.ReadNext(buffer);
-        buffers.push_back(buffer);
+        const auto record = file.ReadNext();
+        buffers.emplace_back(record.begin(), record.end());
     }
     file.Close();
     return buffers;
@@ -90,13 +89,11 @@ TEST(RecordFile, EmptyFileIsNotAtEndUntilItsFirstReadComesBackEmpty) {
     TempFolder folder;
     ASSERT_TRUE(WriteBytes(folder / "t.dat", {}));
     RecordFile file;
-    ASSERT_TRUE(file.Open((folder / "t.dat").string(), kTeamRecordLength));
+    ASSERT_TRUE(file.Open((folder / "t.dat").string(), kTeamRecordLength, kTeamExaminedLength));
     EXPECT_FALSE(file.AtEnd());
-    std::array<std::uint8_t, kTeamExaminedLength> buffer;
-    buffer.fill(0xEE);
-    EXPECT_FALSE(file.ReadNext(buffer));
+    const auto record = file.ReadNext();
     EXPECT_TRUE(file.AtEnd());
-    EXPECT_EQ(buffer, (std::array<std::uint8_t, kTeamExaminedLength>{}));
+    EXPECT_EQ(std::vector(record.begin(), record.end()), std::vector<std::uint8_t>(kTeamExaminedLength, 0));
     EXPECT_TRUE(file.Problem().empty());
 }
 
@@ -117,11 +114,10 @@ TEST(RecordFile, MissingFileOrFolderIsNotOpenedAndNothingIsCreated) {
     TempFolder folder;
     for (const fs::path& path : {folder / "KOVPLYR.DAT", folder / "no-such-folder" / "KOVPLYR.DAT"}) {
         RecordFile file;
-        EXPECT_FALSE(file.Open(path.string(), kPlayerRecordLength));
+        EXPECT_FALSE(file.Open(path.string(), kPlayerRecordLength, kPlayerExaminedLength));
         EXPECT_TRUE(file.AtEnd());
         EXPECT_FALSE(file.Problem().empty());
-        std::array<std::uint8_t, kPlayerExaminedLength> buffer;
-        EXPECT_FALSE(file.ReadNext(buffer));
+        EXPECT_EQ(file.ReadNext().size(), kPlayerExaminedLength);
         file.Close();
         file.Close();
         EXPECT_FALSE(fs::exists(path));
@@ -133,7 +129,7 @@ TEST(RecordFile, FolderInPlaceOfFileIsNotOpened) {
     TempFolder folder;
     fs::create_directory(folder / "KOVPLYR.DAT");
     RecordFile file;
-    EXPECT_FALSE(file.Open((folder / "KOVPLYR.DAT").string(), kPlayerRecordLength));
+    EXPECT_FALSE(file.Open((folder / "KOVPLYR.DAT").string(), kPlayerRecordLength, kPlayerExaminedLength));
     EXPECT_TRUE(file.AtEnd());
 }
 
@@ -156,12 +152,12 @@ TEST(RecordFile, SameFileCanBeOpenTwiceAtOnce) {
     const auto bytes = NumberedBytes(kPlayerRecordLength);
     ASSERT_TRUE(WriteBytes(folder / "KOVPLYR.DAT", bytes));
     RecordFile first, second;
-    ASSERT_TRUE(first.Open((folder / "KOVPLYR.DAT").string(), kPlayerRecordLength));
-    ASSERT_TRUE(second.Open((folder / "KOVPLYR.DAT").string(), kPlayerRecordLength));
-    std::array<std::uint8_t, kPlayerExaminedLength> a, b;
-    EXPECT_TRUE(first.ReadNext(a));
-    EXPECT_TRUE(second.ReadNext(b));
-    EXPECT_EQ(a, b);
+    ASSERT_TRUE(first.Open((folder / "KOVPLYR.DAT").string(), kPlayerRecordLength, kPlayerExaminedLength));
+    ASSERT_TRUE(second.Open((folder / "KOVPLYR.DAT").string(), kPlayerRecordLength, kPlayerExaminedLength));
+    const auto a = first.ReadNext();
+    const auto b = second.ReadNext();
+    EXPECT_FALSE(first.AtEnd() || second.AtEnd());
+    EXPECT_TRUE(std::equal(a.begin(), a.end(), b.begin(), b.end()));
 }
 
 TEST(RecordFile, PathLongerThan255IsRefusedWithoutOpeningAShorterOne) {
@@ -176,10 +172,10 @@ TEST(RecordFile, PathLongerThan255IsRefusedWithoutOpeningAShorterOne) {
     ASSERT_TRUE(WriteBytes(deep / kPlayerFileName, NumberedBytes(kPlayerRecordLength)));
 
     RecordFile file;
-    EXPECT_TRUE(file.Open(exact, kPlayerRecordLength));
+    EXPECT_TRUE(file.Open(exact, kPlayerRecordLength, kPlayerExaminedLength));
     file.Close();
     // One character more, and the first 255 characters still name a real file.
-    EXPECT_FALSE(file.Open(exact + "X", kPlayerRecordLength));
+    EXPECT_FALSE(file.Open(exact + "X", kPlayerRecordLength, kPlayerExaminedLength));
     EXPECT_TRUE(file.AtEnd());
     EXPECT_NE(file.Problem().find("255"), std::string::npos);
 }

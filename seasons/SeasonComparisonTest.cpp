@@ -20,7 +20,14 @@ using tools::PlayerEntry;
 using tools::SeasonData;
 using tools::TeamEntry;
 using tools::TempFolder;
+
+// The lines of a list, for comparing with expected ones.
 using Lines = std::vector<std::string>;
+Lines AsLines(const LineBatch& batch) {
+    Lines lines;
+    for (std::size_t i = 0; i < batch.Count(); ++i) lines.emplace_back(batch[i]);
+    return lines;
+}
 
 class SeasonComparisonTest : public ::testing::Test {
 protected:
@@ -41,8 +48,8 @@ protected:
     }
     ComparisonReport Compare() { return Compare(prior, current); }
 
-    const Lines& Departed() { return form.Lines(kDepartedList); }
-    const Lines& Arrivals() { return form.Lines(kArrivalsList); }
+    Lines Departed() { return AsLines(form.Lines(kDepartedList)); }
+    Lines Arrivals() { return AsLines(form.Lines(kArrivalsList)); }
     std::string DepartedCount() { return form.EditText(kDepartedCountBox); }
     std::string ArrivalsCount() { return form.EditText(kArrivalsCountBox); }
 };
@@ -198,6 +205,29 @@ TEST_F(SeasonComparisonTest, OverlongFolderIsRefusedAsAWhole) {
     const ComparisonReport report = Compare(longFolder, current);
     EXPECT_TRUE(Departed().empty());
     EXPECT_NE(report.priorPlayers.problem.find("255"), std::string::npos);
+}
+
+}  // namespace
+}  // namespace trelvane
+
+namespace trelvane {
+namespace {
+
+// More team records than the comparison keeps names for at once: the names
+// still in use must survive when the others are dropped.
+TEST_F(SeasonComparisonTest, TeamsStayRightInAFileOfManyMoreTeamsThanPlayers) {
+    SeasonData before;
+    before.players = {Player(10001, "A", "One"), Player(10002, "B", "Two"), Player(10003, "C", "Three")};
+    for (int i = 0; i < 80010; ++i) {
+        before.teams.push_back({1, "T", std::to_string(i), {10001 + i % 3}});
+    }
+    before.teams[5].roster = {10004};  // a player with no record: his team is never shown
+    ASSERT_TRUE(tools::WriteSeason(prior, before));
+
+    Compare();
+    EXPECT_EQ(Departed(), (Lines{"10001  One,A                 T 80007",
+                                 "10002  Two,B                 T 80008",
+                                 "10003  Three,C               T 80009"}));
 }
 
 }  // namespace

@@ -59,7 +59,8 @@ TEST(DemoSeasons, ComparisonFindsExactlyThePlayersTheGeneratorMovedAndSomeNamesO
 
     std::size_t withTeam = 0, overrun = 0;
     for (const PlayerEntry& player : pair.prior.players) overrun += player.lastName.size() + 1 + player.firstName.size() > 22;
-    for (const std::string& line : form.Lines(comparison_controls::kDepartedList)) withTeam += line.size() > 29;
+    const LineBatch& lines = form.Lines(comparison_controls::kDepartedList);
+    for (std::size_t i = 0; i < lines.Count(); ++i) withTeam += lines[i].size() > 29;
     EXPECT_GT(overrun, 0u);
     EXPECT_GT(withTeam, 0u);
     EXPECT_LT(withTeam, departed);  // free agents leave with no team
