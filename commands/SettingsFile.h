@@ -1,0 +1,30 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace trelvane {
+
+// The settings file holds the three folders of the main form, and is found
+// in the directory that was current when the program started.
+inline constexpr char kSettingsFileName[] = "Trelvane.txt";
+inline constexpr wchar_t kSettingsFileNameW[] = L"Trelvane.txt";
+
+struct FolderSettings {
+    std::string mainFolder;
+    std::string priorFolder;
+    std::string currentFolder;
+    bool operator==(const FolderSettings&) const = default;
+};
+
+// What "Exit" writes: one line of three double-quoted fields separated by
+// commas and ended by CR LF. Values are written byte for byte, without
+// escaping, so a value holding a double quote does not read back the same.
+std::string SettingsText(const FolderSettings& folders);
+
+// Reads the three fields in order. Besides the written form it accepts
+// unquoted values, one per line or separated by commas; a field that cannot
+// be read (end of file, or the 0x1A end-of-file mark) is empty.
+FolderSettings ParseSettings(std::string_view bytes);
+
+}  // namespace trelvane
