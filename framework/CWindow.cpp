@@ -1,0 +1,256 @@
+#include "CWindow.h"
+
+#include <commctrl.h>
+
+#include <algorithm>
+#include <new>
+
+#include "Centring.h"
+#include "ControlRecord.h"
+#include "FontSpec.h"
+#include "FormClassName.h"
+#include "Fonts.h"
+
+namespace trelvane {
+namespace {
+
+// Form classes registered so far in this process; the next one's number.
+int gClassCounter = 0;
+
+constexpr std::size_t kMaxStoredClassName = 259;
+constexpr int kClassNameBuffer = 260;
+constexpr std::size_t kMaxTooltipText = 79;
+constexpr DWORD kAllCommonControlClasses = 0x7FFF;
+constexpr UINT kFormClassStyle = CS_VREDRAW | CS_HREDRAW | CS_DBLCLKS;
+// One pointer to the owning CWindow.
+constexpr int kFormClassExtraBytes = sizeof(LONG_PTR);
+constexpr int kFormWindowExtraBytes = 4;
+constexpr DWORD kDefaultFormStyle = WS_OVERLAPPEDWINDOW | WS_CLIPSIBLINGS | WS_CLIPCHILDREN;
+constexpr DWORD kDefaultFormExStyle = WS_EX_CONTROLPARENT | WS_EX_WINDOWEDGE;
+constexpr DWORD kDefaultControlStyle = WS_VISIBLE | WS_TABSTOP;
+
+bool IsDefaultStyle(DWORD style) { return style == 0 || style == kDefaultStyle; }
+
+Rect ToRect(const RECT& rect) { return {rect.left, rect.top, rect.right, rect.bottom}; }
+
+}  // namespace
+
+CWindowRef CWindow::Create() { return CWindowRef::Adopt(new (std::nothrow) CWindow); }
+
+CWindow::CWindow() : hinstance(GetModuleHandleA(nullptr)) {
+    SetDpi(-1.0f);
+    const double version = WindowsVersion();
+    if (default_face.empty()) default_face = DefaultFace(version);
+    if (default_points == 0) default_points = DefaultPoints(version);
+    INITCOMMONCONTROLSEX classes{sizeof(INITCOMMONCONTROLSEX), kAllCommonControlClasses};
+    InitCommonControlsEx(&classes);
+}
+
+CWindow::~CWindow() {
+    // A window that outlives its object must not lead ObjectOfWindow to freed memory.
+    if (hwnd && IsWindow(hwnd) && GetClassLongPtrA(hwnd, 0) == reinterpret_cast<LONG_PTR>(this)) {
+        SetClassLongPtrA(hwnd, 0, 0);
+    }
+    form_font.reset();
+    registered_class.reset();
+}
+
+void CWindow::AddRef() noexcept { ++references_; }
+
+void CWindow::Release() noexcept {
+    if (--references_ == 0) delete this;
+}
+
+void CWindow::SetClassName(std::string_view name) { class_name = name.substr(0, kMaxStoredClassName); }
+
+HWND CWindow::CreateForm(HWND parent, std::string_view caption, int x, int y, int width, int height, DWORD style,
+                         DWORD exStyle, WNDPROC windowProc, bool noScale) {
+    if (hwnd) return hwnd;
+    if (width == 0) {
+        width = CW_USEDEFAULT;
+        if (x == 0) x = CW_USEDEFAULT;
+    }
+    RegisteredClass formClass = RegisterFormClass(class_name, hinstance, windowProc);
+    if (!formClass) return nullptr;
+    class_atom = formClass.Atom();
+    registered_class = std::move(formClass);
+    if (IsDefaultStyle(style)) style = kDefaultFormStyle;
+    if (IsDefaultStyle(exStyle)) exStyle = kDefaultFormExStyle;
+    form_font = MakeScaledFont(default_face, default_points, FW_NORMAL, 0, 0, 0, DEFAULT_CHARSET, false);
+    if (!noScale) {
+        x = ScaleDesignUnits(x, scaling.ScaleX);
+        width = ScaleDesignUnits(width, scaling.ScaleX);
+        y = ScaleDesignUnits(y, scaling.ScaleY);
+        height = ScaleDesignUnits(height, scaling.ScaleY);
+    }
+    // WM_CREATE finds the object through this (ObjectFromCreateData).
+    CWindow* self = this;
+    hwnd = CreateWindowExA(exStyle, MAKEINTATOM(class_atom), std::string(caption).c_str(), style, x, y, width,
+                           height, parent, nullptr, hinstance, &self);
+    if (!hwnd) return nullptr;
+    SetClassLongPtrA(hwnd, 0, reinterpret_cast<LONG_PTR>(this));
+    char registeredName[kClassNameBuffer] = {};
+    GetClassNameA(hwnd, registeredName, sizeof registeredName);
+    class_name = registeredName;
+    SendMessageA(hwnd, WM_SETFONT, reinterpret_cast<WPARAM>(form_font.get()), FALSE);
+    return hwnd;
+}
+
+void CWindow::Centre(HWND window, HWND relativeTo) {
+    if (!window) window = hwnd;
+    RECT own{};
+    GetWindowRect(window, &own);
+    RECT work{};
+    if (!SystemParametersInfoA(SPI_GETWORKAREA, 0, &work, 0)) {
+        work = {0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
+    }
+    RECT reference = work;
+    if (relativeTo) GetWindowRect(relativeTo, &reference);
+    const Point corner = CentredPosition(ToRect(reference), ToRect(work), own.right - own.left, own.bottom - own.top);
+    POINT position{corner.x, corner.y};
+    // A child is positioned in its parent's client area, whatever it was centred over.
+    if (GetWindowLongPtrA(window, GWL_STYLE) & WS_CHILD) MapWindowPoints(HWND_DESKTOP, GetParent(window), &position, 1);
+    SetWindowPos(window, nullptr, position.x, position.y, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
+}
+
+void CWindow::SetHandle(HWND window) {
+    if (!hwnd) hwnd = window;
+}
+
+UniqueFont CWindow::MakeScaledFont(std::string_view face, std::int32_t points, std::int32_t weight, BYTE italic,
+                                   BYTE underline, BYTE strikeout, BYTE charset, bool keepPoints) const {
+    return MakeScaledFontAt(scaling.Dpi, face, points, weight, italic, underline, strikeout, charset, keepPoints);
+}
+
+void CWindow::SetBigIcon(HICON icon) { SendMessageA(hwnd, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(icon)); }
+
+void CWindow::SetSmallIcon(HICON icon) {
+    SendMessageA(hwnd, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(icon));
+}
+
+DWORD CWindow::GetClassStyle() const { return hwnd ? GetClassLongA(hwnd, GCL_STYLE) : 0; }
+
+void CWindow::SetClassStyle(DWORD style) {
+    if (hwnd) SetClassLongA(hwnd, GCL_STYLE, static_cast<LONG>(style));
+}
+
+HBRUSH CWindow::GetBackgroundBrush() const {
+    return hwnd ? reinterpret_cast<HBRUSH>(GetClassLongPtrA(hwnd, GCLP_HBRBACKGROUND)) : nullptr;
+}
+
+void CWindow::SetBackgroundBrush(HBRUSH brush) {
+    if (!hwnd) return;
+    SetClassLongPtrA(hwnd, GCLP_HBRBACKGROUND, reinterpret_cast<LONG_PTR>(brush));
+    InvalidateRect(hwnd, nullptr, TRUE);
+    UpdateWindow(hwnd);
+}
+
+void CWindow::SetDpi(float dpi) { scaling = ScreenScaling(dpi); }
+
+HWND CWindow::AddControl(std::string_view className, HWND parent, int id, std::string_view text, int x, int y,
+                         int width, int height, DWORD style, DWORD exStyle, void* createParam, WNDPROC windowProc,
+                         bool noScale) {
+    if (!parent) parent = hwnd;
+    if (style == kDefaultStyle) style = kDefaultControlStyle;
+    if (exStyle == kDefaultStyle) exStyle = 0;
+    style |= WS_CHILD;
+    if (!noScale) {
+        x = ScaleDesignUnits(x, scaling.ScaleX);
+        width = ScaleDesignUnits(width, scaling.ScaleX);
+        y = ScaleDesignUnits(y, scaling.ScaleY);
+        height = ScaleDesignUnits(height, scaling.ScaleY);
+    }
+    const HWND control = CreateWindowExA(exStyle, std::string(className).c_str(), std::string(text).c_str(), style,
+                                         x, y, width, height, parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
+                                         hinstance, createParam);
+    if (control && windowProc) {
+        const LONG_PTR oldProc = SetWindowLongPtrA(control, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(windowProc));
+        SetPropA(control, kOldWndProcProperty, reinterpret_cast<HANDLE>(oldProc));
+    }
+    return control;
+}
+
+UniqueWindow CWindow::AddTooltip(HWND control, std::string_view text, bool balloon, bool centre) {
+    if (!control) return {};
+    DWORD style = WS_POPUP | TTS_NOPREFIX | TTS_ALWAYSTIP;
+    if (balloon) style |= TTS_BALLOON;
+    UniqueWindow tooltip{CreateWindowExA(WS_EX_TOPMOST, TOOLTIPS_CLASSA, nullptr, style, 0, 0, 0, 0, nullptr,
+                                         nullptr, hinstance, nullptr)};
+    if (!tooltip) return tooltip;
+    SetWindowPos(tooltip.get(), HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+    char shown[kMaxTooltipText + 1] = {};
+    std::copy_n(text.data(), std::min(text.size(), kMaxTooltipText), shown);
+    TTTOOLINFOA tool{};
+    tool.cbSize = TTTOOLINFOA_V2_SIZE;
+    tool.uFlags = TTF_SUBCLASS | (centre ? TTF_CENTERTIP : 0u);
+    tool.hwnd = control;
+    tool.uId = 0;
+    GetClientRect(control, &tool.rect);
+    tool.hinst = GetModuleHandleA(nullptr);
+    tool.lpszText = shown;
+    SendMessageA(tooltip.get(), TTM_ADDTOOLA, 0, reinterpret_cast<LPARAM>(&tool));
+    return tooltip;
+}
+
+RegisteredClass RegisterFormClass(std::string_view name, HINSTANCE instance, WNDPROC windowProc) {
+    const std::string registeredName = FormClassName(name, gClassCounter);
+    WNDCLASSEXA formClass{};
+    formClass.cbSize = sizeof formClass;
+    formClass.style = kFormClassStyle;
+    formClass.lpfnWndProc = windowProc ? windowProc : DefaultFormProc;
+    formClass.cbClsExtra = kFormClassExtraBytes;
+    formClass.cbWndExtra = kFormWindowExtraBytes;
+    formClass.hInstance = instance;
+    formClass.hIcon = nullptr;
+    formClass.hCursor = LoadCursorA(nullptr, IDC_ARROW);
+    formClass.hbrBackground = reinterpret_cast<HBRUSH>(static_cast<INT_PTR>(COLOR_BTNFACE + 1));
+    formClass.lpszMenuName = nullptr;
+    formClass.lpszClassName = registeredName.c_str();
+    formClass.hIconSm = nullptr;
+    const ATOM atom = RegisterClassExA(&formClass);
+    if (atom) ++gClassCounter;
+    return RegisteredClass(atom, instance);
+}
+
+CWindowRef ObjectOfWindow(HWND window) {
+    if (!window) return {};
+    const HWND root = GetAncestor(window, GA_ROOTOWNER);
+    if (!root) return {};
+    return CWindowRef::Share(reinterpret_cast<CWindow*>(GetClassLongPtrA(root, 0)));
+}
+
+CWindowRef ObjectFromCreateData(const CREATESTRUCTA* create) {
+    if (!create || !create->lpCreateParams) return {};
+    return CWindowRef::Share(*static_cast<CWindow* const*>(create->lpCreateParams));
+}
+
+LRESULT CALLBACK DefaultFormProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+    switch (message) {
+        case WM_SYSCOMMAND:
+            if ((wParam & 0xFFF0) != SC_CLOSE) break;
+            SendMessageA(hwnd, WM_CLOSE, 0, 0);
+            return 0;
+        case WM_COMMAND:
+            if (LOWORD(wParam) != IDCANCEL || HIWORD(wParam) != 0) break;
+            SendMessageA(hwnd, WM_CLOSE, 0, 0);
+            return 0;
+        case WM_DESTROY:
+            PostQuitMessage(0);
+            return 0;
+        default:
+            break;
+    }
+    return DefWindowProcA(hwnd, message, wParam, lParam);
+}
+
+LRESULT ListBoxSelect(HWND listBox, int index) {
+    const LONG_PTR style = GetWindowLongPtrA(listBox, GWL_STYLE);
+    if (!(style & (LBS_MULTIPLESEL | LBS_EXTENDEDSEL))) return SendMessageA(listBox, LB_SETCURSEL, index, 0);
+    // A multiple-selection list box has no single selection to set: clear
+    // them all, then select the one item.
+    const LRESULT cleared = SendMessageA(listBox, LB_SETSEL, FALSE, -1);
+    if (index < 0) return cleared;
+    return SendMessageA(listBox, LB_SETSEL, TRUE, index);
+}
+
+}  // namespace trelvane

@@ -1,0 +1,147 @@
+#pragma once
+
+#include <windows.h>
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+#include "OwnedHandles.h"
+#include "RefPtr.h"
+#include "Scaling.h"
+
+namespace trelvane {
+
+// "Pick the default" for a style or extended style argument.
+inline constexpr DWORD kDefaultStyle = static_cast<DWORD>(-1);
+
+class CWindow;
+using CWindowRef = RefPtr<CWindow>;
+
+// One form window with the class it is registered under, its default font
+// and its scaling context. Counted: whoever holds a CWindowRef holds a
+// reference, and the object goes with the last one, deleting its font and
+// unregistering its class. The window itself is not destroyed with the
+// object (its own close handling does that first); it is only borrowed here.
+//
+// Use: Create(); SetClassName; SetDpi(-1); CreateForm (the form procedure
+// gets the object back in WM_CREATE with ObjectFromCreateData and adds its
+// controls with AddControl); SetClassStyle, SetBackgroundBrush, icons;
+// Centre(0, 0); run the form; drop the reference.
+class CWindow {
+public:
+    // A new object at the screen's DPI with the version's default face and
+    // size; empty when it cannot be allocated.
+    [[nodiscard]] static CWindowRef Create();
+
+    CWindow(const CWindow&) = delete;
+    CWindow& operator=(const CWindow&) = delete;
+
+    void AddRef() noexcept;
+    void Release() noexcept;
+
+    // The class name to register under; after CreateForm, the name actually
+    // registered (with ":" and the running number).
+    const std::string& ClassName() const { return class_name; }
+    void SetClassName(std::string_view name);  // cut to 259 characters
+
+    // Registers a new class for the form (windowProc, or DefaultFormProc
+    // when null) and creates the window. Position and size are design units
+    // scaled by ScaleX / ScaleY unless noScale; width 0 (and x 0 with it)
+    // leaves them to Windows; style and exStyle of 0 or kDefaultStyle give an
+    // overlapped window and a control parent. The form procedure's WM_CREATE
+    // runs inside. Returns the window, or null when registration or creation
+    // fails. Acts once: later calls return the window it already has.
+    HWND CreateForm(HWND parent, std::string_view caption, int x, int y, int width, int height, DWORD style,
+                    DWORD exStyle, WNDPROC windowProc, bool noScale);
+
+    // Centres window (null: the form) over relativeTo (null: the work area),
+    // kept inside the work area. A child window is placed in its parent's
+    // client coordinates.
+    void Centre(HWND window, HWND relativeTo);
+
+    HWND GetHandle() const { return hwnd; }
+    void SetHandle(HWND window);  // only while the object has no window
+
+    // A font for this object's Dpi (see MakeScaledFontAt); the caller owns it.
+    [[nodiscard]] UniqueFont MakeScaledFont(std::string_view face, std::int32_t points, std::int32_t weight,
+                                            BYTE italic, BYTE underline, BYTE strikeout, BYTE charset,
+                                            bool keepPoints) const;
+    // The form's default font, owned by the object.
+    HFONT FormFont() const { return form_font.get(); }
+    const std::string& DefaultFace() const { return default_face; }
+    std::int32_t DefaultPoints() const { return default_points; }
+
+    // Icons stay the caller's (shared icons from LoadIcon need no freeing).
+    void SetBigIcon(HICON icon);
+    void SetSmallIcon(HICON icon);
+
+    // The form class's style and background; 0 / nothing without a window.
+    // A brush given to SetBackgroundBrush becomes the class's: Windows
+    // deletes a class background brush when the class is unregistered.
+    DWORD GetClassStyle() const;
+    void SetClassStyle(DWORD style);
+    HBRUSH GetBackgroundBrush() const;
+    void SetBackgroundBrush(HBRUSH brush);
+
+    float GetDpi() const { return static_cast<float>(scaling.Dpi); }
+    // dpi rounded halves to even becomes Dpi and dpi / 96 both factors; a
+    // negative dpi means the screen's.
+    void SetDpi(float dpi);
+    float GetScaleX() const { return scaling.ScaleX; }
+    void SetScaleX(float scale) { scaling.ScaleX = scale; }
+    float GetScaleY() const { return scaling.ScaleY; }
+    void SetScaleY(float scale) { scaling.ScaleY = scale; }
+
+    // Creates a child control of parent (null: the form) with identifier id,
+    // at design units scaled unless noScale. kDefaultStyle gives a visible
+    // tab stop, kDefaultStyle as exStyle none; WS_CHILD is always added. With
+    // windowProc the control is subclassed and its old procedure kept in the
+    // "OLDWNDPROC" property. Returns the control (owned by its parent) or null.
+    HWND AddControl(std::string_view className, HWND parent, int id, std::string_view text, int x, int y, int width,
+                    int height, DWORD style, DWORD exStyle, void* createParam, WNDPROC windowProc, bool noScale);
+
+    // A topmost tooltip showing text (first 79 characters) over control.
+    // The tooltip has no parent, so the caller owns it; empty when control
+    // is null or the tooltip cannot be made.
+    [[nodiscard]] UniqueWindow AddTooltip(HWND control, std::string_view text, bool balloon, bool centre);
+
+private:
+    CWindow();
+    ~CWindow();
+
+    long references_ = 1;
+    HWND hwnd = nullptr;  // borrowed: the window owns itself
+    HINSTANCE hinstance = nullptr;
+    UniqueFont form_font;
+    Scaling scaling;  // Dpi, ScaleX, ScaleY
+    ATOM class_atom = 0;
+    RegisteredClass registered_class;  // owns class_atom
+    std::int32_t default_points = 0;
+    std::string class_name;
+    std::string default_face;
+};
+
+// Registers a form window class named FormClassName(name, counter) with the
+// next running number (first 0), window procedure windowProc or
+// DefaultFormProc, room for the owning object in the class extra bytes, the
+// arrow cursor and the button face background. Empty on failure.
+[[nodiscard]] RegisteredClass RegisterFormClass(std::string_view name, HINSTANCE instance, WNDPROC windowProc);
+
+// The object of the form that owns window (through its root owner's class),
+// as a new reference; empty when there is none.
+[[nodiscard]] CWindowRef ObjectOfWindow(HWND window);
+
+// The object whose CreateForm is running, from the CREATESTRUCTA of
+// WM_CREATE, as a new reference; empty when there is none.
+[[nodiscard]] CWindowRef ObjectFromCreateData(const CREATESTRUCTA* create);
+
+// Window procedure of forms that give none: Close and Escape (IDCANCEL)
+// close the form, and its destruction ends the message loop.
+LRESULT CALLBACK DefaultFormProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
+
+// Selects item index of a list box alone; -1 clears the selection. Returns
+// the result of the list box message.
+LRESULT ListBoxSelect(HWND listBox, int index);
+
+}  // namespace trelvane

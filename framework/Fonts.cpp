@@ -1,0 +1,94 @@
+#include "Fonts.h"
+
+#include <algorithm>
+#include <cstring>
+
+namespace trelvane {
+namespace {
+
+constexpr std::size_t kMaxFaceLength = LF_FACESIZE - 1;
+
+int CALLBACK RememberCharset(const LOGFONTA* font, const TEXTMETRICA*, DWORD, LPARAM charset) {
+    *reinterpret_cast<std::int32_t*>(charset) = font->lfCharSet;
+    return 1;
+}
+
+}  // namespace
+
+double WindowsVersion() {
+    const DWORD version = GetVersion();
+    return WindowsVersionFrom(LOBYTE(LOWORD(version)), HIBYTE(LOWORD(version)));
+}
+
+std::int32_t PointsFromHeight(std::int32_t height) {
+    UniqueDc display{CreateDCA("DISPLAY", nullptr, nullptr, nullptr)};
+    if (!display) return 0;
+    const int logPixelsY = GetDeviceCaps(display.get(), LOGPIXELSY);
+    display.reset();
+    return PointsFromHeightAt(height, logPixelsY);
+}
+
+void ParseFontSpec(std::string_view spec, std::string& face, std::int32_t& points, std::int32_t& weight,
+                   std::int32_t& italic, std::int32_t& underline, std::int32_t& strikeout, std::int32_t& style) {
+    FontSpecParts parts{face, points, weight, italic, underline, strikeout};
+    ParseFontSpec(spec, parts, style, PointsFromHeight);
+    face = std::move(parts.face);
+    points = parts.points;
+    weight = parts.weight;
+    italic = parts.italic;
+    underline = parts.underline;
+    strikeout = parts.strikeout;
+}
+
+std::int32_t FindFaceCharset(std::string_view face) {
+    std::int32_t charset = 0;
+    if (face.empty()) return charset;  // an empty name would enumerate every family
+    const ScreenDc screen;
+    if (screen) {
+        EnumFontFamiliesA(screen.get(), std::string(face).c_str(), RememberCharset, reinterpret_cast<LPARAM>(&charset));
+    }
+    return charset;
+}
+
+Scaling ScreenScaling(float dpi) {
+    const ScreenDc screen;
+    return ScalingFor(dpi, screen.Caps(LOGPIXELSX), screen.Caps(LOGPIXELSY));
+}
+
+UniqueFont MakeScaledFontAt(std::int32_t dpi, std::string_view face, std::int32_t points, std::int32_t weight,
+                            BYTE italic, BYTE underline, BYTE strikeout, BYTE charset, bool keepPoints) {
+    const int logPixelsY = ScreenDc().Caps(LOGPIXELSY);
+    if (!keepPoints) points = ScaledPoints(dpi, points, logPixelsY);
+    LOGFONTA font{};
+    font.lfHeight = FontHeightForPoints(points, logPixelsY);
+    font.lfWeight = weight;
+    font.lfItalic = italic;
+    font.lfUnderline = underline;
+    font.lfStrikeOut = strikeout;
+    font.lfCharSet = charset;
+    font.lfOutPrecision = OUT_TT_PRECIS;
+    font.lfClipPrecision = CLIP_DEFAULT_PRECIS;
+    font.lfQuality = DEFAULT_QUALITY;
+    font.lfPitchAndFamily = 0;
+    const std::size_t length = std::min(face.size(), kMaxFaceLength);
+    std::memcpy(font.lfFaceName, face.data(), length);
+    font.lfFaceName[length] = '\0';
+    return UniqueFont{CreateFontIndirectA(&font)};
+}
+
+UniqueFont MakeFont(std::string_view face, std::int32_t points, std::int32_t weight, std::int32_t italic,
+                    std::int32_t underline, std::int32_t strikeout) {
+    if (face.empty()) return {};
+    const auto charset = static_cast<BYTE>(FindFaceCharset(face));
+    return MakeScaledFontAt(ScreenScaling(-1.0f).Dpi, face, points, weight, static_cast<BYTE>(italic),
+                            static_cast<BYTE>(underline), static_cast<BYTE>(strikeout), charset, false);
+}
+
+UniqueFont FontFromSpec(std::string_view spec) {
+    std::string face;
+    std::int32_t points = 0, weight = 0, italic = 0, underline = 0, strikeout = 0, style = 0;
+    ParseFontSpec(spec, face, points, weight, italic, underline, strikeout, style);
+    return MakeFont(face, points, weight, italic, underline, strikeout);
+}
+
+}  // namespace trelvane
