@@ -14,7 +14,7 @@
 namespace trelvane::cli {
 namespace {
 
-using namespace comparison_controls;
+using namespace control_id;
 
 constexpr char kProgram[] = "trelvane-compare";
 

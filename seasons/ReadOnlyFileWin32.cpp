@@ -1,19 +1,13 @@
 #include "ReadOnlyFile.h"
 
+#include "AnsiText.h"
+
 #include <windows.h>
 
 #include <utility>
-#include <vector>
 
 namespace trelvane {
 namespace {
-
-std::wstring WideFromAnsi(const std::string& text) {
-    const int length = MultiByteToWideChar(CP_ACP, 0, text.data(), static_cast<int>(text.size()), nullptr, 0);
-    std::wstring wide(static_cast<std::size_t>(length), L'\0');
-    MultiByteToWideChar(CP_ACP, 0, text.data(), static_cast<int>(text.size()), wide.data(), length);
-    return wide;
-}
 
 std::string DescribeError(DWORD error) {
     char* text = nullptr;

@@ -12,7 +12,7 @@
 namespace trelvane {
 namespace {
 
-using namespace comparison_controls;
+using namespace control_id;
 
 bool InTables(std::int32_t id) { return id >= kFirstTableId && id <= kLastPlayerId; }
 

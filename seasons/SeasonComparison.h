@@ -3,19 +3,10 @@
 #include <cstddef>
 #include <string>
 
+#include "ControlIds.h"
 #include "FormControls.h"
 
 namespace trelvane {
-
-// The controls the comparison reads and fills, by identifier.
-namespace comparison_controls {
-inline constexpr int kDepartedCountBox = 1000;
-inline constexpr int kArrivalsCountBox = 1001;
-inline constexpr int kPriorFolderBox = 1009;
-inline constexpr int kCurrentFolderBox = 1010;
-inline constexpr int kArrivalsList = 1012;
-inline constexpr int kDepartedList = 1013;
-}  // namespace comparison_controls
 
 // The comparison uses identifiers 10001 to 50000; its tables also hold 10000.
 inline constexpr int kFirstTableId = 10000;

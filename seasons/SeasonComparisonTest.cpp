@@ -15,7 +15,7 @@ namespace trelvane {
 namespace {
 
 namespace fs = std::filesystem;
-using namespace comparison_controls;
+using namespace control_id;
 using tools::PlayerEntry;
 using tools::SeasonData;
 using tools::TeamEntry;

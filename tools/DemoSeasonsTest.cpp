@@ -51,15 +51,15 @@ TEST(DemoSeasons, ComparisonFindsExactlyThePlayersTheGeneratorMovedAndSomeNamesO
     ASSERT_EQ(arrivals, 96u);
 
     MemoryForm form;
-    form.SetBoxText(comparison_controls::kPriorFolderBox, prior.Text());
-    form.SetBoxText(comparison_controls::kCurrentFolderBox, current.Text());
+    form.SetBoxText(control_id::kPriorFolderBox, prior.Text());
+    form.SetBoxText(control_id::kCurrentFolderBox, current.Text());
     const ComparisonReport report = CompareSeasons(form);
     EXPECT_EQ(report.departed, departed);
     EXPECT_EQ(report.arrivals, arrivals);
 
     std::size_t withTeam = 0, overrun = 0;
     for (const PlayerEntry& player : pair.prior.players) overrun += player.lastName.size() + 1 + player.firstName.size() > 22;
-    const LineBatch& lines = form.Lines(comparison_controls::kDepartedList);
+    const LineBatch& lines = form.Lines(control_id::kDepartedList);
     for (std::size_t i = 0; i < lines.Count(); ++i) withTeam += lines[i].size() > 29;
     EXPECT_GT(overrun, 0u);
     EXPECT_GT(withTeam, 0u);

@@ -1,0 +1,53 @@
+#include "DialogControls.h"
+
+#include "AnsiText.h"
+
+namespace trelvane {
+
+std::string DialogControls::EditText(int id) {
+    const HWND box = Control(id);
+    std::wstring text(static_cast<std::size_t>(GetWindowTextLengthW(box)) + 1, L'\0');
+    text.resize(static_cast<std::size_t>(GetWindowTextW(box, text.data(), static_cast<int>(text.size()))));
+    return AnsiFromWide(text);
+}
+
+void DialogControls::SetBoxText(int id, std::string_view text) {
+    SetWindowTextW(Control(id), WideFromAnsi(text).c_str());
+}
+
+void DialogControls::EmptyList(int id) { SendMessageW(Control(id), LB_RESETCONTENT, 0, 0); }
+
+void DialogControls::AddLine(int id, std::string_view line) {
+    SendMessageW(Control(id), LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(WideFromAnsi(line).c_str()));
+}
+
+void DialogControls::AddLines(int id, LineBatch lines) {
+    const HWND list = Control(id);
+    std::size_t characters = 0;
+    for (std::size_t i = 0; i < lines.Count(); ++i) characters += lines[i].size() + 1;
+    SendMessageW(list, WM_SETREDRAW, FALSE, 0);
+    SendMessageW(list, LB_INITSTORAGE, lines.Count(), characters * sizeof(wchar_t));
+    for (std::size_t i = 0; i < lines.Count(); ++i) AddLine(id, lines[i]);
+    SendMessageW(list, WM_SETREDRAW, TRUE, 0);
+    InvalidateRect(list, nullptr, TRUE);
+}
+
+int DialogControls::ListCount(int id) {
+    const LRESULT count = SendMessageW(Control(id), LB_GETCOUNT, 0, 0);
+    return count == LB_ERR ? 0 : static_cast<int>(count);
+}
+
+void DialogControls::ReadListLine(int id, int index, std::string& line) {
+    const HWND list = Control(id);
+    const LRESULT length = SendMessageW(list, LB_GETTEXTLEN, static_cast<WPARAM>(index), 0);
+    if (length == LB_ERR) {
+        line.clear();
+        return;
+    }
+    std::wstring text(static_cast<std::size_t>(length) + 1, L'\0');
+    const LRESULT got = SendMessageW(list, LB_GETTEXT, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(text.data()));
+    text.resize(got == LB_ERR ? 0 : static_cast<std::size_t>(got));
+    line = AnsiFromWide(text);
+}
+
+}  // namespace trelvane

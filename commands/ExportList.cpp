@@ -1,0 +1,75 @@
+#include "ExportList.h"
+
+#include <commdlg.h>
+
+#include <vector>
+
+#include "AnsiText.h"
+#include "DialogControls.h"
+#include "ExportText.h"
+#include "ReplaceFile.h"
+#include "Win32Handles.h"
+
+namespace trelvane {
+namespace {
+
+constexpr std::size_t kMaxExportPath = 255;
+constexpr DWORD kFileNameCapacity = 0x8000;
+
+// Places the dialog 20 pixels right of and below the form's top-left
+// corner. The hook sees the dialog's inner child window; the dialog
+// itself is its parent.
+UINT_PTR CALLBACK PlaceDialog(HWND child, UINT message, WPARAM, LPARAM lParam) {
+    if (message == WM_INITDIALOG) {
+        const auto* request = reinterpret_cast<const OPENFILENAMEW*>(lParam);
+        RECT form;
+        if (GetWindowRect(request->hwndOwner, &form)) {
+            const HWND dialog = GetParent(child);
+            SetWindowPos(dialog, nullptr, form.left + 20, form.top + 20, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
+            SetForegroundWindow(dialog);
+        }
+    }
+    return 0;
+}
+
+}  // namespace
+
+bool WriteListFile(const std::wstring& path, FormControls& form, int list) {
+    if (AnsiFromWide(path).size() > kMaxExportPath || IsReadOnlyFile(path)) return false;
+    const UniqueFile file =
+        OpenedFile(CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, OPEN_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
+    if (!file || !SetEndOfFile(file.get())) return false;
+    return WriteExport(form, list, [&](std::string_view piece) {
+        DWORD written = 0;
+        return WriteFile(file.get(), piece.data(), static_cast<DWORD>(piece.size()), &written, nullptr) &&
+               written == piece.size();
+    });
+}
+
+std::int32_t ExportList(const ExportConfig& config, const CommandArgs& args) {
+    wchar_t currentDirectory[MAX_PATH + 1] = {};
+    GetCurrentDirectoryW(MAX_PATH + 1, currentDirectory);
+
+    std::vector<wchar_t> fileName(kFileNameCapacity, L'\0');
+    OPENFILENAMEW request{};
+    request.lStructSize = sizeof request;
+    request.hwndOwner = args.form;
+    // One filter entry: its display text and its pattern.
+    request.lpstrFilter = L"*.txt\0*.txt\0";
+    request.lpstrFile = fileName.data();
+    request.nMaxFile = kFileNameCapacity;
+    request.lpstrInitialDir = currentDirectory;
+    request.lpstrTitle = config.title;
+    request.lpstrDefExt = L"txt";
+    // No overwrite prompt; and the current directory, where the settings
+    // file lives, must not move.
+    request.Flags = OFN_EXPLORER | OFN_ENABLEHOOK | OFN_HIDEREADONLY | OFN_NOCHANGEDIR;
+    request.lpfnHook = PlaceDialog;
+    if (!GetSaveFileNameW(&request)) return 0;
+
+    DialogControls controls(args.form);
+    WriteListFile(fileName.data(), controls, config.list);
+    return 0;
+}
+
+}  // namespace trelvane

@@ -1,0 +1,17 @@
+#pragma once
+
+#include <windows.h>
+
+#include "UniqueAny.h"
+
+namespace trelvane {
+
+// A file handle from CreateFileW. Hold only successful results:
+// CreateFileW reports failure as INVALID_HANDLE_VALUE, not as null.
+using UniqueFile = UniqueAny<HANDLE, &CloseHandle>;
+
+inline UniqueFile OpenedFile(HANDLE handle) {
+    return UniqueFile(handle == INVALID_HANDLE_VALUE ? nullptr : handle);
+}
+
+}  // namespace trelvane
