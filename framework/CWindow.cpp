@@ -40,15 +40,15 @@ CWindowRef CWindow::Create() { return CWindowRef::Adopt(new (std::nothrow) CWind
 CWindow::CWindow() : hinstance(GetModuleHandleA(nullptr)) {
     SetDpi(-1.0f);
     const double version = WindowsVersion();
-    if (default_face.empty()) default_face = DefaultFace(version);
-    if (default_points == 0) default_points = DefaultPoints(version);
+    if (default_face.empty()) default_face = trelvane::DefaultFace(version);
+    if (default_points == 0) default_points = trelvane::DefaultPoints(version);
     INITCOMMONCONTROLSEX classes{sizeof(INITCOMMONCONTROLSEX), kAllCommonControlClasses};
     InitCommonControlsEx(&classes);
 }
 
 CWindow::~CWindow() {
     // A window that outlives its object must not lead ObjectOfWindow to freed memory.
-    if (hwnd && IsWindow(hwnd) && GetClassLongPtrA(hwnd, 0) == reinterpret_cast<LONG_PTR>(this)) {
+    if (hwnd && IsWindow(hwnd) && GetClassLongPtrA(hwnd, 0) == reinterpret_cast<ULONG_PTR>(this)) {
         SetClassLongPtrA(hwnd, 0, 0);
     }
     form_font.reset();

@@ -84,16 +84,16 @@ ControlRecord* RecordOf(HWND hwnd);
 struct ControlSetup {
     bool subclass = false;           // replace the window procedure by newProc
     bool useFont = false;            // make and set a font from fontSpec
-    std::string_view fontSpec;
+    std::string_view fontSpec{};
     std::int32_t userValue = 0;
     bool coloursOn = false;          // answer colour messages from the fields below
     bool textIsSys = false;
     bool backIsSys = false;
     COLORREF textColour = 0;         // RGB, or a COLOR_ index when textIsSys
     COLORREF backColour = 0;         // RGB, or a COLOR_ index when backIsSys
-    UniqueBrush brush;               // taken by the record; empty: chosen from backColour
+    UniqueBrush brush{};             // taken by the record; empty: chosen from backColour
     WNDPROC newProc = nullptr;       // usually ControlProc; null leaves the procedure alone
-    std::string_view anchorSpec;     // see AnchorSpec.h
+    std::string_view anchorSpec{};   // see AnchorSpec.h
     bool substituteFace = false;     // the version's default face instead of the spec's
 };
 
