@@ -1,5 +1,5 @@
 # The two commands a fresh machine needs: `make run` and `make test`.
-.PHONY: all build test run bench clean native windows
+.PHONY: all build test run bench dist clean native windows
 
 all: build
 
@@ -19,18 +19,23 @@ build: native windows
 test: build
 	@scripts/test
 
-# The season comparison on a demo pair of seasons.
-run: native
-	@build/native/bin/trelvane-make-seasons build/demo/prior build/demo/current
-	@echo "Demo seasons in build/demo/prior and build/demo/current"
-	@echo
-	@build/native/bin/trelvane-compare build/demo/prior build/demo/current \
-	    --departed build/demo/departed.txt --arrivals build/demo/arrivals.txt
-	@echo
-	@echo "Lists saved to build/demo/departed.txt and build/demo/arrivals.txt"
+# The Windows program on a demo pair of seasons (a screenshot without a display).
+run: build
+	@scripts/bootstrap demo
+	@scripts/demo
 
-bench: native
+# Figures, not pass or fail: the command-line tool against cat, then the
+# Windows program's Process under Wine.
+bench: build
 	@build/native/bin/trelvane-bench build/native/bin/trelvane-compare build/native/bin/trelvane-make-seasons build/bench
+	@echo
+	@scripts/bench-program
+	@scripts/wine-run --stop
+
+# build/dist/trelvane-VERSION-win64.zip
+dist: windows
+	@scripts/bootstrap dist
+	@scripts/dist
 
 clean:
 	@-scripts/wine-run --stop 2>/dev/null

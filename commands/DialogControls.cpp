@@ -4,6 +4,23 @@
 
 namespace trelvane {
 
+HWND DialogControls::Control(int id) {
+    if (id != lastId_ || !last_) {
+        lastId_ = id;
+        last_ = GetDlgItem(form_, id);
+    }
+    return last_;
+}
+
+// Line-by-line list messages go straight to the list box's own procedure.
+// The form's subclass procedure only passes them on, and finding its record
+// costs a window-property look-up per message, which Wine answers through
+// its server: seconds for the 40,000 lines of a full season.
+LRESULT DialogControls::ToList(HWND list, UINT message, WPARAM wParam, LPARAM lParam) {
+    const auto listProc = reinterpret_cast<WNDPROC>(GetClassLongPtrW(list, GCLP_WNDPROC));
+    return listProc ? CallWindowProcW(listProc, list, message, wParam, lParam) : LB_ERR;
+}
+
 std::string DialogControls::EditText(int id) {
     const HWND box = Control(id);
     std::wstring text(static_cast<std::size_t>(GetWindowTextLengthW(box)) + 1, L'\0');
@@ -18,7 +35,7 @@ void DialogControls::SetBoxText(int id, std::string_view text) {
 void DialogControls::EmptyList(int id) { SendMessageW(Control(id), LB_RESETCONTENT, 0, 0); }
 
 void DialogControls::AddLine(int id, std::string_view line) {
-    SendMessageW(Control(id), LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(WideFromAnsi(line).c_str()));
+    ToList(Control(id), LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(WideFromAnsi(line).c_str()));
 }
 
 void DialogControls::AddLines(int id, LineBatch lines) {
@@ -39,13 +56,13 @@ int DialogControls::ListCount(int id) {
 
 void DialogControls::ReadListLine(int id, int index, std::string& line) {
     const HWND list = Control(id);
-    const LRESULT length = SendMessageW(list, LB_GETTEXTLEN, static_cast<WPARAM>(index), 0);
+    const LRESULT length = ToList(list, LB_GETTEXTLEN, static_cast<WPARAM>(index), 0);
     if (length == LB_ERR) {
         line.clear();
         return;
     }
     std::wstring text(static_cast<std::size_t>(length) + 1, L'\0');
-    const LRESULT got = SendMessageW(list, LB_GETTEXT, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(text.data()));
+    const LRESULT got = ToList(list, LB_GETTEXT, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(text.data()));
     text.resize(got == LB_ERR ? 0 : static_cast<std::size_t>(got));
     line = AnsiFromWide(text);
 }

@@ -24,9 +24,14 @@ public:
     void ReadListLine(int id, int index, std::string& line) override;
 
 private:
-    HWND Control(int id) const { return GetDlgItem(form_, id); }
+    HWND Control(int id);
+    LRESULT ToList(HWND list, UINT message, WPARAM wParam, LPARAM lParam);
 
     HWND form_;  // borrowed
+    // The last control looked up: reading or filling a list asks for the
+    // same one tens of thousands of times.
+    int lastId_ = 0;
+    HWND last_ = nullptr;  // borrowed
 };
 
 }  // namespace trelvane
