@@ -1,0 +1,73 @@
+// trelvane-demo-driver: presses the running program's buttons from outside,
+// for the demo and the benchmark.
+//
+//   trelvane-demo-driver click ID     press button ID and wait until it is done
+//   trelvane-demo-driver time ID      the same, printing how long it took
+//   trelvane-demo-driver text ID      print the text of control ID
+//   trelvane-demo-driver close        close the program with its close box
+#include <windows.h>
+
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+
+namespace {
+
+BOOL CALLBACK MatchForm(HWND window, LPARAM lParam) {
+    char className[256] = {};
+    GetClassNameA(window, className, sizeof className);
+    if (std::strncmp(className, "FORM_KOV_TRELVANE_FORM1_CLASS:", 30) != 0) return TRUE;
+    *reinterpret_cast<HWND*>(lParam) = window;
+    return FALSE;
+}
+
+HWND WaitForForm() {
+    for (int waited = 0; waited < 60000; waited += 50) {
+        HWND form = nullptr;
+        EnumWindows(MatchForm, reinterpret_cast<LPARAM>(&form));
+        if (form && IsWindowVisible(form)) return form;
+        Sleep(50);
+    }
+    return nullptr;
+}
+
+void Sync(HWND form) {
+    DWORD_PTR ignored = 0;
+    SendMessageTimeoutA(form, WM_NULL, 0, 0, SMTO_NORMAL, 600000, &ignored);
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    if (argc < 2) {
+        std::fputs("usage: trelvane-demo-driver click ID | time ID | text ID | close\n", stderr);
+        return 2;
+    }
+    const HWND form = WaitForForm();
+    if (!form) {
+        std::fputs("trelvane-demo-driver: the program's window did not appear\n", stderr);
+        return 1;
+    }
+    Sync(form);
+    const int id = argc > 2 ? std::atoi(argv[2]) : 0;
+    if (!std::strcmp(argv[1], "click") || !std::strcmp(argv[1], "time")) {
+        const auto start = std::chrono::steady_clock::now();
+        // Sent, not posted: the click's command runs inside this call, so
+        // its return marks the command's end.
+        SendMessageA(form, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), reinterpret_cast<LPARAM>(GetDlgItem(form, id)));
+        const std::chrono::duration<double> took = std::chrono::steady_clock::now() - start;
+        if (argv[1][0] == 't') std::printf("%.3f\n", took.count());
+    } else if (!std::strcmp(argv[1], "text")) {
+        // WM_GETTEXT itself: GetWindowText does not ask another process's
+        // controls for their text.
+        char text[256] = {};
+        SendMessageA(GetDlgItem(form, id), WM_GETTEXT, sizeof text, reinterpret_cast<LPARAM>(text));
+        std::printf("%s\n", text);
+    } else if (!std::strcmp(argv[1], "close")) {
+        PostMessageA(form, WM_SYSCOMMAND, SC_CLOSE, 0);
+    } else {
+        return 2;
+    }
+    return 0;
+}

@@ -1,0 +1,39 @@
+// trelvane.exe: compares two seasons of the game and lists who left and who
+// joined.
+#include <windows.h>
+#include <commctrl.h>
+#include <objbase.h>
+
+#include "AppState.h"
+#include "MainForm.h"
+#include "RichEdit.h"
+
+namespace trelvane {
+
+AppState gApp;
+
+namespace {
+
+// The program proper: everything between COM's start and end.
+int MainProcedure(HINSTANCE module) {
+    UniqueLibrary richEdit;
+    LoadRichEdit(&richEdit, &gApp.richEditClass);
+    gApp.module = module;
+    // The form always opens normally: the show command the process was
+    // started with is not passed on.
+    CreateAndRunMainForm(nullptr, true, 0);
+    return 0;  // the form result, which nothing in this program sets
+}
+
+}  // namespace
+}  // namespace trelvane
+
+int WINAPI WinMain(HINSTANCE module, HINSTANCE, LPSTR, int) {
+    // The folder browser needs a single-threaded apartment.
+    const HRESULT com = CoInitialize(nullptr);
+    const INITCOMMONCONTROLSEX classes{sizeof(INITCOMMONCONTROLSEX), ICC_WIN95_CLASSES | ICC_STANDARD_CLASSES};
+    InitCommonControlsEx(&classes);
+    const int exitCode = trelvane::MainProcedure(module);
+    if (SUCCEEDED(com)) CoUninitialize();
+    return exitCode;
+}

@@ -1,0 +1,80 @@
+#include "MainForm.h"
+
+#include "AppState.h"
+#include "CWindow.h"
+#include "ControlRecord.h"
+#include "FormProc.h"
+#include "MainFormLayout.h"
+#include "MessageLoop.h"
+#include "Tags.h"
+
+namespace trelvane {
+namespace {
+
+ControlSetup SetupFor(const ControlLayout& control) {
+    ControlSetup setup;
+    setup.subclass = true;
+    setup.useFont = true;
+    setup.fontSpec = control.fontSpec;
+    setup.newProc = ControlProc;
+    setup.anchorSpec = "S,S,S,S";  // every edge follows the form's size
+    if (control.kind == ControlKind::kButton) {
+        setup.substituteFace = true;  // buttons take the system's own face
+    } else {
+        setup.coloursOn = true;
+        setup.textIsSys = setup.backIsSys = true;
+        setup.textColour = COLOR_WINDOWTEXT;
+        setup.backColour = COLOR_WINDOW;
+    }
+    return setup;
+}
+
+}  // namespace
+
+int CreateMainFormControls(HWND form, const CREATESTRUCTA* create) {
+    const CWindowRef object = (GetWindowLongA(form, GWL_EXSTYLE) & WS_EX_MDICHILD) ? ObjectOfWindow(form)
+                                                                                     : ObjectFromCreateData(create);
+    if (!object) return -1;
+    if (ControlRecord* record = RecordOf(form)) record->create_data = create ? create->lpCreateParams : nullptr;
+
+    for (const ControlLayout& control : kMainFormControls) {
+        const HWND hwnd = object->AddControl(control.className, form, control.id, control.caption, control.left,
+                                             control.top, control.width, control.height, control.style,
+                                             control.exStyle, nullptr, nullptr, false);
+        SetupControl(hwnd, SetupFor(control));
+        SetTag(hwnd, "");
+        SetTag2(hwnd, "");
+        gApp.controls[static_cast<std::size_t>(control.id - control_id::kFirst)] = hwnd;
+        if (control.kind == ControlKind::kEdit) {
+            SendMessageA(hwnd, EM_LIMITTEXT, 0, 0);
+            SendMessageA(hwnd, EM_SETMARGINS, EC_LEFTMARGIN | EC_RIGHTMARGIN, 0);
+            if (ControlRecord* record = RecordOf(hwnd)) record->select_all_on_focus = 0;
+        } else if (control.kind == ControlKind::kList) {
+            ListBoxSelect(hwnd, -1);
+        }
+    }
+    SetFocus(gApp.controls[0]);
+    return 0;
+}
+
+std::intptr_t CreateAndRunMainForm(HWND owner, bool modal, std::int32_t initialResult) {
+    const CWindowRef object = CWindow::Create();
+    if (!object) return -1;
+    object->SetClassName(kMainFormClass);
+    gApp.formResult = initialResult;
+    object->SetDpi(-1);
+    const HWND form = object->CreateForm(owner, kMainFormCaption, 0, 0, kMainFormWidth, kMainFormHeight,
+                                         kMainFormStyle, kMainFormExStyle, FormProc, false);
+    if (!IsWindow(form)) return -1;
+
+    object->SetClassStyle(CS_HREDRAW | CS_VREDRAW | CS_DBLCLKS);
+    object->SetBackgroundBrush(reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1));
+    // The program carries no icon of its own, so these come back null and
+    // the system's default window icon shows.
+    object->SetSmallIcon(LoadIconA(gApp.module, MAKEINTRESOURCEA(32512)));
+    object->SetBigIcon(LoadIconA(gApp.module, MAKEINTRESOURCEA(32512)));
+    object->Centre(nullptr, nullptr);
+    return RunForm(modal, form, owner, SW_SHOWNORMAL, false);
+}
+
+}  // namespace trelvane

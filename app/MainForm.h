@@ -1,0 +1,17 @@
+#pragma once
+
+#include <windows.h>
+
+#include <cstdint>
+
+namespace trelvane {
+
+// Creates the main form, centres it on the work area and runs it until it
+// is gone. Returns the form result, or -1 when the form could not be made.
+std::intptr_t CreateAndRunMainForm(HWND owner, bool modal, std::int32_t initialResult);
+
+// The form's WM_CREATE step that makes its fourteen controls. Returns -1
+// (and makes none) when the form's object cannot be found.
+int CreateMainFormControls(HWND form, const CREATESTRUCTA* create);
+
+}  // namespace trelvane

@@ -1,0 +1,73 @@
+#include "MessageLoop.h"
+
+#include "AppState.h"
+#include "ControlRecord.h"
+#include "FindForm.h"
+
+namespace trelvane {
+namespace {
+
+bool IsClass(HWND window, const char* name) {
+    char className[260] = {};
+    GetClassNameA(window, className, sizeof className);
+    return name[0] != '\0' && lstrcmpiA(className, name) == 0;
+}
+
+// In a multi-line edit box Escape would be swallowed and Tab typed into the
+// text; turn them into the form's Cancel and a move to the next control.
+void HandleMultiLineEditKeys(MSG& message) {
+    const HWND focus = GetFocus();
+    if (!focus || !(IsClass(focus, "EDIT") || IsClass(focus, gApp.richEditClass.c_str()))) return;
+    if (!(GetWindowLongA(focus, GWL_STYLE) & ES_MULTILINE)) return;
+    if (message.message == WM_KEYDOWN && message.wParam == VK_ESCAPE) {
+        message.message = WM_COMMAND;
+        message.wParam = IDCANCEL;
+        message.lParam = 0;
+    } else if (message.message == WM_CHAR && message.wParam == '\t') {
+        const bool backwards = GetAsyncKeyState(VK_SHIFT) & 0x8000;
+        SetFocus(GetNextDlgTabItem(GetParent(focus), focus, backwards));
+        message.message = WM_NULL;
+    }
+}
+
+}  // namespace
+
+std::intptr_t RunForm(bool modal, HWND form, HWND owner, int showCommand, bool mdi) {
+    ControlRecord* const record = RecordOf(form);
+    if (!record) return 0;
+    if (GetWindowLongA(form, GWL_EXSTYLE) & WS_EX_MDICHILD) modal = false;
+    if (!modal) {
+        ShowWindow(form, showCommand);
+        return reinterpret_cast<std::intptr_t>(form);
+    }
+
+    while (owner && (GetWindowLongA(owner, GWL_STYLE) & WS_CHILD) &&
+           !(GetWindowLongA(owner, GWL_EXSTYLE) & WS_EX_MDICHILD)) {
+        owner = GetParent(owner);
+    }
+    record->modal = 1;
+    record->owner = owner;
+    if (owner) EnableWindow(owner, FALSE);
+    ShowWindow(form, showCommand);
+    UpdateWindow(form);
+
+    MSG message;
+    while (GetMessageA(&message, nullptr, 0, 0) > 0 && IsWindow(form) && message.message != WM_QUIT) {
+        if (mdi && TranslateMDISysAccel(form, &message)) continue;
+        // The record is gone once the form is destroyed; read it afresh.
+        if (ControlRecord* current = RecordOf(form);
+            current && current->accel && TranslateAcceleratorA(form, current->accel.get(), &message)) {
+            continue;
+        }
+        const HWND dialog = FindForm(gApp.activeForm);
+        HandleMultiLineEditKeys(message);
+        if (dialog && IsDialogMessageA(dialog, &message)) continue;
+        TranslateMessage(&message);
+        DispatchMessageA(&message);
+    }
+    const std::int32_t result = gApp.formResult;
+    gApp.formResult = 0;
+    return result;
+}
+
+}  // namespace trelvane

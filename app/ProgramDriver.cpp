@@ -1,0 +1,124 @@
+#include "ProgramDriver.h"
+
+#include <cmath>
+#include <stdexcept>
+
+#include "AnsiText.h"
+
+namespace trelvane::testing {
+namespace {
+
+std::filesystem::path ProgramPath() {
+    wchar_t self[MAX_PATH];
+    GetModuleFileNameW(nullptr, self, MAX_PATH);
+    return std::filesystem::path(self).parent_path() / L"trelvane.exe";
+}
+
+struct FindRequest {
+    DWORD processId;
+    std::wstring classPrefix;
+    std::wstring title;
+    HWND found = nullptr;
+};
+
+BOOL CALLBACK MatchWindow(HWND window, LPARAM lParam) {
+    auto* request = reinterpret_cast<FindRequest*>(lParam);
+    DWORD owner = 0;
+    GetWindowThreadProcessId(window, &owner);
+    if (owner != request->processId || !IsWindowVisible(window)) return TRUE;
+    wchar_t className[256] = {}, title[256] = {};
+    GetClassNameW(window, className, 256);
+    GetWindowTextW(window, title, 256);
+    if (std::wstring(className).rfind(request->classPrefix, 0) != 0) return TRUE;
+    if (!request->title.empty() && request->title != title) return TRUE;
+    request->found = window;
+    return FALSE;
+}
+
+HWND FindTopLevel(DWORD processId, const std::wstring& classPrefix, const std::wstring& title, DWORD timeoutMs) {
+    for (DWORD waited = 0; waited < timeoutMs; waited += 20) {
+        FindRequest request{processId, classPrefix, title};
+        EnumWindows(MatchWindow, reinterpret_cast<LPARAM>(&request));
+        if (request.found) return request.found;
+        Sleep(20);
+    }
+    return nullptr;
+}
+
+}  // namespace
+
+ProgramDriver::ProgramDriver(const std::filesystem::path& workingFolder) {
+    std::wstring commandLine = L"\"" + ProgramPath().wstring() + L"\"";
+    STARTUPINFOW startup{};
+    startup.cb = sizeof startup;
+    if (!CreateProcessW(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr,
+                        workingFolder.wstring().c_str(), &startup, &process_)) {
+        throw std::runtime_error("cannot start trelvane.exe");
+    }
+    WaitForInputIdle(process_.hProcess, 10000);
+    form_ = FindTopLevel(process_.dwProcessId, L"FORM_KOV_TRELVANE_FORM1_CLASS:", L"", 10000);
+    if (!form_) throw std::runtime_error("trelvane.exe showed no main form");
+    Sync();
+}
+
+ProgramDriver::~ProgramDriver() {
+    if (Running()) {
+        TerminateProcess(process_.hProcess, 99);
+        WaitForSingleObject(process_.hProcess, 5000);
+    }
+    CloseHandle(process_.hThread);
+    CloseHandle(process_.hProcess);
+}
+
+std::string ProgramDriver::Text(int id) const {
+    wchar_t text[4096] = {};
+    SendMessageW(Control(id), WM_GETTEXT, 4096, reinterpret_cast<LPARAM>(text));
+    return AnsiFromWide(text);
+}
+
+void ProgramDriver::SetText(int id, const std::string& text) {
+    SendMessageW(Control(id), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(WideFromAnsi(text).c_str()));
+}
+
+std::vector<std::string> ProgramDriver::Lines(int listId) const {
+    const HWND list = Control(listId);
+    const LRESULT count = SendMessageW(list, LB_GETCOUNT, 0, 0);
+    std::vector<std::string> lines;
+    for (LRESULT i = 0; i < count; ++i) {
+        wchar_t line[1024] = {};
+        SendMessageW(list, LB_GETTEXT, static_cast<WPARAM>(i), reinterpret_cast<LPARAM>(line));
+        lines.push_back(AnsiFromWide(line));
+    }
+    return lines;
+}
+
+void ProgramDriver::Click(int id) {
+    DWORD_PTR ignored = 0;
+    SendMessageTimeoutW(Control(id), BM_CLICK, 0, 0, SMTO_NORMAL, 60000, &ignored);
+}
+
+void ProgramDriver::Press(int id) { PostMessageW(Control(id), BM_CLICK, 0, 0); }
+
+void ProgramDriver::Sync() const {
+    DWORD_PTR ignored = 0;
+    SendMessageTimeoutW(form_, WM_NULL, 0, 0, SMTO_NORMAL, 30000, &ignored);
+}
+
+HWND ProgramDriver::WaitForDialog(const std::wstring& title, DWORD timeoutMs) const {
+    return FindTopLevel(process_.dwProcessId, L"#32770", title, timeoutMs);
+}
+
+DWORD ProgramDriver::WaitForExit(DWORD timeoutMs) {
+    WaitForSingleObject(process_.hProcess, timeoutMs);
+    DWORD code = STILL_ACTIVE;
+    GetExitCodeProcess(process_.hProcess, &code);
+    return code;
+}
+
+bool ProgramDriver::Running() const { return WaitForSingleObject(process_.hProcess, 0) == WAIT_TIMEOUT; }
+
+int Scaled(int designUnits, int dpi) {
+    return static_cast<int>(std::nearbyint(static_cast<float>(designUnits) * (static_cast<float>(dpi) / 96.0f)));
+}
+
+}  // namespace trelvane::testing
