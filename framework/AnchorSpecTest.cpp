@@ -38,16 +38,12 @@ TEST(AnchoredPlacement, LettersOnlyStandForZeroAndOneHundred) {
     EXPECT_EQ(Grown("F,FT,FQ,FT"), (Placement{60, 40, 100, 30}));
 }
 
-TEST(AnchoredPlacement, UnknownOrMissingCodesPutTheEdgeAtZero) {
+TEST(AnchoredPlacement, UnknownOrMissingCodesGiveZeroAndShortSpecificationsNothing) {
     EXPECT_EQ(Grown("S,S,S,X"), (Placement{90, 60, 150, -60}));
     EXPECT_EQ(Grown("FL,FT,FR"), (Placement{60, 40, 400, -40}));
     EXPECT_EQ(Grown("S,S,S,S,X,Y"), (Placement{90, 60, 150, 45}));
-}
-
-TEST(AnchoredPlacement, ShortSpecificationsLeaveTheControlAlone) {
-    EXPECT_EQ(Grown("S,S,S"), std::nullopt);
+    EXPECT_EQ(Grown("S,S,S,"), std::nullopt);  // shorter than 7: left alone
     EXPECT_EQ(Grown(""), std::nullopt);
-    EXPECT_EQ(Grown("S,S,S,"), std::nullopt);
 }
 
 TEST(AnchoredPlacement, RoundsHalvesToEven) {

@@ -11,14 +11,13 @@ namespace {
 
 using test::ExpectedDpi;
 using test::FontInfo;
-using test::IsGdiObject;
 
-// LOGFONT heights at the three screen DPIs the tests run at.
+// LOGFONT heights at the screen DPIs the tests run at.
 struct HeightsAt {
     int dpi;
     int tenPoints;
     int eightPoints;
-    int longFormMinus16;  // PointsFromHeight(-16) points, made again at this DPI
+    int longFormMinus16;  // made again from PointsFromHeight(-16)
 };
 constexpr HeightsAt kHeights[] = {
     {96, -13, -11, -16},   // 12 points
@@ -34,29 +33,15 @@ const HeightsAt& HeightsHere() {
     return kHeights[0];
 }
 
-TEST(ScreenDpi, IsTheOneThePrefixWasMadeFor) {
-    const ScreenDc screen;
-    EXPECT_EQ(screen.Caps(LOGPIXELSX), ExpectedDpi());
-    EXPECT_EQ(screen.Caps(LOGPIXELSY), ExpectedDpi());
-    EXPECT_EQ(ScreenScaling(-1.0f).Dpi, ExpectedDpi());
-}
+TEST(FontFromSpec, ReadsBackFaceHeightAndStyleAtTheScreensDpi) {
+    ASSERT_EQ(ScreenScaling(-1.0f).Dpi, ExpectedDpi()) << "the Wine prefix's DPI";
+    const LOGFONTA bold = FontInfo(FontFromSpec("Tahoma,10,1").get());
+    EXPECT_STREQ(bold.lfFaceName, "Tahoma");
+    EXPECT_EQ(bold.lfHeight, HeightsHere().tenPoints);
+    EXPECT_EQ(bold.lfWeight, 700);
+    EXPECT_EQ(bold.lfItalic + bold.lfUnderline + bold.lfStrikeOut, 0);
+    EXPECT_EQ(bold.lfOutPrecision, OUT_TT_PRECIS);
 
-TEST(FontFromSpec, BoldSpecificationReadsBackAtTheScreensDpi) {
-    const UniqueFont font = FontFromSpec("Tahoma,10,1");
-    ASSERT_TRUE(font);
-    const LOGFONTA info = FontInfo(font.get());
-    EXPECT_STREQ(info.lfFaceName, "Tahoma");
-    EXPECT_EQ(info.lfHeight, HeightsHere().tenPoints);
-    EXPECT_EQ(info.lfWeight, 700);
-    EXPECT_EQ(info.lfItalic, 0);
-    EXPECT_EQ(info.lfUnderline, 0);
-    EXPECT_EQ(info.lfStrikeOut, 0);
-    EXPECT_EQ(info.lfOutPrecision, OUT_TT_PRECIS);
-    EXPECT_EQ(info.lfQuality, DEFAULT_QUALITY);
-    EXPECT_EQ(info.lfWidth, 0);
-}
-
-TEST(FontFromSpec, StyleBitsBecomeItalicUnderlineAndStrikeout) {
     const LOGFONTA all = FontInfo(FontFromSpec("Tahoma,10,15").get());
     EXPECT_EQ(all.lfWeight, 700);
     EXPECT_EQ(all.lfItalic, 1);
@@ -67,53 +52,38 @@ TEST(FontFromSpec, StyleBitsBecomeItalicUnderlineAndStrikeout) {
     EXPECT_STREQ(regular.lfFaceName, "Courier New");
     EXPECT_EQ(regular.lfHeight, HeightsHere().eightPoints);
     EXPECT_EQ(regular.lfWeight, 400);
-    EXPECT_EQ(regular.lfItalic, 0);
+
+    const LOGFONTA longForm = FontInfo(FontFromSpec("Tahoma,-16,0,0,0,700,0,1,0,0,0").get());
+    EXPECT_EQ(longForm.lfHeight, HeightsHere().longFormMinus16);
+    EXPECT_EQ(longForm.lfUnderline, 1);
 }
 
-TEST(FontFromSpec, LongFormHeightGoesThroughPointsAtTheScreensDpi) {
-    const LOGFONTA info = FontInfo(FontFromSpec("Tahoma,-16,0,0,0,700,0,1,0,0,0").get());
-    EXPECT_EQ(info.lfHeight, HeightsHere().longFormMinus16);
-    EXPECT_EQ(info.lfWeight, 700);
-    EXPECT_EQ(info.lfUnderline, 1);
-}
-
-TEST(FontFromSpec, EachCallMakesANewFont) {
+TEST(FontFromSpec, MakesANewFontEachCallAndNoneForAnEmptySpecification) {
     const UniqueFont first = FontFromSpec("Tahoma,10,1");
     const UniqueFont second = FontFromSpec("Tahoma,10,1");
-    ASSERT_TRUE(first);
-    ASSERT_TRUE(second);
+    ASSERT_TRUE(first && second);
     EXPECT_NE(first.get(), second.get());
-}
-
-TEST(FontFromSpec, EmptySpecificationMakesNoFont) {
     EXPECT_FALSE(FontFromSpec(""));
     EXPECT_FALSE(FontFromSpec("  ,10,1"));
 }
 
-TEST(FontFromSpec, FaceThatIsNotInstalledStillGivesAFontInCharsetZero) {
+TEST(FontFromSpec, FaceNotInstalledStillGivesAFontInCharsetZero) {
     EXPECT_EQ(FindFaceCharset("No Such Face Anywhere"), 0);
-    const UniqueFont font = FontFromSpec("No Such Face Anywhere,10,0");
-    ASSERT_TRUE(font);
-    const LOGFONTA info = FontInfo(font.get());
+    const LOGFONTA info = FontInfo(FontFromSpec("No Such Face Anywhere,10,0").get());
     EXPECT_STREQ(info.lfFaceName, "No Such Face Anywhere");
     EXPECT_EQ(info.lfCharSet, 0);
+    EXPECT_EQ(FontInfo(MakeFont("Tahoma", 10, 400, 0, 0, 0).get()).lfCharSet, FindFaceCharset("Tahoma"));
 }
 
-TEST(MakeFont, UsesTheCharsetFoundForTheFace) {
-    const UniqueFont font = MakeFont("Tahoma", 10, 400, 0, 0, 0);
-    EXPECT_EQ(FontInfo(font.get()).lfCharSet, FindFaceCharset("Tahoma"));
-}
-
-TEST(MakeScaledFontAt, CutsTheFaceTo31CharactersAndKeepsPointsWhenAsked) {
-    const std::string longFace(40, 'F');
-    const LOGFONTA cut = FontInfo(MakeScaledFontAt(96, longFace, 10, 400, 0, 0, 0, 0, false).get());
+TEST(MakeScaledFontAt, CutsLongFacesAndScalesPointsUnlessKept) {
+    const LOGFONTA cut = FontInfo(MakeScaledFontAt(96, std::string(40, 'F'), 10, 400, 0, 0, 0, 0, false).get());
     EXPECT_EQ(std::string(cut.lfFaceName), std::string(31, 'F'));
-
-    // Laid out for 192 DPI the point size doubles first, unless kept.
-    const LOGFONTA doubled = FontInfo(MakeScaledFontAt(ExpectedDpi() * 2, "Tahoma", 10, 400, 0, 0, 0, 0, false).get());
-    EXPECT_EQ(doubled.lfHeight, FontHeightForPoints(20, ExpectedDpi()));
-    const LOGFONTA kept = FontInfo(MakeScaledFontAt(ExpectedDpi() * 2, "Tahoma", 10, 400, 0, 0, 0, 0, true).get());
-    EXPECT_EQ(kept.lfHeight, HeightsHere().tenPoints);
+    // Laid out for twice the screen's DPI the points double first, unless kept.
+    const int doubleDpi = ExpectedDpi() * 2;
+    EXPECT_EQ(FontInfo(MakeScaledFontAt(doubleDpi, "Tahoma", 5, 400, 0, 0, 0, 0, false).get()).lfHeight,
+              HeightsHere().tenPoints);
+    EXPECT_EQ(FontInfo(MakeScaledFontAt(doubleDpi, "Tahoma", 10, 400, 0, 0, 0, 0, true).get()).lfHeight,
+              HeightsHere().tenPoints);
 }
 
 TEST(PointsFromHeight, ConvertsAtTheScreensDpi) {
@@ -126,16 +96,6 @@ TEST(WindowsVersion, MatchesTheVersionWindowsReports) {
     info.dwOSVersionInfoSize = sizeof info;
     ASSERT_TRUE(GetVersionExA(&info));
     EXPECT_DOUBLE_EQ(WindowsVersion(), WindowsVersionFrom(info.dwMajorVersion, info.dwMinorVersion));
-}
-
-TEST(UniqueFont, DeletesTheFontWhenItGoes) {
-    HFONT handle = nullptr;
-    {
-        const UniqueFont font = FontFromSpec("Tahoma,10,1");
-        handle = font.get();
-        EXPECT_TRUE(IsGdiObject(handle));
-    }
-    EXPECT_FALSE(IsGdiObject(handle));
 }
 
 }  // namespace

@@ -2,41 +2,29 @@
 
 #include <windows.h>
 
-#include <string>
-
 #include "Geometry.h"
 #include "OwnedHandles.h"
 
 namespace trelvane::test {
 
-// The screen DPI the Wine prefix was set up with (TRELVANE_DPI, default 96).
+// The screen DPI the Wine prefix was made for (TRELVANE_DPI, default 96).
 int ExpectedDpi();
 
-// Handles every message waiting for this thread. Returns true when one of
-// them was WM_QUIT.
+// Handles every waiting message; true when one was WM_QUIT.
 bool PumpMessages();
 
-// A visible borderless top-level form of the given client size, run by a
-// form procedure built on the framework the way an application's is: its
-// record on WM_CREATE and WM_DESTROY, anchoring on WM_SIZE, focus memory,
-// colour messages and system colour changes. Its class name starts "FORM_".
-UniqueWindow MakeTestForm(int clientWidth, int clientHeight);
+// A visible, borderless top-level form with a client area of width x height
+// and a "FORM_" class, whose procedure uses the framework as an
+// application's does: record, anchoring, focus memory, colours.
+UniqueWindow MakeTestForm(int width, int height);
 
-// A child window of parent at (x, y) with the given size.
-HWND MakeChild(HWND parent, const char* className, int x, int y, int width, int height,
-               DWORD style = WS_VISIBLE, int id = 0);
-
-// child's rectangle in its parent's client coordinates.
-Rect ChildRect(HWND child);
-
-// The font's LOGFONT, read back from GDI.
+HWND MakeChild(HWND parent, const char* className, int x, int y, int width, int height, DWORD style = WS_VISIBLE);
+Rect ChildRect(HWND child);  // in its parent's client coordinates
 LOGFONTA FontInfo(HFONT font);
-
-// True while handle is a live GDI object.
 bool IsGdiObject(HGDIOBJ handle);
 
-// What a probe window looked like when it received WM_NCDESTROY, the last
-// message of its life.
+// A child window whose own procedure, ProbeProc, records in *finalState
+// what the window still had when its last message (WM_NCDESTROY) came.
 struct ProbeFinalState {
     bool destroyed = false;
     HANDLE record = nullptr;
@@ -44,9 +32,6 @@ struct ProbeFinalState {
     HANDLE tag2 = nullptr;
     WNDPROC procedure = nullptr;
 };
-
-// A plain child window of class "TrelvaneProbe" whose own procedure,
-// ProbeProc, fills *finalState when it is destroyed.
 HWND MakeProbe(HWND parent, ProbeFinalState* finalState);
 LRESULT CALLBACK ProbeProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
 
