@@ -1,5 +1,5 @@
 # The two commands a fresh machine needs: `make run` and `make test`.
-.PHONY: all build test run bench dist clean native windows
+.PHONY: all build test run bench dist clean native windows asan fuzz
 
 all: build
 
@@ -15,9 +15,23 @@ windows:
 
 build: native windows
 
-# Every test, native and under Wine, then one summary line.
-test: build
+# The native build again with AddressSanitizer and UndefinedBehaviorSanitizer.
+asan:
+	@scripts/bootstrap
+	@cmake --preset asan -DTRELVANE_WERROR=ON >/dev/null
+	@cmake --build --preset asan
+
+# Every test, native, sanitized and under Wine, then one summary line.
+test: build asan
 	@scripts/test
+
+# libFuzzer on the parsers, about a minute each (FUZZ_SECONDS=N to change);
+# not part of `make test`.
+fuzz:
+	@scripts/bootstrap fuzz
+	@cmake --preset fuzz >/dev/null
+	@cmake --build --preset fuzz
+	@scripts/fuzz $(FUZZ_SECONDS)
 
 # The Windows program on a demo pair of seasons (a screenshot without a display).
 run: build
