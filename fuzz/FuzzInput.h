@@ -1,0 +1,94 @@
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <cstdlib>
+#include <cstdio>
+#include <string>
+#include <string_view>
+
+// How the fuzzers cut their input into parts. The corpus writer uses the
+// same layouts, so its seeds start where the fuzzers understand them.
+namespace trelvane::fuzz {
+
+// Reads little-endian integers from the front of the input; what the input
+// does not have reads as zero.
+class InputReader {
+public:
+    InputReader(const std::uint8_t* data, std::size_t size) : rest_(reinterpret_cast<const char*>(data), size) {}
+
+    std::uint32_t Uint32() {
+        std::uint32_t value = 0;
+        for (int i = 0; i < 4 && !rest_.empty(); ++i) {
+            value |= std::uint32_t{static_cast<unsigned char>(rest_.front())} << (8 * i);
+            rest_.remove_prefix(1);
+        }
+        return value;
+    }
+    std::int32_t Int32() { return static_cast<std::int32_t>(Uint32()); }
+
+    // At most count bytes.
+    std::string_view Bytes(std::size_t count) {
+        const std::string_view part = rest_.substr(0, count);
+        rest_.remove_prefix(part.size());
+        return part;
+    }
+    std::string_view Rest() { return Bytes(rest_.size()); }
+
+private:
+    std::string_view rest_;
+};
+
+inline void PutUint32(std::string& out, std::uint32_t value) {
+    for (int i = 0; i < 4; ++i) out += static_cast<char>(value >> (8 * i));
+}
+
+// A broken promise of the code under test: report it and stop, so that
+// libFuzzer keeps the input.
+inline void Check(bool holds, const char* what) {
+    if (!holds) {
+        std::fprintf(stderr, "fuzz check failed: %s\n", what);
+        std::abort();
+    }
+}
+
+// Season comparison: the prior and current player files and the prior team
+// file, after two lengths.
+//   uint32 prior player file length, uint32 current player file length,
+//   prior player file, current player file, team file (the rest)
+// Lengths larger than what is left take what is left.
+struct SeasonInput {
+    std::string_view priorPlayers, currentPlayers, priorTeams;
+};
+inline SeasonInput CutSeasonInput(const std::uint8_t* data, std::size_t size) {
+    InputReader in(data, size);
+    const std::uint32_t priorLength = in.Uint32();
+    const std::uint32_t currentLength = in.Uint32();
+    SeasonInput season;
+    season.priorPlayers = in.Bytes(priorLength);
+    season.currentPlayers = in.Bytes(currentLength);
+    season.priorTeams = in.Rest();
+    return season;
+}
+inline std::string JoinSeasonInput(const SeasonInput& season) {
+    std::string out;
+    PutUint32(out, static_cast<std::uint32_t>(season.priorPlayers.size()));
+    PutUint32(out, static_cast<std::uint32_t>(season.currentPlayers.size()));
+    out += season.priorPlayers;
+    out += season.currentPlayers;
+    out += season.priorTeams;
+    return out;
+}
+
+// Font specification: the screen and Windows version it is read for, then
+// the specification itself.
+//   int32 screen LOGPIXELSY, int32 layout DPI, uint32 Windows major,
+//   uint32 Windows minor, specification text (the rest)
+inline constexpr std::size_t kFontHeaderSize = 16;
+
+// Anchor specification: three rectangles (left, top, right, bottom as
+// int32): the parent's client area at capture, the parent's client area
+// now, the control at capture; then the specification text (the rest).
+inline constexpr std::size_t kAnchorHeaderSize = 48;
+
+}  // namespace trelvane::fuzz
