@@ -46,6 +46,11 @@ ReadOnlyFile ReadOnlyFile::Open(const std::string& path) {
                                       OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
     if (handle == INVALID_HANDLE_VALUE) {
         file.problem_ = DescribeError(GetLastError());
+    } else if (GetFileType(handle) != FILE_TYPE_DISK) {
+        // A folder text such as \\.\pipe\name opens a pipe, whose reads
+        // wait for a writer that may never come.
+        CloseHandle(handle);
+        file.problem_ = "it is not a regular file";
     } else {
         file.handle_ = handle;
     }
