@@ -12,7 +12,9 @@ std::wstring FolderOf(const std::wstring& path) {
     return separator == std::wstring::npos ? L"." : path.substr(0, separator + 1);
 }
 
-bool WriteAll(HANDLE file, std::string_view bytes) {
+}  // namespace
+
+bool WriteAllBytes(HANDLE file, std::string_view bytes) {
     while (!bytes.empty()) {
         DWORD written = 0;
         const DWORD ask = static_cast<DWORD>(std::min<std::size_t>(bytes.size(), 1u << 20));
@@ -22,14 +24,12 @@ bool WriteAll(HANDLE file, std::string_view bytes) {
     return true;
 }
 
-}  // namespace
-
 bool IsReadOnlyFile(const std::wstring& path) {
     const DWORD attributes = GetFileAttributesW(path.c_str());
     return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_READONLY);
 }
 
-bool ReplaceFileContents(const std::wstring& path, std::string_view bytes) {
+bool ReplaceFileContents(const std::wstring& path, std::string_view bytes, FileWriter write) {
     if (IsReadOnlyFile(path)) return false;
     wchar_t temporary[MAX_PATH];
     if (!GetTempFileNameW(FolderOf(path).c_str(), L"trv", 0, temporary)) return false;
@@ -38,7 +38,7 @@ bool ReplaceFileContents(const std::wstring& path, std::string_view bytes) {
     {
         const UniqueFile file = OpenedFile(
             CreateFileW(temporary, GENERIC_WRITE, 0, nullptr, TRUNCATE_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
-        written = file && WriteAll(file.get(), bytes) && FlushFileBuffers(file.get());
+        written = file && write(file.get(), bytes) && FlushFileBuffers(file.get());
     }
     if (written && MoveFileExW(temporary, path.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
         return true;

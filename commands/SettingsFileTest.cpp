@@ -2,6 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <string>
+#include <vector>
+
 namespace trelvane {
 
 void PrintTo(const FolderSettings& f, std::ostream* os) {
@@ -58,6 +61,66 @@ TEST(SettingsFile, EndOfFileMarkEndsReading) {
 
 TEST(SettingsFile, QuotedFieldFollowedByOtherBytesLeavesThemForTheNextField) {
     EXPECT_EQ(ParseSettings("\"a\"b,c"), (FolderSettings{"a", "b", "c"}));
+}
+
+
+// Files edited by hand or damaged: every byte sequence reads as three
+// fields, by the same rule.
+TEST(SettingsFileHostile, EndOfFileMarkAtEveryPositionOfAWrittenLine) {
+    // "a","b","c" CR LF with byte i replaced by 0x1A. Inside quotes it is
+    // text; where a field would start, that field and the rest are empty; in
+    // place of a closing quote the field runs on to the next quote.
+    const std::string line = "\"a\",\"b\",\"c\"\r\n";
+    const std::vector<FolderSettings> expected = {
+        {"", "", ""},
+        {"\x1A", "b", "c"},
+        {"a\x1A,", "b\"", "c"},
+        {"a", "", ""},
+        {"a", "", ""},
+        {"a", "\x1A", "c"},
+        {"a", "b\x1A,", "c\""},
+        {"a", "b", ""},
+        {"a", "b", ""},
+        {"a", "b", "\x1A"},
+        {"a", "b", "c\x1A\r\n"},
+        {"a", "b", "c"},
+        {"a", "b", "c"},
+    };
+    ASSERT_EQ(expected.size(), line.size());
+    for (std::size_t i = 0; i < line.size(); ++i) {
+        std::string marked = line;
+        marked[i] = 0x1A;
+        EXPECT_EQ(ParseSettings(marked), expected[i]) << "0x1A at " << i;
+    }
+}
+
+TEST(SettingsFileHostile, EndOfFileMarkOutsideQuotesReadsAsTheEndOfTheFile) {
+    const std::string lines = "C:\\KOV11\r\nC:\\KOV11\\2024,C:\\KOV11\\2025\r\n";
+    for (std::size_t i = 0; i < lines.size(); ++i) {
+        std::string marked = lines;
+        marked[i] = 0x1A;
+        EXPECT_EQ(ParseSettings(marked), ParseSettings(lines.substr(0, i))) << "0x1A at " << i;
+    }
+}
+
+TEST(SettingsFileHostile, QuotesAloneUnterminatedQuotesZeroBytesAndLoneCarriageReturns) {
+    EXPECT_EQ(ParseSettings("\""), FolderSettings{});
+    EXPECT_EQ(ParseSettings("\"\""), FolderSettings{});
+    EXPECT_EQ(ParseSettings("\"\"\""), FolderSettings{});
+    EXPECT_EQ(ParseSettings("\",\""), (FolderSettings{",", "", ""}));
+    EXPECT_EQ(ParseSettings("a,\"b,c\r\nd"), (FolderSettings{"a", "b,c\r\nd", ""}));
+    // Zero bytes are text like any other.
+    EXPECT_EQ(ParseSettings(std::string("\"a\0b\",c\0,\0", 10)),
+              (FolderSettings{std::string("a\0b", 3), std::string("c\0", 2), std::string("\0", 1)}));
+    EXPECT_EQ(ParseSettings("\"a\"\r\"b\"\r\"c\""), (FolderSettings{"a", "b", "c"}));
+    EXPECT_EQ(ParseSettings("\"a\rb\",c\r\rd"), (FolderSettings{"a\rb", "c", ""}));
+}
+
+TEST(SettingsFileHostile, TenMegabyteFieldsAreReadWhole) {
+    const std::string huge(10 << 20, 'k');
+    EXPECT_EQ(ParseSettings(huge + "\r\nb").mainFolder.size(), huge.size());
+    const FolderSettings folders{"a", huge, "c"};
+    EXPECT_TRUE(ParseSettings(SettingsText(folders)) == folders);
 }
 
 }  // namespace

@@ -18,6 +18,7 @@
 #include "SettingsCommands.h"
 #include "DemoSeasons.h"
 #include "TempFolder.h"
+#include "TestForm.h"
 
 namespace trelvane {
 namespace {
@@ -34,35 +35,6 @@ std::string FileBytes(const fs::path& path) {
 void PutFile(const fs::path& path, const std::string& bytes) {
     std::ofstream(path, std::ios::binary | std::ios::trunc) << bytes;
 }
-
-// A hidden window holding the controls the commands use, with the main
-// form's identifiers and list styles.
-class TestForm {
-public:
-    TestForm() {
-        form_ = CreateWindowExW(0, L"STATIC", L"form", WS_POPUP, 0, 0, 600, 400, nullptr, nullptr, nullptr, nullptr);
-        for (const int id : {kDepartedCountBox, kArrivalsCountBox, kMainFolderBox, kPriorFolderBox, kCurrentFolderBox}) {
-            Add(L"EDIT", id, WS_CHILD | ES_AUTOHSCROLL);
-        }
-        for (const int id : {kArrivalsList, kDepartedList}) {
-            Add(L"LISTBOX", id, WS_CHILD | WS_VSCROLL | LBS_NOTIFY | LBS_SORT | LBS_NOINTEGRALHEIGHT | LBS_NOSEL);
-        }
-    }
-    ~TestForm() { DestroyWindow(form_); }
-    TestForm(const TestForm&) = delete;
-    TestForm& operator=(const TestForm&) = delete;
-
-    HWND Handle() const { return form_; }
-    std::string Text(int id) { return DialogControls(form_).EditText(id); }
-    void SetText(int id, const std::string& text) { DialogControls(form_).SetBoxText(id, text); }
-
-private:
-    void Add(const wchar_t* className, int id, DWORD style) {
-        CreateWindowExW(0, className, L"", style, 0, 0, 100, 100, form_, reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
-                        nullptr, nullptr);
-    }
-    HWND form_;
-};
 
 std::vector<std::string> ListLines(FormControls& form, int list) {
     std::vector<std::string> lines(static_cast<std::size_t>(form.ListCount(list)));
