@@ -3,6 +3,7 @@
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
+#include <filesystem>
 #include <memory>
 #include <optional>
 
@@ -80,17 +81,31 @@ Parse ParseArguments(const std::vector<std::string>& args, Options& options, std
     return Parse::kRun;
 }
 
+// A file that exists with no write permission for anyone (on Windows: the
+// read-only attribute). A process run as root, or Wine run as root, may
+// write it all the same; the export leaves it alone, as the Windows program
+// does.
+bool IsReadOnlyFile(const std::string& path) {
+    namespace fs = std::filesystem;
+    std::error_code error;
+    const fs::file_status status = fs::status(path, error);
+    constexpr fs::perms kAnyWrite = fs::perms::owner_write | fs::perms::group_write | fs::perms::others_write;
+    return !error && fs::is_regular_file(status) && (status.permissions() & kAnyWrite) == fs::perms::none;
+}
+
+std::string Reason() { return errno ? std::strerror(errno) : "the write failed"; }
+
 // Writes the export, reporting why it could not.
 std::optional<std::string> WriteExportFile(const std::string& path, FormControls& form, int listId) {
-    auto reason = [] { return std::string(errno ? std::strerror(errno) : "write failed"); };
+    if (IsReadOnlyFile(path)) return "the file is read-only";
     errno = 0;
     std::unique_ptr<std::FILE, int (*)(std::FILE*)> file(std::fopen(path.c_str(), "wb"), std::fclose);
-    if (!file) return reason();
+    if (!file) return Reason();
     const bool written = WriteExport(form, listId, [&](std::string_view piece) {
         return std::fwrite(piece.data(), 1, piece.size(), file.get()) == piece.size();
     });
-    if (!written) return reason();
-    if (std::fclose(file.release()) != 0) return reason();
+    if (!written) return Reason();
+    if (std::fclose(file.release()) != 0) return Reason();
     return std::nullopt;
 }
 
@@ -144,10 +159,17 @@ int RunCompare(const std::vector<std::string>& args, std::ostream& out, std::ost
             << result.priorTeams.problem << "; departed players are listed without their teams\n";
     }
 
+    errno = 0;
     out << "Departed:" << form.EditText(kDepartedCountBox) << '\n'
         << "Arrivals:" << form.EditText(kArrivalsCountBox) << '\n';
     PrintList(out, "Departed (in the prior season, not in the current one):", form.Lines(kDepartedList));
     PrintList(out, "Arrivals (in the current season, not in the prior one):", form.Lines(kArrivalsList));
+    // Lists that never reached their file (a full disk, say) are a failure
+    // like any other.
+    if (!out.flush()) {
+        err << kProgram << ": cannot write the lists to standard output: " << Reason() << '\n';
+        failed = true;
+    }
 
     const std::pair<const std::optional<std::string>*, int> exports[] = {{&options.departedFile, kDepartedList},
                                                                          {&options.arrivalsFile, kArrivalsList}};
@@ -158,7 +180,6 @@ int RunCompare(const std::vector<std::string>& args, std::ostream& out, std::ost
             failed = true;
         }
     }
-    out.flush();
     return failed ? 1 : 0;
 }
 

@@ -2,10 +2,17 @@
 
 #include <gtest/gtest.h>
 
+#include <cerrno>
+#include <cstring>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
 #include <sstream>
+#include <streambuf>
+
+#ifdef _WIN32
+#include <windows.h>
+#endif
 
 #include "ReadOnlyFile.h"
 #include "SeasonRecords.h"
@@ -119,6 +126,144 @@ TEST_F(CompareCommandTest, WrongArgumentsPrintTheUsageAndExitTwo) {
     }
     EXPECT_EQ(Run({"--help"}), 0);
     EXPECT_EQ(out.rfind("usage: trelvane-compare", 0), 0u);
+}
+
+// Every way a run can fail: one line on stderr naming the file and saying
+// why, and exit status 1.
+class CompareCommandFailures : public CompareCommandTest {
+protected:
+    // The reason err gives for path after "cannot <verb> ", or "" when err is
+    // not exactly that one line.
+    std::string ReasonFor(const std::string& verb, const std::string& path) {
+        const std::string start = "trelvane-compare: cannot " + verb + path + ": ";
+        if (err.rfind(start, 0) != 0 || err.back() != '\n' || std::count(err.begin(), err.end(), '\n') != 1) {
+            return "";
+        }
+        return err.substr(start.size(), err.size() - start.size() - 1);
+    }
+    std::string PlayerFileReason(const std::string& folder) {
+        return ReasonFor("read the player file ", NativePath(SeasonFilePath(folder, kPlayerFileName)));
+    }
+};
+
+// A folder where no one may create a file, or empty when there is none.
+std::string FolderWithoutWriteAccess() {
+#ifdef _WIN32
+    const std::string folder = "Z:\\sys";  // Wine's view of the kernel's sysfs
+#else
+    const std::string folder = "/sys";
+#endif
+    return fs::is_directory(folder) ? folder : "";
+}
+
+TEST_F(CompareCommandFailures, UnreadablePlayerFiles) {
+    const fs::path file = root / "season.txt";
+    std::ofstream(file) << "a file, not a folder";
+    const fs::path folderForFile = root / "odd";
+    fs::create_directories(folderForFile / kPlayerFileName);
+    const std::string longFolder = (root / std::string(256 - root.Text().size() - 1, 'f')).string();
+    ASSERT_EQ(longFolder.size(), 256u);
+
+    const std::vector<std::pair<std::string, std::string>> cases = {
+        {file.string(), ""},
+        {folderForFile.string(), ""},
+        {longFolder, "the path is longer than 255 characters"},
+        {(root / "missing").string(), ""},
+    };
+    for (const auto& [folder, reason] : cases) {
+        EXPECT_EQ(Run({folder, current.string()}), 1) << folder;
+        const std::string given = PlayerFileReason(folder);
+        EXPECT_NE(given, "") << err;
+        if (!reason.empty()) {
+            EXPECT_EQ(given, reason);
+        }
+        EXPECT_EQ(out, "");
+    }
+    EXPECT_FALSE(fs::exists(root / "missing"));
+}
+
+#ifdef __linux__
+TEST_F(CompareCommandFailures, ReadErrorInAPlayerFile) {
+    fs::remove(prior / kPlayerFileName);
+    fs::create_symlink("/proc/self/mem", prior / kPlayerFileName);  // every read fails
+    EXPECT_EQ(Run({prior.string(), current.string()}), 1);
+    EXPECT_EQ(PlayerFileReason(prior.string()), std::strerror(EIO));
+    EXPECT_EQ(out, "");
+}
+#endif
+
+#ifdef _WIN32
+TEST_F(CompareCommandFailures, PlayerFileHeldByAnotherProgram) {
+    const fs::path players = prior / kPlayerFileName;
+    const HANDLE holder = CreateFileW(players.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
+    ASSERT_NE(holder, INVALID_HANDLE_VALUE);
+    EXPECT_EQ(Run({prior.string(), current.string()}), 1);
+    CloseHandle(holder);
+    EXPECT_NE(PlayerFileReason(prior.string()), "") << err;
+}
+#endif
+
+TEST_F(CompareCommandFailures, ExportsThatCannotBeWrittenLeaveEverythingAsItWas) {
+    const fs::path readOnly = root / "read-only.txt";
+    std::ofstream(readOnly) << "old export";
+    fs::permissions(readOnly, fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read);
+    const fs::path folder = root / "folder.txt";
+    fs::create_directory(folder);
+
+    std::vector<std::pair<std::string, std::string>> cases = {
+        {readOnly.string(), "the file is read-only"},
+        {folder.string(), ""},
+    };
+    if (const std::string refusing = FolderWithoutWriteAccess(); !refusing.empty()) {
+        cases.push_back({(fs::path(refusing) / "departed.txt").string(), ""});
+    }
+#ifdef __linux__
+    cases.push_back({"/dev/full", std::strerror(ENOSPC)});  // a disk with no room left
+#endif
+    for (const auto& [target, reason] : cases) {
+        EXPECT_EQ(Run({prior.string(), current.string(), "--departed", target}), 1) << target;
+        const std::string given = ReasonFor("write ", target);
+        EXPECT_NE(given, "") << err;
+        if (!reason.empty()) {
+            EXPECT_EQ(given, reason);
+        }
+    }
+    EXPECT_EQ(FileBytes(readOnly), "old export");
+    EXPECT_TRUE(fs::is_empty(folder));
+    fs::permissions(readOnly, fs::perms::owner_write, fs::perm_options::add);
+
+#ifdef _WIN32
+    const fs::path held = root / "held.txt";
+    std::ofstream(held) << "old export";
+    const HANDLE holder = CreateFileW(held.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
+    ASSERT_NE(holder, INVALID_HANDLE_VALUE);
+    EXPECT_EQ(Run({prior.string(), current.string(), "--arrivals", held.string()}), 1);
+    CloseHandle(holder);
+    EXPECT_NE(ReasonFor("write ", held.string()), "") << err;
+    EXPECT_EQ(FileBytes(held), "old export");
+#endif
+}
+
+// Standard output that takes nothing, as a full disk does.
+class RefusingOutput : public std::streambuf {
+protected:
+    int_type overflow(int_type) override { return traits_type::eof(); }
+    std::streamsize xsputn(const char*, std::streamsize) override { return 0; }
+};
+
+TEST_F(CompareCommandFailures, ListsThatCannotBeWrittenToStandardOutput) {
+    RefusingOutput refusing;
+    std::ostream o(&refusing);
+    std::ostringstream e;
+    const fs::path departed = root / "departed.txt";
+    EXPECT_EQ(RunCompare({prior.string(), current.string(), "--departed", departed.string()}, o, e), 1);
+    err = e.str();
+    EXPECT_EQ(err.rfind("trelvane-compare: cannot write the lists to standard output: ", 0), 0u) << err;
+    EXPECT_EQ(std::count(err.begin(), err.end(), '\n'), 1);
+    // The export asked for is still written.
+    EXPECT_EQ(FileBytes(departed),
+              "12345  Doe,Jan               Northport Gulls\r\n"
+              "30000  Novak,Tomas           \r\n");
 }
 
 #ifndef _WIN32
