@@ -94,7 +94,7 @@ struct ControlSetup {
     UniqueBrush brush{};             // taken by the record; empty: chosen from backColour
     WNDPROC newProc = nullptr;       // usually ControlProc; null leaves the procedure alone
     std::string_view anchorSpec{};   // see AnchorSpec.h
-    bool substituteFace = false;     // the version's default face instead of the spec's
+    bool substituteFace = false;     // the version's default face instead of fontSpec's
 };
 
 // Attaches a record to a control right after its window exists: subclasses
