@@ -15,6 +15,7 @@
 #include "ProgramDriver.h"
 #include "SeasonComparison.h"
 #include "TempFolder.h"
+#include "TestFiles.h"
 
 namespace trelvane {
 namespace {
@@ -22,16 +23,11 @@ namespace {
 namespace fs = std::filesystem;
 using namespace control_id;
 using testing::ProgramDriver;
+using tools::FileBytes;
+using tools::PutFile;
 using tools::TempFolder;
 
-std::string FileBytes(const fs::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), {}};
-}
 
-void PutFile(const fs::path& path, const std::string& bytes) {
-    std::ofstream(path, std::ios::binary | std::ios::trunc) << bytes;
-}
 
 int ScreenDpi() {
     const HDC screen = GetDC(nullptr);

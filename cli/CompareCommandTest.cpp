@@ -18,18 +18,17 @@
 #include "SeasonRecords.h"
 #include "SeasonWriter.h"
 #include "TempFolder.h"
+#include "TestFiles.h"
 
 namespace trelvane::cli {
 namespace {
 
 namespace fs = std::filesystem;
 using tools::SeasonData;
+using tools::FileBytes;
+using tools::PutFile;
 using tools::TempFolder;
 
-std::string FileBytes(const fs::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), {}};
-}
 
 class CompareCommandTest : public ::testing::Test {
 protected:

@@ -24,6 +24,7 @@
 #include "ReplaceFile.h"
 #include "SettingsCommands.h"
 #include "TempFolder.h"
+#include "TestFiles.h"
 #include "TestForm.h"
 
 namespace trelvane {
@@ -31,17 +32,12 @@ namespace {
 
 namespace fs = std::filesystem;
 using namespace control_id;
+using tools::FileBytes;
+using tools::PutFile;
 using tools::TempFolder;
 using Names = std::vector<std::string>;
 
-std::string FileBytes(const fs::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), {}};
-}
 
-void PutFile(const fs::path& path, const std::string& bytes) {
-    std::ofstream(path, std::ios::binary | std::ios::trunc) << bytes;
-}
 
 Names NamesIn(const fs::path& folder) {
     Names names;

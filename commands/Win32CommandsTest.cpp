@@ -18,6 +18,7 @@
 #include "SettingsCommands.h"
 #include "DemoSeasons.h"
 #include "TempFolder.h"
+#include "TestFiles.h"
 #include "TestForm.h"
 
 namespace trelvane {
@@ -25,16 +26,11 @@ namespace {
 
 namespace fs = std::filesystem;
 using namespace control_id;
+using tools::FileBytes;
+using tools::PutFile;
 using tools::TempFolder;
 
-std::string FileBytes(const fs::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), {}};
-}
 
-void PutFile(const fs::path& path, const std::string& bytes) {
-    std::ofstream(path, std::ios::binary | std::ios::trunc) << bytes;
-}
 
 std::vector<std::string> ListLines(FormControls& form, int list) {
     std::vector<std::string> lines(static_cast<std::size_t>(form.ListCount(list)));

@@ -10,14 +10,11 @@
 #include "SeasonComparison.h"
 #include "SeasonRecords.h"
 #include "TempFolder.h"
+#include "TestFiles.h"
 
 namespace trelvane::tools {
 namespace {
 
-std::string FileBytes(const std::filesystem::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), {}};
-}
 
 std::set<std::int32_t> ActiveIds(const SeasonData& season) {
     std::set<std::int32_t> ids;
