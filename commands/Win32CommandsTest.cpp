@@ -1,14 +1,22 @@
 // The commands against real windows and real files, under Windows or Wine.
+//
+// Wine may run as root, where Unix permissions stop no write. A read-only
+// file is therefore one with the read-only attribute, which the commands
+// check themselves, and a folder without write access is Z:\sys, the Linux
+// kernel's sysfs, which refuses every new file whoever asks.
 #include <windows.h>
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
-#include <fstream>
-#include <iterator>
+#include <memory>
+#include <string>
+#include <vector>
 
 #include "AnsiText.h"
 #include "ControlIds.h"
+#include "DemoSeasons.h"
 #include "DialogControls.h"
 #include "ExportList.h"
 #include "MemoryForm.h"
@@ -16,7 +24,6 @@
 #include "ReplaceFile.h"
 #include "SeasonComparison.h"
 #include "SettingsCommands.h"
-#include "DemoSeasons.h"
 #include "TempFolder.h"
 #include "TestFiles.h"
 #include "TestForm.h"
@@ -29,42 +36,52 @@ using namespace control_id;
 using tools::FileBytes;
 using tools::PutFile;
 using tools::TempFolder;
+using Names = std::vector<std::string>;
 
-
-
-std::vector<std::string> ListLines(FormControls& form, int list) {
-    std::vector<std::string> lines(static_cast<std::size_t>(form.ListCount(list)));
+Names ListLines(FormControls& form, int list) {
+    Names lines(static_cast<std::size_t>(form.ListCount(list)));
     for (std::size_t i = 0; i < lines.size(); ++i) form.ReadListLine(list, static_cast<int>(i), lines[i]);
     return lines;
 }
 
-TEST(DialogControls, TextsCrossInTheAnsiCodePage) {
+Names NamesIn(const fs::path& folder) {
+    Names names;
+    for (const auto& entry : fs::directory_iterator(folder)) names.push_back(entry.path().filename().string());
+    std::sort(names.begin(), names.end());
+    return names;
+}
+
+// A folder where creating a file is refused, or empty when there is none.
+std::wstring FolderWithoutWriteAccess() {
+    const DWORD attributes = GetFileAttributesW(L"Z:\\sys");
+    return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) ? L"Z:\\sys" : L"";
+}
+
+// Holds a file open with no sharing, as another program may.
+using HeldFile = std::unique_ptr<void, decltype(&CloseHandle)>;
+HeldFile Hold(const fs::path& path) {
+    return {CreateFileW(path.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr), CloseHandle};
+}
+
+TEST(DialogControls, TextsCrossInTheAnsiCodePageAndTheSortedListKeepsTrailingBlanks) {
     TestForm form;
-    const std::string accented = "C:\\Saisons\\\xE9t\xE9 2025";  // "été" in code page 1252
+    const std::string accented = "C:\\Saisons\\\xE9t\xE9 2025";  // in code page 1252
     form.SetText(kPriorFolderBox, accented);
     EXPECT_EQ(form.Text(kPriorFolderBox), accented);
     wchar_t wide[64];
     GetWindowTextW(GetDlgItem(form.Handle(), kPriorFolderBox), wide, 64);
     EXPECT_EQ(std::wstring(wide), WideFromAnsi(accented));
-    EXPECT_EQ(form.Text(kMainFolderBox), "");
-}
 
-TEST(DialogControls, SortedListKeepsLinesInTextOrderWithTrailingBlanks) {
-    TestForm form;
     DialogControls controls(form.Handle());
     controls.AddLine(kArrivalsList, "30000  Second,Player         ");
     LineBatch batch;
     batch.Add("10001  First,Player          ");
     batch.Add("40000  Third,Player          Some Team");
     controls.AddLines(kArrivalsList, std::move(batch));
-    EXPECT_EQ(ListLines(controls, kArrivalsList),
-              (std::vector<std::string>{"10001  First,Player          ", "30000  Second,Player         ",
-                                        "40000  Third,Player          Some Team"}));
+    EXPECT_EQ(ListLines(controls, kArrivalsList), (Names{"10001  First,Player          ", "30000  Second,Player         ",
+                                                         "40000  Third,Player          Some Team"}));
     controls.EmptyList(kArrivalsList);
     EXPECT_EQ(controls.ListCount(kArrivalsList), 0);
-    std::string line = "stale";
-    controls.ReadListLine(kArrivalsList, 5, line);
-    EXPECT_EQ(line, "");
 }
 
 TEST(ProcessSeasons, FillsTheFormsListsAndCountsAsTheComparisonDoes) {
@@ -72,13 +89,11 @@ TEST(ProcessSeasons, FillsTheFormsListsAndCountsAsTheComparisonDoes) {
     const auto seasons = tools::MakeDemoSeasons({.seed = 3, .players = 400, .teams = 16});
     ASSERT_TRUE(tools::WriteSeason(root / "prior", seasons.prior));
     ASSERT_TRUE(tools::WriteSeason(root / "current", seasons.current));
-
     MemoryForm expected;
+    TestForm form;
     expected.SetBoxText(kPriorFolderBox, (root / "prior").string());
     expected.SetBoxText(kCurrentFolderBox, (root / "current").string());
     CompareSeasons(expected);
-
-    TestForm form;
     form.SetText(kPriorFolderBox, (root / "prior").string());
     form.SetText(kCurrentFolderBox, (root / "current").string());
     DialogControls controls(form.Handle());
@@ -86,60 +101,77 @@ TEST(ProcessSeasons, FillsTheFormsListsAndCountsAsTheComparisonDoes) {
     ProcessSeasons({0, form.Handle(), 0, kProcessButton});
     ProcessSeasons({0, form.Handle(), 0, kProcessButton});
 
+    EXPECT_GT(controls.ListCount(kDepartedList), 10);
     EXPECT_EQ(ListLines(controls, kDepartedList), ListLines(expected, kDepartedList));
     EXPECT_EQ(ListLines(controls, kArrivalsList), ListLines(expected, kArrivalsList));
     EXPECT_EQ(form.Text(kDepartedCountBox), expected.EditText(kDepartedCountBox));
     EXPECT_EQ(form.Text(kArrivalsCountBox), expected.EditText(kArrivalsCountBox));
-    EXPECT_GT(controls.ListCount(kDepartedList), 10);
 }
 
-TEST(WriteListFile, WritesEveryLineWithCrLfAndReplacesLongerContent) {
+class WriteListFileTest : public ::testing::Test {
+protected:
     TempFolder folder;
-    const fs::path target = folder / "departed.txt";
-    PutFile(target, std::string(5000, 'x'));
     MemoryForm form;
-    form.AddLine(kDepartedList, "12345  Doe,Jan               Northport Gulls");
+    void SetUp() override { form.AddLine(kDepartedList, "12345  Doe,Jan               Northport Gulls"); }
+    bool Write(const fs::path& path) { return WriteListFile(path.wstring(), form, kDepartedList); }
+};
+
+TEST_F(WriteListFileTest, WritesEveryLineWithCrLfReplacingWhatTheFileHeld) {
+    PutFile(folder / "departed.txt", std::string(5000, 'x'));
     form.AddLine(kDepartedList, "23456  Novak,Tomas           ");
-    ASSERT_TRUE(WriteListFile(target.wstring(), form, kDepartedList));
-    EXPECT_EQ(FileBytes(target), "12345  Doe,Jan               Northport Gulls\r\n23456  Novak,Tomas           \r\n");
-
-    ASSERT_TRUE(WriteListFile(target.wstring(), form, kArrivalsList));
-    EXPECT_EQ(FileBytes(target), "");
+    ASSERT_TRUE(Write(folder / "departed.txt"));
+    EXPECT_EQ(FileBytes(folder / "departed.txt"),
+              "12345  Doe,Jan               Northport Gulls\r\n23456  Novak,Tomas           \r\n");
+    ASSERT_TRUE(WriteListFile((folder / "departed.txt").wstring(), form, kArrivalsList));
+    EXPECT_EQ(FileBytes(folder / "departed.txt"), "");
 }
 
-TEST(WriteListFile, LeavesAReadOnlyOrLockedFileAsItWas) {
-    TempFolder folder;
-    MemoryForm form;
-    form.AddLine(kDepartedList, "12345  Doe,Jan               ");
-
-    const fs::path readOnly = folder / "read-only.txt";
-    PutFile(readOnly, "old content");
-    SetFileAttributesW(readOnly.c_str(), FILE_ATTRIBUTE_READONLY);
-    EXPECT_FALSE(WriteListFile(readOnly.wstring(), form, kDepartedList));
-    EXPECT_EQ(FileBytes(readOnly), "old content");
-    SetFileAttributesW(readOnly.c_str(), FILE_ATTRIBUTE_NORMAL);
-
-    const fs::path locked = folder / "locked.txt";
-    PutFile(locked, "old content");
-    const HANDLE holder = CreateFileW(locked.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
-    ASSERT_NE(holder, INVALID_HANDLE_VALUE);
-    EXPECT_FALSE(WriteListFile(locked.wstring(), form, kDepartedList));
-    CloseHandle(holder);
-    EXPECT_EQ(FileBytes(locked), "old content");
+TEST_F(WriteListFileTest, LeavesAReadOnlyOrHeldFileAsItWas) {
+    PutFile(folder / "read-only.txt", "old content");
+    PutFile(folder / "held.txt", "old content");
+    SetFileAttributesW((folder / "read-only.txt").c_str(), FILE_ATTRIBUTE_READONLY);
+    EXPECT_FALSE(Write(folder / "read-only.txt"));
+    SetFileAttributesW((folder / "read-only.txt").c_str(), FILE_ATTRIBUTE_NORMAL);
+    {
+        const HeldFile holder = Hold(folder / "held.txt");
+        ASSERT_NE(holder.get(), INVALID_HANDLE_VALUE);
+        EXPECT_FALSE(Write(folder / "held.txt"));
+    }
+    EXPECT_EQ(FileBytes(folder / "read-only.txt"), "old content");
+    EXPECT_EQ(FileBytes(folder / "held.txt"), "old content");
+    EXPECT_EQ(NamesIn(folder.Path()), (Names{"held.txt", "read-only.txt"}));
 }
 
-TEST(WriteListFile, RefusesAPathLongerThan255WithoutWritingAnything) {
-    TempFolder folder;
-    MemoryForm form;
-    form.AddLine(kDepartedList, "12345  Doe,Jan               ");
+TEST_F(WriteListFileTest, WritesNothingAnywhereForAnOverlongPathOrAFolderItCannotWriteIn) {
     const std::wstring base = (folder.Path() / "").wstring();
     const std::wstring exact = base + std::wstring(255 - base.size() - 4, L'n') + L".txt";
-    ASSERT_EQ(exact.size(), 255u);
     EXPECT_TRUE(WriteListFile(exact, form, kDepartedList));
     fs::remove(exact);
-    const std::wstring tooLong = base + std::wstring(256 - base.size() - 4, L'n') + L".txt";
-    EXPECT_FALSE(WriteListFile(tooLong, form, kDepartedList));
-    EXPECT_TRUE(fs::is_empty(folder.Path()));
+
+    PutFile(folder / "file.txt", "a file, not a folder");
+    fs::create_directory(folder / "folder.txt");
+    std::vector<fs::path> paths = {base + std::wstring(256 - base.size() - 4, L'n') + L".txt",
+                                   folder / "no-such-folder" / "departed.txt", folder / "file.txt" / "departed.txt",
+                                   folder / "folder.txt"};
+    if (const std::wstring refusing = FolderWithoutWriteAccess(); !refusing.empty()) {
+        paths.push_back(refusing + L"\\departed.txt");
+    }
+    for (const fs::path& path : paths) {
+        EXPECT_FALSE(Write(path)) << path.string();
+        EXPECT_EQ(fs::exists(path), path == folder / "folder.txt") << path.string();
+    }
+    EXPECT_EQ(NamesIn(folder.Path()), (Names{"file.txt", "folder.txt"}));
+    EXPECT_EQ(FileBytes(folder / "file.txt"), "a file, not a folder");
+    EXPECT_TRUE(fs::is_empty(folder / "folder.txt"));
+}
+
+// A disk that fills up part way: the writer puts half the bytes down and
+// fails as WriteFile does then.
+bool FullDiskWriter(HANDLE file, std::string_view bytes) {
+    DWORD written = 0;
+    WriteFile(file, bytes.data(), static_cast<DWORD>(bytes.size() / 2), &written, nullptr);
+    SetLastError(ERROR_DISK_FULL);
+    return false;
 }
 
 TEST(ReplaceFileContents, ReplacesWholeOrLeavesTheOldFileAndNoLeftovers) {
@@ -152,24 +184,22 @@ TEST(ReplaceFileContents, ReplacesWholeOrLeavesTheOldFileAndNoLeftovers) {
     SetFileAttributesW(target.c_str(), FILE_ATTRIBUTE_READONLY);
     EXPECT_FALSE(ReplaceFileContents(target.wstring(), "newer"));
     SetFileAttributesW(target.c_str(), FILE_ATTRIBUTE_NORMAL);
+    EXPECT_FALSE(ReplaceFileContents(target.wstring(), "newer and longer content", FullDiskWriter));
     EXPECT_EQ(FileBytes(target), "new content");
+    EXPECT_FALSE(ReplaceFileContents((folder / "new.txt").wstring(), "a,b,c", FullDiskWriter));
+    EXPECT_EQ(NamesIn(folder.Path()), Names{"Trelvane.txt"});
 
-    const fs::path folderNamedLikeFile = folder / "sub" / "Trelvane.txt";
-    fs::create_directories(folderNamedLikeFile);
-    EXPECT_FALSE(ReplaceFileContents(folderNamedLikeFile.wstring(), "x"));
-    EXPECT_TRUE(fs::is_directory(folderNamedLikeFile));
-
-    std::vector<std::string> names;
-    for (const auto& entry : fs::directory_iterator(folder.Path())) names.push_back(entry.path().filename().string());
-    for (const auto& entry : fs::directory_iterator(folder / "sub")) names.push_back(entry.path().filename().string());
-    std::sort(names.begin(), names.end());
-    EXPECT_EQ(names, (std::vector<std::string>{"Trelvane.txt", "Trelvane.txt", "sub"}));
+    if (const std::wstring refusing = FolderWithoutWriteAccess(); !refusing.empty()) {
+        EXPECT_FALSE(ReplaceFileContents(refusing + L"\\Trelvane.txt", "a,b,c"));
+        EXPECT_EQ(GetFileAttributesW((refusing + L"\\Trelvane.txt").c_str()), INVALID_FILE_ATTRIBUTES);
+    }
 }
 
 // Runs in a temporary current directory, where the settings file lives.
 class SettingsTest : public ::testing::Test {
 protected:
     TempFolder folder;
+    fs::path settings = folder / "Trelvane.txt";
     wchar_t previous[MAX_PATH] = {};
     TestForm form;
 
@@ -180,57 +210,98 @@ protected:
         form.SetText(kPriorFolderBox, "was prior");
         form.SetText(kCurrentFolderBox, "was current");
     }
-    void TearDown() override { SetCurrentDirectoryW(previous); }
-    std::vector<std::string> Boxes() {
-        return {form.Text(kMainFolderBox), form.Text(kPriorFolderBox), form.Text(kCurrentFolderBox)};
+    void TearDown() override {
+        SetFileAttributesW(settings.c_str(), FILE_ATTRIBUTE_NORMAL);
+        SetCurrentDirectoryW(previous);
+    }
+    Names Boxes() { return {form.Text(kMainFolderBox), form.Text(kPriorFolderBox), form.Text(kCurrentFolderBox)}; }
+
+    // The exit code of "Exit" run in trelvane-exit-probe, beside this test,
+    // with the three boxes holding the arguments; -1 when it did not end.
+    long Exit(const std::string& main, const std::string& prior, const std::string& current) {
+        wchar_t self[MAX_PATH];
+        GetModuleFileNameW(nullptr, self, MAX_PATH);
+        const fs::path probe = fs::path(self).parent_path() / "trelvane-exit-probe.exe";
+        std::wstring commandLine = L"\"" + probe.wstring() + L"\" \"" + fs::path(main).wstring() + L"\" \"" +
+                                   fs::path(prior).wstring() + L"\" \"" + fs::path(current).wstring() + L"\"";
+        STARTUPINFOW startup{};
+        startup.cb = sizeof startup;
+        PROCESS_INFORMATION process{};
+        if (!CreateProcessW(probe.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr,
+                            folder.Path().c_str(), &startup, &process)) {
+            return -1;
+        }
+        DWORD code = STILL_ACTIVE;
+        if (WaitForSingleObject(process.hProcess, 30000) == WAIT_OBJECT_0) GetExitCodeProcess(process.hProcess, &code);
+        CloseHandle(process.hThread);
+        CloseHandle(process.hProcess);
+        return code == STILL_ACTIVE ? -1 : static_cast<long>(code);
     }
 };
 
-TEST_F(SettingsTest, MissingFileOrAFolderOfThatNameLeavesTheBoxes) {
+TEST_F(SettingsTest, LoadSetsTheBoxesAsTheFieldRuleReadsTheFileAndZeroBytesEndABoxText) {
     LoadSettings(form.Handle());
-    EXPECT_EQ(Boxes(), (std::vector<std::string>{"was main", "was prior", "was current"}));
-    fs::create_directory(folder / "Trelvane.txt");
-    LoadSettings(form.Handle());
-    EXPECT_EQ(Boxes(), (std::vector<std::string>{"was main", "was prior", "was current"}));
+    EXPECT_EQ(Boxes(), (Names{"was main", "was prior", "was current"}));
+    PutFile(settings, "\"a\",\"b\",\"c\"\r\n");
+    if (const HeldFile holder = Hold(settings); holder.get() != INVALID_HANDLE_VALUE) LoadSettings(form.Handle());
+    EXPECT_EQ(Boxes(), (Names{"", "", ""}));
+    const std::vector<std::pair<std::string, Names>> cases = {
+        {"", {"", "", ""}},
+        {"\"a", {"a", "", ""}},
+        {"C:\\KOV11\r\n", {"C:\\KOV11", "", ""}},
+        {"\x1A\"a\",\"b\",\"c\"\r\n", {"", "", ""}},
+        {"\"a\"\r\"b\"\r\"c\"", {"a", "b", "c"}},
+        {std::string("\"a\0b\",\"\0\",c\0d", 13), {"a", "", "c"}},
+    };
+    for (const auto& [bytes, boxes] : cases) {
+        PutFile(settings, bytes);
+        LoadSettings(form.Handle());
+        EXPECT_EQ(Boxes(), boxes) << testing::PrintToString(bytes);
+    }
 }
 
-TEST_F(SettingsTest, LoadSetsAllThreeBoxesMissingFieldsEmpty) {
-    PutFile(folder / "Trelvane.txt", "C:\\KOV11\r\n");
-    LoadSettings(form.Handle());
-    EXPECT_EQ(Boxes(), (std::vector<std::string>{"C:\\KOV11", "", ""}));
-}
-
-TEST_F(SettingsTest, LockedFileSetsAllThreeBoxesEmpty) {
-    PutFile(folder / "Trelvane.txt", "\"a\",\"b\",\"c\"\r\n");
-    const HANDLE holder = CreateFileW(L"Trelvane.txt", GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
-    ASSERT_NE(holder, INVALID_HANDLE_VALUE);
-    LoadSettings(form.Handle());
-    CloseHandle(holder);
-    EXPECT_EQ(Boxes(), (std::vector<std::string>{"", "", ""}));
-}
-
-TEST_F(SettingsTest, SaveWritesTheBoxesAndTheNextLoadGivesThemBack) {
+TEST_F(SettingsTest, SaveWritesTheBoxesAndTheNextLoadGivesThemBackEvenTenMegabytesLong) {
     form.SetText(kMainFolderBox, "C:\\KOV11");
     form.SetText(kPriorFolderBox, "");
     form.SetText(kCurrentFolderBox, "D:\\Seasons\\2025, spring");
     ASSERT_TRUE(SaveSettings(form.Handle()));
-    EXPECT_EQ(FileBytes(folder / "Trelvane.txt"), "\"C:\\KOV11\",\"\",\"D:\\Seasons\\2025, spring\"\r\n");
-
+    EXPECT_EQ(FileBytes(settings), "\"C:\\KOV11\",\"\",\"D:\\Seasons\\2025, spring\"\r\n");
     TestForm next;
-    SetCurrentDirectoryW(folder.Path().c_str());
     LoadSettings(next.Handle());
-    EXPECT_EQ(next.Text(kMainFolderBox), "C:\\KOV11");
-    EXPECT_EQ(next.Text(kPriorFolderBox), "");
     EXPECT_EQ(next.Text(kCurrentFolderBox), "D:\\Seasons\\2025, spring");
+
+    const std::string text = "\"" + std::string(10 << 20, 'k') + "\",\"b\",\"c\"\r\n";
+    PutFile(settings, text);
+    LoadSettings(form.Handle());
+    EXPECT_EQ(form.Text(kMainFolderBox).size(), std::size_t{10 << 20});
+    ASSERT_TRUE(SaveSettings(form.Handle()));
+    EXPECT_TRUE(FileBytes(settings) == text);
 }
 
-TEST_F(SettingsTest, SaveOverAReadOnlyFileLeavesItByteForByte) {
-    PutFile(folder / "Trelvane.txt", "\"keep\",\"these\",\"bytes\"\r\n");
-    SetFileAttributesW(L"Trelvane.txt", FILE_ATTRIBUTE_READONLY);
+TEST_F(SettingsTest, FolderNamedLikeTheFileIsNeitherLoadedNorReplaced) {
+    fs::create_directory(settings);
+    LoadSettings(form.Handle());
+    EXPECT_EQ(Boxes(), (Names{"was main", "was prior", "was current"}));
     EXPECT_FALSE(SaveSettings(form.Handle()));
-    SetFileAttributesW(L"Trelvane.txt", FILE_ATTRIBUTE_NORMAL);
-    EXPECT_EQ(FileBytes(folder / "Trelvane.txt"), "\"keep\",\"these\",\"bytes\"\r\n");
-    EXPECT_EQ(std::distance(fs::directory_iterator(folder.Path()), fs::directory_iterator()), 1);
+    EXPECT_TRUE(fs::is_directory(settings) && fs::is_empty(settings));
+    EXPECT_EQ(NamesIn(folder.Path()), Names{"Trelvane.txt"});
+}
+
+TEST_F(SettingsTest, ExitWritesTheBoxesOrLeavesAReadOnlyOrHeldFileAndEndsWithZero) {
+    EXPECT_EQ(Exit("C:\\KOV11", "", "D:\\2025"), 0);
+    const std::string written = "\"C:\\KOV11\",\"\",\"D:\\2025\"\r\n";
+    EXPECT_EQ(FileBytes(settings), written);
+
+    SetFileAttributesW(settings.c_str(), FILE_ATTRIBUTE_READONLY);
+    EXPECT_EQ(Exit("a", "b", "c"), 0);
+    SetFileAttributesW(settings.c_str(), FILE_ATTRIBUTE_NORMAL);
+    {
+        const HeldFile holder = Hold(settings);
+        ASSERT_NE(holder.get(), INVALID_HANDLE_VALUE);
+        EXPECT_EQ(Exit("a", "b", "c"), 0);
+    }
+    EXPECT_EQ(FileBytes(settings), written);
+    EXPECT_EQ(NamesIn(folder.Path()), Names{"Trelvane.txt"});
 }
 
 }  // namespace

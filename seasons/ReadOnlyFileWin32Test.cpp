@@ -10,7 +10,6 @@
 #include <thread>
 
 #include "MemoryForm.h"
-#include "ReadOnlyFile.h"
 #include "SeasonComparison.h"
 #include "SeasonRecords.h"
 #include "SeasonWriter.h"
@@ -19,43 +18,32 @@
 namespace trelvane {
 namespace {
 
-namespace fs = std::filesystem;
 using namespace control_id;
-using tools::TempFolder;
 
-std::string DepartedText(MemoryForm& form) {
-    std::string text;
-    const LineBatch& lines = form.Lines(kDepartedList);
-    for (std::size_t i = 0; i < lines.Count(); ++i) text += std::string(lines[i]) + "\n";
-    return text;
+ComparisonReport Compare(MemoryForm& form, const std::string& prior, const std::string& current) {
+    form.SetBoxText(kPriorFolderBox, prior);
+    form.SetBoxText(kCurrentFolderBox, current);
+    return CompareSeasons(form);
 }
 
 TEST(ReadOnlyFileWin32, FileHeldWithoutSharingIsNotReadUntilItIsFreed) {
-    TempFolder root;
-    tools::SeasonData prior;
-    prior.players = {{12345, "Jan", "Doe"}};
-    prior.teams = {{1, "Northport", "Gulls", {12345}}};
-    ASSERT_TRUE(tools::WriteSeason(root / "prior", prior));
-    ASSERT_TRUE(tools::WriteSeason(root / "current", {}));
-    const fs::path players = root / "prior" / kPlayerFileName;
-
+    tools::TempFolder root;
+    ASSERT_TRUE(tools::WriteSeason(root / "prior", {{{12345, "Jan", "Doe"}}, {{1, "Northport", "Gulls", {12345}}}}));
+    const std::filesystem::path players = root / "prior" / kPlayerFileName;
     MemoryForm form;
-    form.SetBoxText(kPriorFolderBox, (root / "prior").string());
-    form.SetBoxText(kCurrentFolderBox, (root / "current").string());
-    // Another program holding the file open with no sharing: a second handle
-    // does the same to every later open.
     const HANDLE holder = CreateFileW(players.c_str(), GENERIC_READ | GENERIC_WRITE, 0, nullptr, OPEN_EXISTING, 0, nullptr);
     ASSERT_NE(holder, INVALID_HANDLE_VALUE);
-    const ComparisonReport held = CompareSeasons(form);
+    const ComparisonReport held = Compare(form, (root / "prior").string(), (root / "current").string());
     CloseHandle(holder);
-    EXPECT_EQ(DepartedText(form), "");
+    EXPECT_EQ(form.Lines(kDepartedList).Count(), 0u);
     EXPECT_FALSE(held.priorPlayers.Read());
     EXPECT_TRUE(held.priorTeams.Read());
 
-    const ComparisonReport freed = CompareSeasons(form);
+    const ComparisonReport freed = Compare(form, (root / "prior").string(), (root / "current").string());
     EXPECT_TRUE(freed.priorPlayers.Read());
-    EXPECT_EQ(DepartedText(form), "12345  Doe,Jan               Northport Gulls\n");
-    EXPECT_EQ(fs::file_size(players), kPlayerRecordLength);
+    ASSERT_EQ(form.Lines(kDepartedList).Count(), 1u);
+    EXPECT_EQ(form.Lines(kDepartedList)[0], "12345  Doe,Jan               Northport Gulls");
+    EXPECT_EQ(std::filesystem::file_size(players), kPlayerRecordLength);
 }
 
 // A folder text such as \\.\pipe\name makes the season file a named pipe.
@@ -63,21 +51,19 @@ TEST(ReadOnlyFileWin32, FileHeldWithoutSharingIsNotReadUntilItIsFreed) {
 TEST(ReadOnlyFileWin32, NamedPipeInPlaceOfASeasonFileIsRefusedNotWaitedOn) {
     const std::string folder = "\\\\.\\pipe\\trelvane-test-" + std::to_string(GetCurrentProcessId());
     const std::wstring pipeName(folder.begin(), folder.end());
-    const HANDLE server = CreateNamedPipeW((pipeName + L"\\" + L"KOVPLYR.DAT").c_str(), PIPE_ACCESS_DUPLEX,
-                                           PIPE_TYPE_BYTE, 1, 4096, 4096, 0, nullptr);
+    const HANDLE server = CreateNamedPipeW((pipeName + L"\\KOVPLYR.DAT").c_str(), PIPE_ACCESS_DUPLEX, PIPE_TYPE_BYTE,
+                                           1, 4096, 4096, 0, nullptr);
     ASSERT_NE(server, INVALID_HANDLE_VALUE);
 
     std::atomic<bool> done{false};
     ComparisonReport report;
     std::thread compare([&] {
         MemoryForm form;
-        form.SetBoxText(kPriorFolderBox, folder);
-        form.SetBoxText(kCurrentFolderBox, folder);
-        report = CompareSeasons(form);
+        report = Compare(form, folder, folder);
         done = true;
     });
-    // Should the reader wait on the pipe after all, ending the pipe's server
-    // side ends its wait, so the test fails instead of hanging.
+    // Ending the server side ends any wait on the pipe, so a reader that
+    // waits makes the test fail instead of hang.
     for (int i = 0; i < 1000 && !done; ++i) Sleep(20);
     const bool endedOnItsOwn = done;
     DisconnectNamedPipe(server);

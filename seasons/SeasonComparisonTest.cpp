@@ -2,14 +2,20 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
+#include <fstream>
+#include <limits>
 #include <string>
 #include <vector>
 
 #include "MemoryForm.h"
+#include "ProcessMemory.h"
+#include "RecordFile.h"
 #include "SeasonRecords.h"
 #include "SeasonWriter.h"
 #include "TempFolder.h"
+#include "TestFiles.h"
 
 namespace trelvane {
 namespace {
@@ -17,17 +23,27 @@ namespace {
 namespace fs = std::filesystem;
 using namespace control_id;
 using tools::PlayerEntry;
-using tools::SeasonData;
 using tools::TeamEntry;
 using tools::TempFolder;
-
-// The lines of a list, for comparing with expected ones.
+using tools::WriteBytes;
+using Bytes = std::vector<std::uint8_t>;
 using Lines = std::vector<std::string>;
-Lines AsLines(const LineBatch& batch) {
-    Lines lines;
-    for (std::size_t i = 0; i < batch.Count(); ++i) lines.emplace_back(batch[i]);
-    return lines;
+
+constexpr std::int32_t kLowest = std::numeric_limits<std::int32_t>::min();
+constexpr std::int32_t kHighest = std::numeric_limits<std::int32_t>::max();
+const std::string kDoe = "12345  Doe,Jan               ";
+const std::string kHolt = "11111  Holt,Rory             ";
+
+Bytes Players(const std::vector<PlayerEntry>& players, Bytes file = {}) {
+    for (const PlayerEntry& player : players) std::ranges::copy(tools::EncodePlayer(player), std::back_inserter(file));
+    return file;
 }
+Bytes Teams(const std::vector<TeamEntry>& teams) {
+    Bytes file;
+    for (const TeamEntry& team : teams) std::ranges::copy(tools::EncodeTeam(team), std::back_inserter(file));
+    return file;
+}
+Bytes Cut(const Bytes& bytes, std::size_t size) { return {bytes.begin(), bytes.begin() + static_cast<std::ptrdiff_t>(size)}; }
 
 class SeasonComparisonTest : public ::testing::Test {
 protected:
@@ -41,194 +57,277 @@ protected:
         fs::create_directories(current);
     }
 
-    ComparisonReport Compare(const fs::path& priorFolder, const fs::path& currentFolder) {
-        form.SetBoxText(kPriorFolderBox, priorFolder.string());
-        form.SetBoxText(kCurrentFolderBox, currentFolder.string());
+    ComparisonReport Compare(const std::string& priorFolder, const std::string& currentFolder) {
+        form.SetBoxText(kPriorFolderBox, priorFolder);
+        form.SetBoxText(kCurrentFolderBox, currentFolder);
         return CompareSeasons(form);
     }
-    ComparisonReport Compare() { return Compare(prior, current); }
+    ComparisonReport Compare() { return Compare(prior.string(), current.string()); }
 
-    Lines Departed() { return AsLines(form.Lines(kDepartedList)); }
-    Lines Arrivals() { return AsLines(form.Lines(kArrivalsList)); }
-    std::string DepartedCount() { return form.EditText(kDepartedCountBox); }
-    std::string ArrivalsCount() { return form.EditText(kArrivalsCountBox); }
+    // Writes the three files of a comparison.
+    void Write(const Bytes& priorPlayers, const Bytes& currentPlayers, const Bytes& priorTeams = {}) {
+        ASSERT_TRUE(WriteBytes(prior / kPlayerFileName, priorPlayers));
+        ASSERT_TRUE(WriteBytes(current / kPlayerFileName, currentPlayers));
+        ASSERT_TRUE(WriteBytes(prior / kTeamFileName, priorTeams));
+    }
+
+    Lines AsLines(int list) {
+        Lines lines;
+        const LineBatch& batch = form.Lines(list);
+        for (std::size_t i = 0; i < batch.Count(); ++i) lines.emplace_back(batch[i]);
+        return lines;
+    }
+    Lines Departed() { return AsLines(kDepartedList); }
+    Lines Arrivals() { return AsLines(kArrivalsList); }
+    std::string Counts() { return form.EditText(kDepartedCountBox) + "|" + form.EditText(kArrivalsCountBox); }
 };
 
-PlayerEntry Player(std::int32_t id, std::string first, std::string last, std::int16_t status = 0) {
-    return {id, std::move(first), std::move(last), status};
-}
-
-TEST_F(SeasonComparisonTest, ListsDepartedWithPriorTeamAndArrivalsInIdentifierOrder) {
-    SeasonData before;
-    before.players = {Player(30000, "Tomas", "Novak"), Player(12345, "Jan", "Doe"), Player(20000, "Emil", "Lund"),
-                      Player(40000, "Free", "Agent")};
-    before.teams = {{1, "Northport", "Gulls", {12345, 20000}}, {2, "Ashford", "Foxes", {30000}}};
-    SeasonData after;
-    after.players = {Player(20000, "Emil", "Lund"), Player(45000, "Oskar", "Keller"), Player(11000, "Rory", "Holt")};
-    ASSERT_TRUE(tools::WriteSeason(prior, before));
-    ASSERT_TRUE(tools::WriteSeason(current, after));
-
-    const ComparisonReport report = Compare();
-    EXPECT_EQ(Departed(), (Lines{"12345  Doe,Jan               Northport Gulls",
-                                 "30000  Novak,Tomas           Ashford Foxes",
-                                 "40000  Agent,Free            "}));
-    EXPECT_EQ(Arrivals(), (Lines{"11000  Holt,Rory             ", "45000  Keller,Oskar          "}));
-    EXPECT_EQ(DepartedCount(), " 3");
-    EXPECT_EQ(ArrivalsCount(), " 2");
-    EXPECT_TRUE(report.priorPlayers.Read() && report.currentPlayers.Read() && report.priorTeams.Read());
-}
-
-TEST_F(SeasonComparisonTest, TakesOnlyRecordsInUseWithIdentifiersAbove10000UpTo50000) {
-    SeasonData before;
-    before.players = {Player(10000, "Ten", "Thousand"), Player(10001, "First", "Taken"),
-                      Player(50000, "Last", "Taken"),   Player(50001, "Too", "High"),
-                      Player(20000, "Deleted", "Rec", 1), Player(20001, "Minus", "Status", -1),
-                      Player(-5, "Negative", "Id")};
-    ASSERT_TRUE(tools::WriteSeason(prior, before));
-    ASSERT_TRUE(tools::WriteSeason(current, {}));
-
-    Compare();
-    EXPECT_EQ(Departed(), (Lines{"10001  Taken,First           ", "50000  Taken,Last            "}));
-    EXPECT_TRUE(Arrivals().empty());
-}
-
-TEST_F(SeasonComparisonTest, LaterRecordsReplaceEarlierOnesForNamesAndTeams) {
-    SeasonData before;
-    before.players = {Player(12000, "Old", "Name"), Player(12000, "New", "Name"), Player(13000, "Only", "Ghost")};
-    before.teams = {{1, "First", "Team", {12000, 13000}},
-                    {2, "Second", "Team", {-1, -7, 9999, 50001, 12000}},
-                    {0, "Number", "Zero", {13000}},
-                    {-3, "Negative", "Number", {13000}},
-                    {4, "Deleted", "Team", {12000, 13000}, 1}};
-    ASSERT_TRUE(tools::WriteSeason(prior, before));
-    ASSERT_TRUE(tools::WriteSeason(current, {}));
-
-    Compare();
-    EXPECT_EQ(Departed(), (Lines{"12000  Name,New              Second Team",
-                                 "13000  Ghost,Only            First Team"}));
-}
-
-TEST_F(SeasonComparisonTest, RosterEntryOfTenThousandIsStoredButNeverListed) {
-    SeasonData before;
-    before.players = {Player(10000, "Edge", "Case")};
-    before.teams = {{1, "A", "B", {10000}}};
-    ASSERT_TRUE(tools::WriteSeason(prior, before));
-    Compare();
-    EXPECT_TRUE(Departed().empty());
-    EXPECT_EQ(DepartedCount(), " 0");
-}
-
-TEST_F(SeasonComparisonTest, SameFolderForBothSeasonsListsNothing) {
-    SeasonData season;
-    season.players = {Player(12345, "Jan", "Doe"), Player(22222, "Emil", "Lund")};
-    season.teams = {{1, "Northport", "Gulls", {12345}}};
-    ASSERT_TRUE(tools::WriteSeason(prior, season));
-
-    const ComparisonReport report = Compare(prior, prior);
-    EXPECT_TRUE(Departed().empty());
-    EXPECT_TRUE(Arrivals().empty());
-    EXPECT_EQ(DepartedCount(), " 0");
-    EXPECT_EQ(ArrivalsCount(), " 0");
-    EXPECT_TRUE(report.currentPlayers.Read());
-}
-
-TEST_F(SeasonComparisonTest, MissingFilesContributeNothingAndAreNotCreated) {
-    SeasonData after;
-    after.players = {Player(11111, "New", "Comer")};
-    ASSERT_TRUE(tools::WriteSeason(current, after));
-    fs::remove(current / kTeamFileName);
-
-    const ComparisonReport report = Compare();
-    EXPECT_TRUE(Departed().empty());
-    EXPECT_EQ(Arrivals(), (Lines{"11111  Comer,New             "}));
-    EXPECT_FALSE(report.priorPlayers.Read());
-    EXPECT_FALSE(report.priorTeams.Read());
-    EXPECT_EQ(report.priorPlayers.path, SeasonFilePath(prior.string(), kPlayerFileName));
-    EXPECT_TRUE(fs::is_empty(prior));
-    EXPECT_FALSE(fs::exists(current / kTeamFileName));
-}
-
-TEST_F(SeasonComparisonTest, MissingCurrentSeasonListsEveryPriorPlayerAsDeparted) {
-    SeasonData before;
-    before.players = {Player(12345, "Jan", "Doe")};
-    before.teams = {{1, "Northport", "Gulls", {12345}}};
-    ASSERT_TRUE(tools::WriteSeason(prior, before));
-
-    Compare(prior, root / "no-such-season");
-    EXPECT_EQ(Departed(), (Lines{"12345  Doe,Jan               Northport Gulls"}));
-    EXPECT_EQ(ArrivalsCount(), " 0");
-    EXPECT_FALSE(fs::exists(root / "no-such-season"));
-}
-
-TEST_F(SeasonComparisonTest, MissingTeamFileLeavesDepartedLinesAtTheNameField) {
-    SeasonData before;
-    before.players = {Player(12345, "Jan", "Doe")};
-    ASSERT_TRUE(tools::WriteSeason(prior, before));
-    fs::remove(prior / kTeamFileName);
-    Compare();
-    EXPECT_EQ(Departed(), (Lines{"12345  Doe,Jan               "}));
-}
-
-TEST_F(SeasonComparisonTest, BothSeasonsMissingShowZeroCounts) {
-    Compare(root / "a", root / "b");
-    EXPECT_TRUE(Departed().empty());
-    EXPECT_TRUE(Arrivals().empty());
-    EXPECT_EQ(DepartedCount(), " 0");
-    EXPECT_EQ(ArrivalsCount(), " 0");
-}
-
-TEST_F(SeasonComparisonTest, RunningAgainEmptiesTheListsFirstAndGivesTheSameResult) {
-    SeasonData before;
-    before.players = {Player(12345, "Jan", "Doe")};
-    before.teams = {{1, "Northport", "Gulls", {12345}}};
-    SeasonData after;
-    after.players = {Player(23456, "Emil", "Lund")};
-    ASSERT_TRUE(tools::WriteSeason(prior, before));
-    ASSERT_TRUE(tools::WriteSeason(current, after));
+TEST_F(SeasonComparisonTest, ListsDepartedWithPriorTeamAndArrivalsInIdentifierOrderAndRunsAgainTheSame) {
+    Write(Players({{30000, "Tomas", "Novak"}, {12345, "Jan", "Doe"}, {20000, "Emil", "Lund"}, {40000, "Free", "Agent"}}),
+          Players({{20000, "Emil", "Lund"}, {45000, "Oskar", "Keller"}, {11000, "Rory", "Holt"}}),
+          Teams({{1, "Northport", "Gulls", {12345, 20000}}, {2, "Ashford", "Foxes", {30000}}}));
     form.AddLine(kDepartedList, "stale line");
 
-    Compare();
-    const Lines departed = Departed(), arrivals = Arrivals();
-    Compare();
-    EXPECT_EQ(Departed(), departed);
-    EXPECT_EQ(Arrivals(), arrivals);
-    EXPECT_EQ(Departed(), (Lines{"12345  Doe,Jan               Northport Gulls"}));
-    EXPECT_EQ(DepartedCount(), " 1");
+    for (int run = 1; run <= 2; ++run) {
+        const ComparisonReport report = Compare();
+        EXPECT_EQ(Departed(), (Lines{kDoe + "Northport Gulls", "30000  Novak,Tomas           Ashford Foxes",
+                                     "40000  Agent,Free            "}));
+        EXPECT_EQ(Arrivals(), (Lines{"11000  Holt,Rory             ", "45000  Keller,Oskar          "}));
+        EXPECT_EQ(Counts(), " 3| 2");
+        EXPECT_TRUE(report.priorPlayers.Read() && report.currentPlayers.Read() && report.priorTeams.Read());
+    }
+    Compare(prior.string(), prior.string());
+    EXPECT_EQ(Counts(), " 0| 0");
+    EXPECT_TRUE(Departed().empty() && Arrivals().empty());
 }
 
-TEST_F(SeasonComparisonTest, OverlongFolderIsRefusedAsAWhole) {
-    SeasonData before;
-    before.players = {Player(12345, "Jan", "Doe")};
-    ASSERT_TRUE(tools::WriteSeason(prior, before));
-    const std::string longFolder = prior.string() + std::string(300, '/');
-
-    const ComparisonReport report = Compare(longFolder, current);
-    EXPECT_TRUE(Departed().empty());
-    EXPECT_NE(report.priorPlayers.problem.find("255"), std::string::npos);
+TEST_F(SeasonComparisonTest, OnlyRecordsInUseCountAndLaterOnesReplaceEarlierOnesForNamesAndTeams) {
+    // Values whose low bytes alone would be 10001 or 12345 catch reading
+    // fewer than four bytes or a narrower type. Roster value 10000 is stored
+    // but never listed.
+    const std::vector<std::int32_t> ids = {kLowest, kLowest + 1, kLowest + 10001, -10001, -1, 0, 1, 9999, 10000,
+                                           10001, 50000, 50001, 65536 + 12345, kHighest - 1, kHighest};
+    std::vector<PlayerEntry> players = {{12000, "Old", "Name"}, {12000, "New", "Name"}, {13000, "Only", "Ghost"},
+                                        {20000, "Deleted", "Rec", 1}, {20001, "Minus", "Status", -1}};
+    for (const std::int32_t id : ids) players.push_back({id, "Id", std::to_string(id)});
+    Write(Players(players), Players({{kLowest, "Lowest", "Now"}, {kHighest, "Highest", "Now"}}),
+          Teams({{1, "Both", "Ends", ids},
+                 {1, "First", "Team", {12000, 13000}},
+                 {2, "Second", "Team", {-1, -7, 9999, 50001, 12000}},
+                 {0, "Number", "Zero", {13000}},
+                 {-3, "Negative", "Number", {13000}},
+                 {4, "Deleted", "Team", {12000, 13000, 50000}, 1}}));
+    Compare();
+    EXPECT_EQ(Departed(), (Lines{"10001  10001,Id              Both Ends", "12000  Name,New              Second Team",
+                                 "13000  Ghost,Only            First Team", "50000  50000,Id              Both Ends"}));
+    EXPECT_EQ(Counts(), " 4| 0");
 }
 
-}  // namespace
-}  // namespace trelvane
+TEST_F(SeasonComparisonTest, MissingFilesOrAFileAsFolderContributeNothingAndNothingIsChangedOrCreated) {
+    const fs::path notAFolder = root / "season.txt";
+    tools::PutFile(notAFolder, "not a season folder");
+    const std::string file = notAFolder.string(), missing = (root / "missing").string();
+    ComparisonReport report = Compare(file, missing);
+    EXPECT_TRUE(Departed().empty() && Arrivals().empty());
+    EXPECT_EQ(Counts(), " 0| 0");
+    EXPECT_FALSE(report.priorPlayers.problem.empty() || report.priorTeams.problem.empty());
 
-namespace trelvane {
-namespace {
+    // The prior season has no team file: departed lines end at the name column.
+    ASSERT_TRUE(WriteBytes(prior / kPlayerFileName, Players({{12345, "Jan", "Doe"}})));
+    report = Compare(prior.string(), missing);
+    EXPECT_EQ(Departed(), Lines{kDoe});
+    EXPECT_EQ(Counts(), " 1| 0");
+    EXPECT_TRUE(report.priorPlayers.Read());
+    EXPECT_FALSE(report.priorTeams.Read() || report.currentPlayers.Read());
+
+    report = Compare(file, prior.string());
+    EXPECT_EQ(Arrivals(), Lines{kDoe});
+    EXPECT_EQ(report.priorPlayers.path, SeasonFilePath(file, kPlayerFileName));
+    EXPECT_EQ(tools::FileBytes(notAFolder), "not a season folder");
+    EXPECT_EQ(std::distance(fs::directory_iterator(root.Path()), fs::directory_iterator()), 3);
+    EXPECT_EQ(std::distance(fs::directory_iterator(prior), fs::directory_iterator()), 1);
+}
 
 // More team records than the comparison keeps names for at once: the names
 // still in use must survive when the others are dropped.
 TEST_F(SeasonComparisonTest, TeamsStayRightInAFileOfManyMoreTeamsThanPlayers) {
-    SeasonData before;
-    before.players = {Player(10001, "A", "One"), Player(10002, "B", "Two"), Player(10003, "C", "Three")};
-    for (int i = 0; i < 80010; ++i) {
-        before.teams.push_back({1, "T", std::to_string(i), {10001 + i % 3}});
-    }
-    before.teams[5].roster = {10004};  // a player with no record: his team is never shown
-    ASSERT_TRUE(tools::WriteSeason(prior, before));
-
+    std::vector<TeamEntry> teams;
+    for (int i = 0; i < 80010; ++i) teams.push_back({1, "T", std::to_string(i), {10001 + i % 3}});
+    teams[5].roster = {10004};  // a player with no record: his team is never shown
+    Write(Players({{10001, "A", "One"}, {10002, "B", "Two"}, {10003, "C", "Three"}}), {}, Teams(teams));
     Compare();
-    EXPECT_EQ(Departed(), (Lines{"10001  One,A                 T 80007",
-                                 "10002  Two,B                 T 80008",
+    EXPECT_EQ(Departed(), (Lines{"10001  One,A                 T 80007", "10002  Two,B                 T 80008",
                                  "10003  Three,C               T 80009"}));
 }
+
+TEST_F(SeasonComparisonTest, RostersNamingEveryIdentifierGiveEveryDepartedPlayerHisTeam) {
+    std::vector<PlayerEntry> players;
+    for (std::int32_t id = 10001; id <= kLastPlayerId; ++id) players.push_back({id, "Jan", "Doe"});
+    // Team k holds 10000 + 80k to 10000 + 80k + 79: 500 full rosters and a
+    // last one of 50000 alone. Then a late team takes both ends over.
+    std::vector<TeamEntry> teams;
+    for (std::int32_t first = kFirstTableId; first <= kLastPlayerId; first += 80) {
+        TeamEntry team{1, "T", std::to_string((first - kFirstTableId) / 80), {}};
+        for (std::int32_t id = first; id < first + 80 && id <= kLastPlayerId; ++id) team.roster.push_back(id);
+        teams.push_back(team);
+    }
+    teams.push_back({2, "Late", "Team", {10001, 50000}});
+    Write(Players(players), {}, Teams(teams));
+
+    Compare();
+    const Lines departed = Departed();
+    ASSERT_EQ(departed.size(), 40000u);
+    EXPECT_EQ(Counts(), " 40000| 0");
+    for (std::int32_t id = 10001; id <= kLastPlayerId; ++id) {
+        const std::string team =
+            id == 10001 || id == kLastPlayerId ? "Late Team" : "T " + std::to_string((id - kFirstTableId) / 80);
+        ASSERT_EQ(departed[static_cast<std::size_t>(id - 10001)], std::to_string(id) + "  Doe,Jan               " + team);
+    }
+}
+
+TEST_F(SeasonComparisonTest, PlayerFileCutAnywhereGivesWhatItsBytesHold) {
+    const Bytes two = Players({{12345, "Jan", "Doe"}, {23456, "Emil", "Lund"}});
+    // A record cut after its identifier is a player with empty names; the
+    // identifier's high byte is zero anyway at 11 bytes, and one byte of the
+    // second identifier (0xA0, at 673) is no player.
+    const std::vector<std::pair<std::size_t, Lines>> cases = {
+        {0, {}}, {1, {}}, {11, {"12345  ,                     "}}, {36, {"12345  ,Jan                  "}},
+        {659, {kDoe}}, {663, {kDoe}}, {665, {kDoe}}, {673, {kDoe}},
+        {676, {kDoe, "23456  ,                     "}}, {2 * 664, {kDoe, "23456  Lund,Emil             "}},
+    };
+    for (const auto& [size, expected] : cases) {
+        Write(Cut(two, size), {});
+        const ComparisonReport report = Compare();
+        EXPECT_EQ(Departed(), expected) << size << " bytes";
+        EXPECT_TRUE(report.priorPlayers.Read()) << size << " bytes";
+        EXPECT_EQ(fs::file_size(prior / kPlayerFileName), size);
+    }
+}
+
+TEST_F(SeasonComparisonTest, TeamFileCutAnywhereGivesTheTeamOnlyOnceItsRosterSlotIsThere) {
+    const Bytes team = Teams({{1, "Northport", "Gulls", {12345}}});
+    // Slot 0 holds 12345 in bytes 264-267 (39 30 00 00): the first two are
+    // enough, the rest read as zero.
+    for (const std::size_t size : {0, 1, 265, 266, 927, 928, 929}) {
+        Write(Players({{12345, "Jan", "Doe"}}), {}, Cut(team, size));
+        Compare();
+        EXPECT_EQ(Departed(), Lines{kDoe + (size >= 266 ? "Northport Gulls" : "")}) << size << " bytes";
+    }
+}
+
+TEST_F(SeasonComparisonTest, RecordsOfOneRepeatedByteHoldNoPlayerAndNoTeamWhateverTheByte) {
+    // Every byte but 0 makes a status other than 0; 0 gives identifier and
+    // team number 0. The good records around them still count.
+    for (int value = 0; value <= 255; ++value) {
+        const Bytes junk(3 * kPlayerRecordLength, static_cast<std::uint8_t>(value));
+        Bytes departing = Players({{12345, "Jan", "Doe"}});
+        departing.insert(departing.end(), junk.begin(), junk.end());
+        Write(departing, Players({{11111, "Rory", "Holt"}}, junk), Bytes(3 * kTeamRecordLength, junk[0]));
+        const ComparisonReport report = Compare();
+        EXPECT_EQ(Departed(), Lines{kDoe}) << "byte " << value;
+        EXPECT_EQ(Arrivals(), Lines{kHolt}) << "byte " << value;
+        EXPECT_TRUE(report.priorPlayers.Read() && report.currentPlayers.Read() && report.priorTeams.Read());
+    }
+}
+
+TEST_F(SeasonComparisonTest, TextsWithoutAZeroByteRunOnToTheEndOfTheExaminedPart) {
+    // A player record whose names never end: the name column shows bytes 36
+    // to 57, the start of name_part_b.
+    Bytes player(kPlayerRecordLength);
+    for (std::size_t i = 0; i < player.size(); ++i) player[i] = static_cast<std::uint8_t>('A' + i % 26);
+    player[0] = player[1] = 0;
+    player[8] = 0x39, player[9] = 0x30, player[10] = 0, player[11] = 0;  // 12345
+    std::string column;
+    for (std::size_t i = 36; i < 58; ++i) column += static_cast<char>('A' + i % 26);
+
+    // A team record of 't' with zero bytes only in its status and in the
+    // identifier in its last roster slot: both names run on through the
+    // roster to that identifier, and the never-read last byte stays out.
+    Bytes team(kTeamRecordLength, 't');
+    team[0] = team[1] = 0;
+    const std::size_t slot79 = 264 + 4 * 79;
+    team[slot79] = 0x39, team[slot79 + 1] = 0x30, team[slot79 + 2] = 0, team[slot79 + 3] = 0;
+    team[kTeamRecordLength - 1] = 'Z';
+    const std::string teamName = std::string(slot79 - 17, 't') + "90 " + std::string(slot79 - 33, 't') + "90";
+
+    Write(player, {}, team);
+    Compare();
+    EXPECT_EQ(Departed(), Lines{"12345  " + column + teamName});
+}
+
+TEST_F(SeasonComparisonTest, TwoGigabytePlayerFileIsReadToItsEndInBoundedMemory) {
+    // The last record starts past 2^31, where a 32-bit offset would wrap.
+    constexpr std::uint64_t kLastOffset = 3'234'163 * kPlayerRecordLength;
+    static_assert(kLastOffset > (std::uint64_t{1} << 31));
+    const fs::path file = prior / kPlayerFileName;
+    {
+        // Written at both ends only: the rest is a hole that reads as zeros.
+        std::ofstream out(file, std::ios::binary | std::ios::trunc);
+        const Bytes first = Players({{10001, "Record", "First"}});
+        const Bytes last = Players({{50000, "Record", "Last"}});
+        out.write(reinterpret_cast<const char*>(first.data()), static_cast<std::streamsize>(first.size()));
+        out.seekp(static_cast<std::streamoff>(kLastOffset));
+        out.write(reinterpret_cast<const char*>(last.data()), static_cast<std::streamsize>(last.size()));
+        ASSERT_TRUE(out.good());
+    }
+    ASSERT_EQ(fs::file_size(file), kLastOffset + kPlayerRecordLength);
+    ASSERT_TRUE(WriteBytes(current / kPlayerFileName, {}));
+
+    const tools::MemoryUse before = tools::CurrentMemoryUse();
+    const ComparisonReport report = Compare();
+    const tools::MemoryUse after = tools::CurrentMemoryUse();
+
+    EXPECT_TRUE(report.priorPlayers.Read()) << report.priorPlayers.problem;
+    EXPECT_EQ(Departed(), (Lines{"10001  First,Record          ", "50000  Last,Record           "}));
+    // Memory may not grow with the 2 GB file: at most 64 MB more than before.
+    constexpr std::uint64_t kSlack = 64 << 20;
+    EXPECT_LE(after.peak, std::max(before.peak, before.resident + kSlack));
+}
+
+TEST_F(SeasonComparisonTest, FolderTextsOf255And256CharactersAreRefusedWhole) {
+    // A folder of 243 characters makes a file path of exactly 255, the
+    // longest that is opened. Longer folders are refused as they stand,
+    // even where the folder exists and holds season files.
+    const std::string base = root.Text();
+    const Bytes players = Players({{12345, "Jan", "Doe"}});
+    std::string longest;
+    for (const std::size_t length : {243, 255, 256}) {
+        const std::string folder = base + "/" + std::string(length - base.size() - 1, 'f');
+        std::error_code ignored;
+        fs::create_directories(folder, ignored);
+        if (fs::is_directory(folder)) {
+            ASSERT_TRUE(WriteBytes(fs::path(folder) / kPlayerFileName, players));
+        }
+
+        const ComparisonReport report = Compare(folder, current.string());
+        if (length == 243) {
+            longest = SeasonFilePath(folder, kPlayerFileName);
+            EXPECT_TRUE(report.priorPlayers.Read()) << report.priorPlayers.problem;
+            EXPECT_EQ(Departed(), Lines{kDoe});
+        } else {
+            EXPECT_EQ(Departed(), Lines{}) << length;
+            EXPECT_NE(report.priorPlayers.problem.find("longer than 255"), std::string::npos) << length;
+            EXPECT_NE(report.priorTeams.problem.find("longer than 255"), std::string::npos) << length;
+        }
+    }
+    // One character more than a 255-character file path is not cut back to it.
+    ASSERT_EQ(longest.size(), 255u);
+    RecordFile file;
+    EXPECT_FALSE(file.Open(longest + "X", kPlayerRecordLength, kPlayerExaminedLength));
+}
+
+#ifdef __linux__
+TEST_F(SeasonComparisonTest, ReadErrorEndsReadingAndIsReported) {
+    ASSERT_TRUE(WriteBytes(current / kPlayerFileName, Players({{11111, "Rory", "Holt"}})));
+    // Offset 0 of a process's own memory is never mapped: reading it fails.
+    fs::create_symlink("/proc/self/mem", prior / kPlayerFileName);
+    const ComparisonReport report = Compare();
+    EXPECT_EQ(Departed(), Lines{});
+    EXPECT_EQ(Arrivals(), Lines{kHolt});
+    EXPECT_FALSE(report.priorPlayers.Read());
+    EXPECT_NE(report.priorPlayers.problem, "");
+}
+#endif
 
 }  // namespace
 }  // namespace trelvane

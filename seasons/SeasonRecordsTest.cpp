@@ -21,64 +21,44 @@ template <std::size_t N> struct Buffer {
     }
 };
 
-TEST(PlayerRecord, DecodesLittleEndianSignedFieldsAndZeroEndedTexts) {
+TEST(PlayerRecord, DecodesLittleEndianSignedFieldsAndTextsRunningPastTheirSlot) {
     Buffer<kPlayerExaminedLength> b;
     b.Put(0, {0xFE, 0xFF}).Put(8, {0x39, 0x30, 0x00, 0x00}).Text(22, "Jan").Text(36, "Doe");
-    const PlayerRecord player = DecodePlayer(b.bytes);
+    PlayerRecord player = DecodePlayer(b.bytes);
     EXPECT_EQ(player.record_status, -2);
     EXPECT_EQ(player.player_id, 12345);
-    EXPECT_EQ(player.name_part_a, "Jan");
-    EXPECT_EQ(player.name_part_b, "Doe");
     EXPECT_EQ(PlayerDisplayName(player), "Doe,Jan");
+    EXPECT_EQ(PlayerDisplayName(DecodePlayer(Buffer<kPlayerExaminedLength>{}.bytes)), ",");
 
-    b.Put(8, {0x00, 0x00, 0x00, 0x80});
-    EXPECT_EQ(DecodePlayer(b.bytes).player_id, INT32_MIN);
-}
-
-TEST(PlayerRecord, FirstNameFillingItsSlotRunsOnIntoTheLastName) {
-    Buffer<kPlayerExaminedLength> b;
-    b.Text(22, "Maximilianusz").Text(35, "X").Text(36, "Baines");  // 14 bytes from 22, no zero before 36
-    const PlayerRecord player = DecodePlayer(b.bytes);
-    EXPECT_EQ(player.name_part_a, "MaximilianuszXBaines");
+    // A first name filling its 14 bytes runs on into the last name.
+    b.Put(8, {0x00, 0x00, 0x00, 0x80}).Text(22, "Maximilianusz").Text(35, "X").Text(36, "Baines");
+    player = DecodePlayer(b.bytes);
+    EXPECT_EQ(player.player_id, INT32_MIN);
     EXPECT_EQ(PlayerDisplayName(player), "Baines,MaximilianuszXBaines");
-}
-
-TEST(PlayerRecord, TextWithNoZeroEndsAtTheExaminedLength) {
-    Buffer<kPlayerExaminedLength> b;
     std::fill(b.bytes.begin() + 36, b.bytes.end(), 'z');
     EXPECT_EQ(DecodePlayer(b.bytes).name_part_b.size(), kPlayerExaminedLength - 36);
 }
 
-TEST(PlayerRecord, EmptyNamesStillGiveTheComma) {
-    Buffer<kPlayerExaminedLength> b;
-    EXPECT_EQ(PlayerDisplayName(DecodePlayer(b.bytes)), ",");
-}
-
 TEST(TeamRecord, DecodesNumberNamesAndAllEightyRosterSlots) {
     Buffer<kTeamExaminedLength> b;
+    EXPECT_EQ(TeamDisplayName(DecodeTeam(b.bytes)), " ");
     b.Put(8, {0x07, 0x00}).Text(17, "Northport").Text(33, "Gulls");
-    b.Put(264, {0x11, 0x27, 0, 0});                      // slot 0: 10001
-    b.Put(264 + 4 * 79, {0x50, 0xC3, 0, 0});             // slot 79: 50000
-    b.Put(264 + 4 * 5, {0xFF, 0xFF, 0xFF, 0xFF});        // slot 5: -1
+    b.Put(264, {0x11, 0x27, 0, 0});                // slot 0: 10001
+    b.Put(264 + 4 * 79, {0x50, 0xC3, 0, 0});       // slot 79: 50000
+    b.Put(264 + 4 * 5, {0xFF, 0xFF, 0xFF, 0xFF});  // slot 5: -1
     const TeamRecord team = DecodeTeam(b.bytes);
     EXPECT_EQ(team.record_status, 0);
     EXPECT_EQ(team.team_number, 7);
     EXPECT_EQ(TeamDisplayName(team), "Northport Gulls");
     EXPECT_EQ(team.roster[0], 10001);
+    EXPECT_EQ(team.roster[1], 0);
     EXPECT_EQ(team.roster[5], -1);
     EXPECT_EQ(team.roster[79], 50000);
-    EXPECT_EQ(team.roster[1], 0);
-}
-
-TEST(TeamRecord, EmptyNamesStillGiveTheBlank) {
-    Buffer<kTeamExaminedLength> b;
-    EXPECT_EQ(TeamDisplayName(DecodeTeam(b.bytes)), " ");
 }
 
 TEST(SeasonFilePath, JoinsFolderTextAndFileNameWithABackslashAndNothingElse) {
     EXPECT_EQ(SeasonFilePath("C:\\KOV\\2025", kPlayerFileName), "C:\\KOV\\2025\\KOVPLYR.DAT");
     EXPECT_EQ(SeasonFilePath("C:\\KOV\\", kTeamFileName), "C:\\KOV\\\\KOVTEAM.DAT");
-    EXPECT_EQ(SeasonFilePath("", kPlayerFileName), "\\KOVPLYR.DAT");
     EXPECT_EQ(SeasonFilePath(" x ", kPlayerFileName), " x \\KOVPLYR.DAT");
 }
 
