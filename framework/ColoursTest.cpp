@@ -8,8 +8,6 @@
 namespace trelvane {
 namespace {
 
-using test::MakeChild;
-
 ControlSetup SystemColours() {
     return {.subclass = true,
             .coloursOn = true,
@@ -20,24 +18,22 @@ ControlSetup SystemColours() {
             .newProc = ControlProc};
 }
 
-// What the test form answers to a colour message for control, and the text
-// colour, background colour and background mode it left in the device
-// context. The context starts with values no rule chooses and the mode the
-// rule should change.
+// The brush the test form answers to a colour message, and the text colour,
+// background colour and mode it leaves in a context that starts with values
+// no rule chooses.
 struct Answer {
     HBRUSH brush;
-    COLORREF text;
-    COLORREF back;
+    COLORREF text, back;
     int mode;
 };
 
-Answer Ask(HWND form, UINT message, HWND control, int startMode) {
+Answer Ask(HWND control, UINT message, int startMode = TRANSPARENT) {
     const HDC dc = GetDC(control);
     SetTextColor(dc, RGB(1, 1, 1));
     SetBkColor(dc, RGB(2, 2, 2));
     SetBkMode(dc, startMode);
     const auto brush = reinterpret_cast<HBRUSH>(
-        SendMessageA(form, message, reinterpret_cast<WPARAM>(dc), reinterpret_cast<LPARAM>(control)));
+        SendMessageA(GetParent(control), message, reinterpret_cast<WPARAM>(dc), reinterpret_cast<LPARAM>(control)));
     const Answer answer{brush, GetTextColor(dc), GetBkColor(dc), GetBkMode(dc)};
     ReleaseDC(control, dc);
     return answer;
@@ -46,98 +42,77 @@ Answer Ask(HWND form, UINT message, HWND control, int startMode) {
 class ColoursTest : public testing::Test {
 protected:
     void SetUp() override { form_ = test::MakeTestForm(400, 300); }
-    HWND Form() const { return form_.get(); }
+    HWND Child(const char* className) { return test::MakeChild(form_.get(), className, 10, 10, 100, 60); }
     UniqueWindow form_;
 };
 
-TEST_F(ColoursTest, EditBoxesPaintOpaqueAndDisabledOnesInButtonFace) {
-    const HWND edit = MakeChild(Form(), "EDIT", 10, 10, 100, 20);
-    SetupControl(edit, SystemColours());
-    const Answer enabled = Ask(Form(), WM_CTLCOLOREDIT, edit, TRANSPARENT);
-    EXPECT_EQ(enabled.brush, GetSysColorBrush(COLOR_WINDOW));
-    EXPECT_EQ(enabled.text, GetSysColor(COLOR_WINDOWTEXT));
-    EXPECT_EQ(enabled.back, GetSysColor(COLOR_WINDOW));
-    EXPECT_EQ(enabled.mode, OPAQUE);
-
-    EnableWindow(edit, FALSE);
-    const Answer disabled = Ask(Form(), WM_CTLCOLORSTATIC, edit, TRANSPARENT);
-    EXPECT_EQ(disabled.brush, GetSysColorBrush(COLOR_BTNFACE));
-    EXPECT_EQ(disabled.text, GetSysColor(COLOR_WINDOWTEXT));
-    EXPECT_EQ(disabled.back, GetSysColor(COLOR_BTNFACE));
-    EXPECT_EQ(disabled.mode, OPAQUE);
+TEST_F(ColoursTest, EditBoxesPaintOpaqueDisabledOnesInButtonFaceAndListBoxesTransparent) {
+    struct Case {
+        const char* className;
+        bool enabled;
+        UINT message;
+        int startMode, background, mode;
+    };
+    for (const Case& c : {Case{"EDIT", true, WM_CTLCOLOREDIT, TRANSPARENT, COLOR_WINDOW, OPAQUE},
+                          Case{"EDIT", false, WM_CTLCOLORSTATIC, TRANSPARENT, COLOR_BTNFACE, OPAQUE},
+                          Case{"LISTBOX", true, WM_CTLCOLORLISTBOX, OPAQUE, COLOR_WINDOW, TRANSPARENT}}) {
+        const HWND control = Child(c.className);
+        SetupControl(control, SystemColours());
+        EnableWindow(control, c.enabled);
+        const Answer answer = Ask(control, c.message, c.startMode);
+        EXPECT_EQ(answer.brush, GetSysColorBrush(c.background)) << c.className << c.enabled;
+        EXPECT_EQ(answer.text, GetSysColor(COLOR_WINDOWTEXT)) << c.className << c.enabled;
+        EXPECT_EQ(answer.back, GetSysColor(c.background)) << c.className << c.enabled;
+        EXPECT_EQ(answer.mode, c.mode) << c.className << c.enabled;
+    }
 }
 
-TEST_F(ColoursTest, ListBoxPaintsTransparentInTheRecordsColours) {
-    const HWND list = MakeChild(Form(), "LISTBOX", 10, 10, 100, 100);
-    SetupControl(list, SystemColours());
-    const Answer answer = Ask(Form(), WM_CTLCOLORLISTBOX, list, OPAQUE);
-    EXPECT_EQ(answer.brush, GetSysColorBrush(COLOR_WINDOW));
-    EXPECT_EQ(answer.text, GetSysColor(COLOR_WINDOWTEXT));
-    EXPECT_EQ(answer.back, GetSysColor(COLOR_WINDOW));
-    EXPECT_EQ(answer.mode, TRANSPARENT);
-}
-
-TEST_F(ColoursTest, RgbColoursComeWithASolidBrushOfTheirOwn) {
-    const HWND edit = MakeChild(Form(), "EDIT", 10, 10, 100, 20);
+TEST_F(ColoursTest, RgbColoursComeWithABrushOfTheirOwnThatARefreshKeeps) {
+    const HWND edit = Child("EDIT");
     ControlSetup setup = SystemColours();
     setup.textIsSys = setup.backIsSys = false;
     setup.textColour = RGB(200, 10, 10);
     setup.backColour = RGB(10, 200, 10);
     const ControlRecord* record = SetupControl(edit, std::move(setup));
-    LOGBRUSH brush{};
-    ASSERT_TRUE(GetObjectA(record->brush.get(), sizeof brush, &brush));
-    EXPECT_EQ(brush.lbColor, RGB(10, 200, 10));
-    const Answer answer = Ask(Form(), WM_CTLCOLOREDIT, edit, TRANSPARENT);
-    EXPECT_EQ(answer.brush, record->brush.get());
+    const HBRUSH own = record->brush.get();
+    const Answer answer = Ask(edit, WM_CTLCOLOREDIT);
+    EXPECT_EQ(answer.brush, own);
     EXPECT_EQ(answer.text, RGB(200, 10, 10));
     EXPECT_EQ(answer.back, RGB(10, 200, 10));
+    EXPECT_TRUE(RefreshSysColors(edit, 0));
+    EXPECT_EQ(record->brush.get(), own);
 }
 
 TEST_F(ColoursTest, ButtonsAreLeftToDefaultProcessing) {
-    const HWND button = MakeChild(Form(), "BUTTON", 10, 10, 100, 20);
+    const HWND button = Child("BUTTON");
     SetupControl(button, {.subclass = true, .newProc = ControlProc});
     const HDC dc = GetDC(button);
     SetTextColor(dc, RGB(1, 1, 1));
     EXPECT_EQ(ControlColours(dc, button), std::nullopt);
     EXPECT_EQ(GetTextColor(dc), RGB(1, 1, 1));
-    const auto byDefault = reinterpret_cast<HBRUSH>(
-        DefWindowProcA(Form(), WM_CTLCOLORBTN, reinterpret_cast<WPARAM>(dc), reinterpret_cast<LPARAM>(button)));
+    const auto byDefault =
+        DefWindowProcA(form_.get(), WM_CTLCOLORBTN, reinterpret_cast<WPARAM>(dc), reinterpret_cast<LPARAM>(button));
     ReleaseDC(button, dc);
-    EXPECT_EQ(Ask(Form(), WM_CTLCOLORBTN, button, TRANSPARENT).brush, byDefault);
+    EXPECT_EQ(Ask(button, WM_CTLCOLORBTN).brush, reinterpret_cast<HBRUSH>(byDefault));
 }
 
-TEST_F(ColoursTest, RefreshTakesTheCurrentSystemBrushAndDeletesAnOwnOne) {
-    const HWND edit = MakeChild(Form(), "EDIT", 10, 10, 100, 20);
+TEST_F(ColoursTest, SystemColourChangeGivesTheCurrentBrushAndDeletesAnOwnOne) {
+    const HWND edit = Child("EDIT");
     ControlSetup setup = SystemColours();
     setup.brush = UniqueBrush{CreateSolidBrush(RGB(9, 9, 9))};
-    ControlRecord* record = SetupControl(edit, std::move(setup));
+    const ControlRecord* record = SetupControl(edit, std::move(setup));
     const HBRUSH own = record->brush.get();
-    EXPECT_TRUE(RefreshSysColors(edit, 0));
-    EXPECT_EQ(record->brush.get(), GetSysColorBrush(COLOR_WINDOW));
-    EXPECT_FALSE(test::IsGdiObject(own));
-
-    const HWND rgb = MakeChild(Form(), "EDIT", 10, 40, 100, 20);
-    ControlSetup rgbSetup = SystemColours();
-    rgbSetup.backIsSys = false;
-    const ControlRecord* rgbRecord = SetupControl(rgb, std::move(rgbSetup));
-    const HBRUSH rgbBrush = rgbRecord->brush.get();
-    EXPECT_TRUE(RefreshSysColors(rgb, 0));
-    EXPECT_EQ(rgbRecord->brush.get(), rgbBrush);
-    EXPECT_TRUE(RefreshSysColors(nullptr, 0));
-}
-
-TEST_F(ColoursTest, AfterASystemColourChangeTheEditBoxUsesTheNewColours) {
-    const HWND edit = MakeChild(Form(), "EDIT", 10, 10, 100, 20);
-    const ControlRecord* record = SetupControl(edit, SystemColours());
     const INT elements[2] = {COLOR_WINDOWTEXT, COLOR_WINDOW};
     const COLORREF saved[2] = {GetSysColor(COLOR_WINDOWTEXT), GetSysColor(COLOR_WINDOW)};
     const COLORREF changed[2] = {RGB(12, 34, 56), RGB(250, 240, 230)};
-    SetSysColors(2, elements, changed);  // tells every top-level window
+    SetSysColors(2, elements, changed);  // the form passes WM_SYSCOLORCHANGE to RefreshSysColors
     test::PumpMessages();
-    EXPECT_EQ(record->brush.get(), GetSysColorBrush(COLOR_WINDOW));
-    const Answer answer = Ask(Form(), WM_CTLCOLOREDIT, edit, TRANSPARENT);
+    const Answer answer = Ask(edit, WM_CTLCOLOREDIT);
+    const HBRUSH current = GetSysColorBrush(COLOR_WINDOW);
     SetSysColors(2, elements, saved);
     test::PumpMessages();
+    EXPECT_FALSE(test::IsGdiObject(own));
+    EXPECT_EQ(answer.brush, current);
     EXPECT_EQ(answer.text, RGB(12, 34, 56));
     EXPECT_EQ(answer.back, RGB(250, 240, 230));
 }

@@ -2,8 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include <string>
-
 #include "TestWindows.h"
 
 namespace trelvane {
@@ -12,50 +10,36 @@ namespace {
 using test::ExpectedDpi;
 using test::FontInfo;
 
-// LOGFONT heights at the screen DPIs the tests run at.
 struct HeightsAt {
     int dpi;
     int tenPoints;
-    int eightPoints;
     int longFormMinus16;  // made again from PointsFromHeight(-16)
 };
-constexpr HeightsAt kHeights[] = {
-    {96, -13, -11, -16},   // 12 points
-    {120, -17, -13, -17},  // 9.6 -> 10 points
-    {144, -20, -16, -16},  // 8 points
-};
-
-const HeightsAt& HeightsHere() {
-    for (const HeightsAt& heights : kHeights) {
-        if (heights.dpi == ExpectedDpi()) return heights;
-    }
-    ADD_FAILURE() << "no expected heights for " << ExpectedDpi() << " DPI";
-    return kHeights[0];
-}
+constexpr HeightsAt kHeights[] = {{96, -13, -16}, {120, -17, -17}, {144, -20, -16}};  // 12, 9.6, 8 points
 
 TEST(FontFromSpec, ReadsBackFaceHeightAndStyleAtTheScreensDpi) {
     ASSERT_EQ(ScreenScaling(-1.0f).Dpi, ExpectedDpi()) << "the Wine prefix's DPI";
-    const LOGFONTA bold = FontInfo(FontFromSpec("Tahoma,10,1").get());
-    EXPECT_STREQ(bold.lfFaceName, "Tahoma");
-    EXPECT_EQ(bold.lfHeight, HeightsHere().tenPoints);
-    EXPECT_EQ(bold.lfWeight, 700);
-    EXPECT_EQ(bold.lfItalic + bold.lfUnderline + bold.lfStrikeOut, 0);
-    EXPECT_EQ(bold.lfOutPrecision, OUT_TT_PRECIS);
-
-    const LOGFONTA all = FontInfo(FontFromSpec("Tahoma,10,15").get());
-    EXPECT_EQ(all.lfWeight, 700);
-    EXPECT_EQ(all.lfItalic, 1);
-    EXPECT_EQ(all.lfUnderline, 1);
-    EXPECT_EQ(all.lfStrikeOut, 1);
-
-    const LOGFONTA regular = FontInfo(FontFromSpec("Courier New,8,0").get());
-    EXPECT_STREQ(regular.lfFaceName, "Courier New");
-    EXPECT_EQ(regular.lfHeight, HeightsHere().eightPoints);
-    EXPECT_EQ(regular.lfWeight, 400);
-
-    const LOGFONTA longForm = FontInfo(FontFromSpec("Tahoma,-16,0,0,0,700,0,1,0,0,0").get());
-    EXPECT_EQ(longForm.lfHeight, HeightsHere().longFormMinus16);
-    EXPECT_EQ(longForm.lfUnderline, 1);
+    const HeightsAt& heights = test::RowForScreen(kHeights);
+    struct Case {
+        const char* spec;
+        const char* face;
+        int height, weight, italic, underline, strikeout;
+    };
+    const Case cases[] = {
+        {"Tahoma,10,1", "Tahoma", heights.tenPoints, 700, 0, 0, 0},
+        {"Courier New,10,14", "Courier New", heights.tenPoints, 400, 1, 1, 1},
+        {"Tahoma,-16,0,0,0,700,0,1,0,0,0", "Tahoma", heights.longFormMinus16, 700, 0, 1, 0},
+    };
+    for (const Case& c : cases) {
+        const LOGFONTA info = FontInfo(FontFromSpec(c.spec).get());
+        EXPECT_STREQ(info.lfFaceName, c.face) << c.spec;
+        EXPECT_EQ(info.lfHeight, c.height) << c.spec;
+        EXPECT_EQ(info.lfWeight, c.weight) << c.spec;
+        EXPECT_EQ(info.lfItalic, c.italic) << c.spec;
+        EXPECT_EQ(info.lfUnderline, c.underline) << c.spec;
+        EXPECT_EQ(info.lfStrikeOut, c.strikeout) << c.spec;
+    }
+    EXPECT_EQ(PointsFromHeight(heights.tenPoints), 10);
 }
 
 TEST(FontFromSpec, MakesANewFontEachCallAndNoneForAnEmptySpecification) {
@@ -65,37 +49,6 @@ TEST(FontFromSpec, MakesANewFontEachCallAndNoneForAnEmptySpecification) {
     EXPECT_NE(first.get(), second.get());
     EXPECT_FALSE(FontFromSpec(""));
     EXPECT_FALSE(FontFromSpec("  ,10,1"));
-}
-
-TEST(FontFromSpec, FaceNotInstalledStillGivesAFontInCharsetZero) {
-    EXPECT_EQ(FindFaceCharset("No Such Face Anywhere"), 0);
-    const LOGFONTA info = FontInfo(FontFromSpec("No Such Face Anywhere,10,0").get());
-    EXPECT_STREQ(info.lfFaceName, "No Such Face Anywhere");
-    EXPECT_EQ(info.lfCharSet, 0);
-    EXPECT_EQ(FontInfo(MakeFont("Tahoma", 10, 400, 0, 0, 0).get()).lfCharSet, FindFaceCharset("Tahoma"));
-}
-
-TEST(MakeScaledFontAt, CutsLongFacesAndScalesPointsUnlessKept) {
-    const LOGFONTA cut = FontInfo(MakeScaledFontAt(96, std::string(40, 'F'), 10, 400, 0, 0, 0, 0, false).get());
-    EXPECT_EQ(std::string(cut.lfFaceName), std::string(31, 'F'));
-    // Laid out for twice the screen's DPI the points double first, unless kept.
-    const int doubleDpi = ExpectedDpi() * 2;
-    EXPECT_EQ(FontInfo(MakeScaledFontAt(doubleDpi, "Tahoma", 5, 400, 0, 0, 0, 0, false).get()).lfHeight,
-              HeightsHere().tenPoints);
-    EXPECT_EQ(FontInfo(MakeScaledFontAt(doubleDpi, "Tahoma", 10, 400, 0, 0, 0, 0, true).get()).lfHeight,
-              HeightsHere().tenPoints);
-}
-
-TEST(PointsFromHeight, ConvertsAtTheScreensDpi) {
-    EXPECT_EQ(PointsFromHeight(HeightsHere().tenPoints), 10);
-    EXPECT_EQ(PointsFromHeight(-ExpectedDpi()), 72);
-}
-
-TEST(WindowsVersion, MatchesTheVersionWindowsReports) {
-    OSVERSIONINFOA info{};
-    info.dwOSVersionInfoSize = sizeof info;
-    ASSERT_TRUE(GetVersionExA(&info));
-    EXPECT_DOUBLE_EQ(WindowsVersion(), WindowsVersionFrom(info.dwMajorVersion, info.dwMinorVersion));
 }
 
 }  // namespace

@@ -1,7 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <string>
-
 #include "CWindow.h"
 
 namespace trelvane {
@@ -9,26 +7,17 @@ namespace {
 
 // Runs in a process of its own, so the first class registered is number 0.
 TEST(FormClassNumbering, CountsEveryFormClassFromZero) {
-    const CWindowRef first = CWindow::Create();
-    first->SetClassName("FORM_X");
-    EXPECT_EQ(first->ClassName(), "FORM_X");
-    ASSERT_TRUE(first->CreateForm(nullptr, "First", 0, 0, 200, 100, 0, 0, nullptr, false));
-    EXPECT_EQ(first->ClassName(), "FORM_X:0");
-
-    const CWindowRef second = CWindow::Create();
-    second->SetClassName("FORM_X");
-    ASSERT_TRUE(second->CreateForm(nullptr, "Second", 0, 0, 200, 100, 0, 0, nullptr, false));
-    EXPECT_EQ(second->ClassName(), "FORM_X:1");
-
-    // Each form's class carries its own object.
-    EXPECT_EQ(ObjectOfWindow(first->GetHandle()).get(), first.get());
-    EXPECT_EQ(ObjectOfWindow(second->GetHandle()).get(), second.get());
-
-    const CWindowRef unnamed = CWindow::Create();
-    ASSERT_TRUE(unnamed->CreateForm(nullptr, "Unnamed", 0, 0, 200, 100, 0, 0, nullptr, false));
-    EXPECT_EQ(unnamed->ClassName(), "ZQWindowClass:2");
-
-    for (const CWindowRef& form : {first, second, unnamed}) DestroyWindow(form->GetHandle());
+    const std::pair<const char*, const char*> forms[] = {
+        {"FORM_X", "FORM_X:0"}, {"FORM_X", "FORM_X:1"}, {"", "ZQWindowClass:2"}};
+    std::vector<CWindowRef> made;
+    for (const auto& [base, registered] : forms) {
+        const CWindowRef& form = made.emplace_back(CWindow::Create());
+        if (*base) form->SetClassName(base);
+        ASSERT_TRUE(form->CreateForm(nullptr, "Form", 0, 0, 200, 100, 0, 0, nullptr, false));
+        EXPECT_EQ(form->ClassName(), registered);
+        EXPECT_EQ(ObjectOfWindow(form->GetHandle()).get(), form.get()) << "each class carries its own object";
+    }
+    for (const CWindowRef& form : made) DestroyWindow(form->GetHandle());
     MSG message;
     while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
     }

@@ -100,22 +100,23 @@ LOGFONTA FontInfo(HFONT font) {
     return info;
 }
 
-bool IsGdiObject(HGDIOBJ handle) { return GetObjectType(handle) != 0; }
+bool IsGdiObject(HGDIOBJ handle) {
+    return GetObjectType(handle) != 0;
+}
 
 LRESULT CALLBACK ProbeProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
-    auto* finalState = reinterpret_cast<ProbeFinalState*>(GetWindowLongPtrA(hwnd, GWLP_USERDATA));
-    if (message == WM_NCDESTROY && finalState) {
-        *finalState = {true, GetPropA(hwnd, kRecordProperty), GetPropA(hwnd, kTagProperty),
-                       GetPropA(hwnd, kTag2Property),
-                       reinterpret_cast<WNDPROC>(GetWindowLongPtrA(hwnd, GWLP_WNDPROC))};
+    auto* state = reinterpret_cast<FinalState*>(GetWindowLongPtrA(hwnd, GWLP_USERDATA));
+    if (message == WM_NCDESTROY && state) {
+        *state = {GetPropA(hwnd, kRecordProperty), GetPropA(hwnd, kTagProperty), GetPropA(hwnd, kTag2Property),
+                  reinterpret_cast<WNDPROC>(GetWindowLongPtrA(hwnd, GWLP_WNDPROC))};
     }
     return DefWindowProcA(hwnd, message, wParam, lParam);
 }
 
-HWND MakeProbe(HWND parent, ProbeFinalState* finalState) {
+HWND MakeProbe(HWND parent, FinalState* state) {
     RegisterOnce("TrelvaneProbe", ProbeProc);
     const HWND probe = MakeChild(parent, "TrelvaneProbe", 10, 10, 50, 20);
-    SetWindowLongPtrA(probe, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(finalState));
+    SetWindowLongPtrA(probe, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(state));
     return probe;
 }
 

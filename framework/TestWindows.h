@@ -1,5 +1,6 @@
 #pragma once
 
+#include <gtest/gtest.h>
 #include <windows.h>
 
 #include "Geometry.h"
@@ -10,12 +11,22 @@ namespace trelvane::test {
 // The screen DPI the Wine prefix was made for (TRELVANE_DPI, default 96).
 int ExpectedDpi();
 
+// The row of a table with a `dpi` member that is for the screen's DPI.
+template <typename Row, std::size_t N>
+const Row& RowForScreen(const Row (&table)[N]) {
+    for (const Row& row : table) {
+        if (row.dpi == ExpectedDpi()) return row;
+    }
+    ADD_FAILURE() << "nothing expected at " << ExpectedDpi() << " DPI";
+    return table[0];
+}
+
 // Handles every waiting message; true when one was WM_QUIT.
 bool PumpMessages();
 
-// A visible, borderless top-level form with a client area of width x height
-// and a "FORM_" class, whose procedure uses the framework as an
-// application's does: record, anchoring, focus memory, colours.
+// A visible, borderless "FORM_" form with a client area of width x height,
+// whose procedure uses the framework as an application's does: record,
+// anchoring, focus memory, colours.
 UniqueWindow MakeTestForm(int width, int height);
 
 HWND MakeChild(HWND parent, const char* className, int x, int y, int width, int height, DWORD style = WS_VISIBLE);
@@ -23,16 +34,15 @@ Rect ChildRect(HWND child);  // in its parent's client coordinates
 LOGFONTA FontInfo(HFONT font);
 bool IsGdiObject(HGDIOBJ handle);
 
-// A child window whose own procedure, ProbeProc, records in *finalState
-// what the window still had when its last message (WM_NCDESTROY) came.
-struct ProbeFinalState {
-    bool destroyed = false;
+// What a window still had when its last message (WM_NCDESTROY) came.
+struct FinalState {
     HANDLE record = nullptr;
     HANDLE tag = nullptr;
     HANDLE tag2 = nullptr;
     WNDPROC procedure = nullptr;
 };
-HWND MakeProbe(HWND parent, ProbeFinalState* finalState);
+// A child whose procedure, ProbeProc, records its final state in *state.
+HWND MakeProbe(HWND parent, FinalState* state);
 LRESULT CALLBACK ProbeProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
 
 }  // namespace trelvane::test

@@ -5,11 +5,15 @@
 #include <type_traits>
 #include <vector>
 
+#include "RefPtr.h"
+
 namespace trelvane {
 namespace {
 
 std::vector<int> gReleased;
-void RecordRelease(int handle) { gReleased.push_back(handle); }
+void RecordRelease(int handle) {
+    gReleased.push_back(handle);
+}
 
 using UniqueNumber = UniqueAny<int, RecordRelease, -1>;
 static_assert(!std::is_copy_constructible_v<UniqueNumber> && !std::is_copy_assignable_v<UniqueNumber>);
@@ -19,20 +23,39 @@ TEST(UniqueAny, ReleasesEachHandleExactlyOnce) {
     {
         UniqueNumber empty{-1};
         UniqueNumber first{0};
-        UniqueNumber moved{std::move(first)};
-        EXPECT_FALSE(first);
         UniqueNumber target{1};
-        target = std::move(moved);  // releases 1 now
+        target = UniqueNumber{std::move(first)};  // releases 1 now
+        EXPECT_FALSE(first);
         EXPECT_EQ(gReleased, std::vector<int>{1});
         auto& alias = target;
         target = std::move(alias);
-        EXPECT_EQ(target.get(), 0);
         UniqueNumber given{2};
         EXPECT_EQ(given.release(), 2);
         given.reset(3);
         given.reset(4);
     }
     EXPECT_EQ(gReleased, (std::vector<int>{1, 3, 4, 0}));
+}
+
+struct Counted {
+    int references = 1;
+    void AddRef() { ++references; }
+    void Release() { --references; }
+};
+
+TEST(RefPtr, HoldsOneReferencePerOwner) {
+    Counted object, other;
+    {
+        auto adopted = RefPtr<Counted>::Adopt(&object);
+        auto shared = RefPtr<Counted>::Share(&object);
+        RefPtr<Counted> copy = shared;
+        RefPtr<Counted> moved = std::move(copy);
+        EXPECT_EQ(object.references, 3);
+        moved = RefPtr<Counted>::Adopt(&other);
+        EXPECT_EQ(object.references, 2);
+    }
+    EXPECT_EQ(object.references, 0);
+    EXPECT_EQ(other.references, 0);
 }
 
 }  // namespace
