@@ -20,9 +20,11 @@ int MainProcedure(HINSTANCE module) {
     LoadRichEdit(&richEdit, &gApp.richEditClass);
     gApp.module = module;
     // The form always opens normally: the show command the process was
-    // started with is not passed on.
+    // started with is not passed on. What this returns is not examined: a
+    // form that could not be made shows nothing, and the process still ends
+    // with the form result.
     CreateAndRunMainForm(nullptr, true, 0);
-    return 0;  // the form result, which nothing in this program sets
+    return gApp.formResult;
 }
 
 }  // namespace
