@@ -39,11 +39,7 @@ bool WriteListFile(const std::wstring& path, FormControls& form, int list) {
     const UniqueFile file =
         OpenedFile(CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, OPEN_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
     if (!file || !SetEndOfFile(file.get())) return false;
-    return WriteExport(form, list, [&](std::string_view piece) {
-        DWORD written = 0;
-        return WriteFile(file.get(), piece.data(), static_cast<DWORD>(piece.size()), &written, nullptr) &&
-               written == piece.size();
-    });
+    return WriteExport(form, list, [&](std::string_view piece) { return WriteAllBytes(file.get(), piece); });
 }
 
 std::int32_t ExportList(const ExportConfig& config, const CommandArgs& args) {
