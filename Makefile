@@ -1,16 +1,16 @@
 # The two commands a fresh machine needs: `make run` and `make test`.
-.PHONY: all build test run bench dist clean native windows asan fuzz
+.PHONY: all build test run bench dist clean native windows asan fuzz format format-check
 
 all: build
 
 native:
 	@scripts/bootstrap
-	@cmake --preset native -DTRELVANE_WERROR=ON >/dev/null
+	@cmake --preset native >/dev/null
 	@cmake --build --preset native
 
 windows:
 	@scripts/bootstrap
-	@cmake --preset windows -DTRELVANE_WERROR=ON >/dev/null
+	@cmake --preset windows >/dev/null
 	@cmake --build --preset windows
 
 build: native windows
@@ -18,12 +18,21 @@ build: native windows
 # The native build again with AddressSanitizer and UndefinedBehaviorSanitizer.
 asan:
 	@scripts/bootstrap
-	@cmake --preset asan -DTRELVANE_WERROR=ON >/dev/null
+	@cmake --preset asan >/dev/null
 	@cmake --build --preset asan
 
-# Every test, native, sanitized and under Wine, then one summary line.
-test: build asan
+# Every test, native, sanitized and under Wine, then one summary line. A file
+# that clang-format would change fails it first.
+test: format-check build asan
 	@scripts/test
+
+format:
+	@scripts/bootstrap
+	@scripts/format
+
+format-check:
+	@scripts/bootstrap
+	@scripts/format --check
 
 # libFuzzer on the parsers, about a minute each (FUZZ_SECONDS=N to change);
 # not part of `make test`.

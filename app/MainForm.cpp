@@ -32,15 +32,15 @@ ControlSetup SetupFor(const ControlLayout& control) {
 }  // namespace
 
 int CreateMainFormControls(HWND form, const CREATESTRUCTA* create) {
-    const CWindowRef object = (GetWindowLongA(form, GWL_EXSTYLE) & WS_EX_MDICHILD) ? ObjectOfWindow(form)
-                                                                                     : ObjectFromCreateData(create);
+    const CWindowRef object =
+        (GetWindowLongA(form, GWL_EXSTYLE) & WS_EX_MDICHILD) ? ObjectOfWindow(form) : ObjectFromCreateData(create);
     if (!object) return -1;
     if (ControlRecord* record = RecordOf(form)) record->create_data = create ? create->lpCreateParams : nullptr;
 
     for (const ControlLayout& control : kMainFormControls) {
-        const HWND hwnd = object->AddControl(control.className, form, control.id, control.caption, control.left,
-                                             control.top, control.width, control.height, control.style,
-                                             control.exStyle, nullptr, nullptr, false);
+        const HWND hwnd =
+            object->AddControl(control.className, form, control.id, control.caption, control.left, control.top,
+                               control.width, control.height, control.style, control.exStyle, nullptr, nullptr, false);
         SetupControl(hwnd, SetupFor(control));
         SetTag(hwnd, "");
         SetTag2(hwnd, "");
@@ -63,8 +63,8 @@ std::intptr_t CreateAndRunMainForm(HWND owner, bool modal, std::int32_t initialR
     object->SetClassName(kMainFormClass);
     gApp.formResult = initialResult;
     object->SetDpi(-1);
-    const HWND form = object->CreateForm(owner, kMainFormCaption, 0, 0, kMainFormWidth, kMainFormHeight,
-                                         kMainFormStyle, kMainFormExStyle, FormProc, false);
+    const HWND form = object->CreateForm(owner, kMainFormCaption, 0, 0, kMainFormWidth, kMainFormHeight, kMainFormStyle,
+                                         kMainFormExStyle, FormProc, false);
     if (!IsWindow(form)) return -1;
 
     object->SetClassStyle(CS_HREDRAW | CS_VREDRAW | CS_DBLCLKS);

@@ -27,8 +27,6 @@ using tools::FileBytes;
 using tools::PutFile;
 using tools::TempFolder;
 
-
-
 int ScreenDpi() {
     const HDC screen = GetDC(nullptr);
     const int dpi = GetDeviceCaps(screen, LOGPIXELSX);

@@ -149,7 +149,8 @@ int RunCompare(const std::vector<std::string>& args, std::ostream& out, std::ost
     bool failed = false;
     for (const SeasonFileReport* players : {&result.priorPlayers, &result.currentPlayers}) {
         if (!players->Read()) {
-            err << kProgram << ": cannot read the player file " << NativePath(players->path) << ": " << players->problem << '\n';
+            err << kProgram << ": cannot read the player file " << NativePath(players->path) << ": " << players->problem
+                << '\n';
             failed = true;
         }
     }

@@ -24,8 +24,8 @@ namespace trelvane::cli {
 namespace {
 
 namespace fs = std::filesystem;
-using tools::SeasonData;
 using tools::FileBytes;
+using tools::SeasonData;
 using tools::TempFolder;
 
 class CompareCommandTest : public ::testing::Test {
@@ -71,9 +71,8 @@ TEST_F(CompareCommandTest, PrintsCountsThenBothLists) {
 
 TEST_F(CompareCommandTest, ExportsAreTheListLinesEachEndedByCrLf) {
     const fs::path departed = root / "departed.txt", arrivals = root / "arrivals.txt";
-    EXPECT_EQ(Run({"--departed", departed.string(), prior.string(), current.string(),
-                   "--arrivals=" + arrivals.string()}),
-              0);
+    EXPECT_EQ(
+        Run({"--departed", departed.string(), prior.string(), current.string(), "--arrivals=" + arrivals.string()}), 0);
     EXPECT_EQ(FileBytes(departed),
               "12345  Doe,Jan               Northport Gulls\r\n"
               "30000  Novak,Tomas           \r\n");
@@ -96,9 +95,12 @@ TEST_F(CompareCommandTest, MissingTeamFileIsAWarningAndDepartedLinesHaveNoTeam) 
 }
 
 TEST_F(CompareCommandTest, WrongArgumentsPrintTheUsageAndExitTwo) {
-    for (const std::vector<std::string>& args :
-         {std::vector<std::string>{}, {prior.string()}, {"a", "b", "c"}, {"a", "b", "--departed"},
-          {"a", "b", "--departed="}, {"a", "b", "--colour"}}) {
+    for (const std::vector<std::string>& args : {std::vector<std::string>{},
+                                                 {prior.string()},
+                                                 {"a", "b", "c"},
+                                                 {"a", "b", "--departed"},
+                                                 {"a", "b", "--departed="},
+                                                 {"a", "b", "--colour"}}) {
         EXPECT_EQ(Run(args), 2);
         EXPECT_NE(err.find("usage: trelvane-compare PRIOR_FOLDER CURRENT_FOLDER"), std::string::npos);
         EXPECT_EQ(out, "");

@@ -34,8 +34,8 @@ std::string ReadWholeFile(HANDLE file) {
 std::int32_t LoadSettings(HWND form) {
     if (!SettingsFileExists()) return 0;
     std::string bytes;
-    if (const UniqueFile file = OpenedFile(CreateFileW(kSettingsFileNameW, GENERIC_READ, 0, nullptr, OPEN_EXISTING,
-                                                       FILE_ATTRIBUTE_NORMAL, nullptr))) {
+    if (const UniqueFile file = OpenedFile(
+            CreateFileW(kSettingsFileNameW, GENERIC_READ, 0, nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr))) {
         bytes = ReadWholeFile(file.get());
     }
     const FolderSettings folders = ParseSettings(bytes);

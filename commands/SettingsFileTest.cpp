@@ -52,7 +52,8 @@ TEST(SettingsFile, ReadsEveryByteSequenceAsThreeFields) {
         // Zero bytes are text like any other.
         {std::string("\"a\0b\",c\0,\0", 10), {std::string("a\0b", 3), std::string("c\0", 2), std::string("\0", 1)}},
     };
-    for (const auto& [bytes, expected] : cases) EXPECT_EQ(ParseSettings(bytes), expected) << testing::PrintToString(bytes);
+    for (const auto& [bytes, expected] : cases)
+        EXPECT_EQ(ParseSettings(bytes), expected) << testing::PrintToString(bytes);
 }
 
 TEST(SettingsFile, EndOfFileMarkEndsReadingOutsideQuotesAndIsTextInside) {
@@ -61,9 +62,10 @@ TEST(SettingsFile, EndOfFileMarkEndsReadingOutsideQuotesAndIsTextInside) {
     // the field runs on to the next quote.
     const std::string line = "\"a\",\"b\",\"c\"\r\n";
     const std::vector<FolderSettings> expected = {
-        {"", "", ""}, {"\x1A", "b", "c"}, {"a\x1A,", "b\"", "c"}, {"a", "", ""},       {"a", "", ""},
-        {"a", "\x1A", "c"}, {"a", "b\x1A,", "c\""}, {"a", "b", ""}, {"a", "b", ""}, {"a", "b", "\x1A"},
-        {"a", "b", "c\x1A\r\n"}, {"a", "b", "c"}, {"a", "b", "c"},
+        {"", "", ""},    {"\x1A", "b", "c"}, {"a\x1A,", "b\"", "c"},  {"a", "", ""},
+        {"a", "", ""},   {"a", "\x1A", "c"}, {"a", "b\x1A,", "c\""},  {"a", "b", ""},
+        {"a", "b", ""},  {"a", "b", "\x1A"}, {"a", "b", "c\x1A\r\n"}, {"a", "b", "c"},
+        {"a", "b", "c"},
     };
     ASSERT_EQ(expected.size(), line.size());
     for (std::size_t i = 0; i < line.size(); ++i) {

@@ -16,7 +16,8 @@ public:
     TestForm() {
         using namespace control_id;
         form_ = CreateWindowExW(0, L"STATIC", L"form", WS_POPUP, 0, 0, 600, 400, nullptr, nullptr, nullptr, nullptr);
-        for (const int id : {kDepartedCountBox, kArrivalsCountBox, kMainFolderBox, kPriorFolderBox, kCurrentFolderBox}) {
+        for (const int id :
+             {kDepartedCountBox, kArrivalsCountBox, kMainFolderBox, kPriorFolderBox, kCurrentFolderBox}) {
             Add(L"EDIT", id, WS_CHILD | ES_AUTOHSCROLL);
         }
         for (const int id : {kArrivalsList, kDepartedList}) {
@@ -33,8 +34,8 @@ public:
 
 private:
     void Add(const wchar_t* className, int id, DWORD style) {
-        CreateWindowExW(0, className, L"", style, 0, 0, 100, 100, form_, reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
-                        nullptr, nullptr);
+        CreateWindowExW(0, className, L"", style, 0, 0, 100, 100, form_,
+                        reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), nullptr, nullptr);
     }
     HWND form_;
 };

@@ -78,8 +78,9 @@ TEST(DialogControls, TextsCrossInTheAnsiCodePageAndTheSortedListKeepsTrailingBla
     batch.Add("10001  First,Player          ");
     batch.Add("40000  Third,Player          Some Team");
     controls.AddLines(kArrivalsList, std::move(batch));
-    EXPECT_EQ(ListLines(controls, kArrivalsList), (Names{"10001  First,Player          ", "30000  Second,Player         ",
-                                                         "40000  Third,Player          Some Team"}));
+    EXPECT_EQ(ListLines(controls, kArrivalsList),
+              (Names{"10001  First,Player          ", "30000  Second,Player         ",
+                     "40000  Third,Player          Some Team"}));
     controls.EmptyList(kArrivalsList);
     EXPECT_EQ(controls.ListCount(kArrivalsList), 0);
 }

@@ -10,8 +10,6 @@ namespace trelvane {
 // CreateFileW reports failure as INVALID_HANDLE_VALUE, not as null.
 using UniqueFile = UniqueAny<HANDLE, &CloseHandle>;
 
-inline UniqueFile OpenedFile(HANDLE handle) {
-    return UniqueFile(handle == INVALID_HANDLE_VALUE ? nullptr : handle);
-}
+inline UniqueFile OpenedFile(HANDLE handle) { return UniqueFile(handle == INVALID_HANDLE_VALUE ? nullptr : handle); }
 
 }  // namespace trelvane

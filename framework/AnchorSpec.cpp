@@ -42,20 +42,22 @@ AnchorEdge ParseAnchorEdge(std::string_view code) {
     return {EdgeRule::Follow, NumericValue(rest)};
 }
 
-std::optional<Placement> AnchoredPlacement(std::string_view anchor, const Rect& parentAtCapture,
-                                           const Rect& parentNow, const Rect& controlAtCapture) {
+std::optional<Placement> AnchoredPlacement(std::string_view anchor, const Rect& parentAtCapture, const Rect& parentNow,
+                                           const Rect& controlAtCapture) {
     const std::string spec = UpperCase(anchor);
     if (spec.size() < kMinAnchorLength) return std::nullopt;
     const std::vector<std::string> fields = SplitSpecFields(spec);
 
     // Left, top, right, bottom: widths for the horizontal edges, heights for
     // the vertical ones.
-    const std::array<float, 4> e0 = {static_cast<float>(parentAtCapture.right), static_cast<float>(parentAtCapture.bottom),
-                                     static_cast<float>(parentAtCapture.right), static_cast<float>(parentAtCapture.bottom)};
+    const std::array<float, 4> e0 = {
+        static_cast<float>(parentAtCapture.right), static_cast<float>(parentAtCapture.bottom),
+        static_cast<float>(parentAtCapture.right), static_cast<float>(parentAtCapture.bottom)};
     const std::array<float, 4> e1 = {static_cast<float>(parentNow.right), static_cast<float>(parentNow.bottom),
                                      static_cast<float>(parentNow.right), static_cast<float>(parentNow.bottom)};
-    const std::array<float, 4> c0 = {static_cast<float>(controlAtCapture.left), static_cast<float>(controlAtCapture.top),
-                                     static_cast<float>(controlAtCapture.right), static_cast<float>(controlAtCapture.bottom)};
+    const std::array<float, 4> c0 = {
+        static_cast<float>(controlAtCapture.left), static_cast<float>(controlAtCapture.top),
+        static_cast<float>(controlAtCapture.right), static_cast<float>(controlAtCapture.bottom)};
     std::array<float, 4> edges{};
     for (std::size_t i = 0; i < edges.size(); ++i) {
         const AnchorEdge edge = ParseAnchorEdge(i < fields.size() ? std::string_view(fields[i]) : std::string_view());

@@ -42,7 +42,7 @@ AnchorEdge ParseAnchorEdge(std::string_view code);
 // are rounded from the differences of the unrounded edges. Empty when the
 // control stays where it is: a specification that is too short, or an "S"
 // edge whose captured extent is 0 (there is nothing to scale from).
-std::optional<Placement> AnchoredPlacement(std::string_view anchor, const Rect& parentAtCapture,
-                                           const Rect& parentNow, const Rect& controlAtCapture);
+std::optional<Placement> AnchoredPlacement(std::string_view anchor, const Rect& parentAtCapture, const Rect& parentNow,
+                                           const Rect& controlAtCapture);
 
 }  // namespace trelvane

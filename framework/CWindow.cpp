@@ -8,8 +8,8 @@
 #include "Centring.h"
 #include "ControlRecord.h"
 #include "FontSpec.h"
-#include "FormClassName.h"
 #include "Fonts.h"
+#include "FormClassName.h"
 
 namespace trelvane {
 namespace {
@@ -85,8 +85,8 @@ HWND CWindow::CreateForm(HWND parent, std::string_view caption, int x, int y, in
     }
     // WM_CREATE finds the object through this (ObjectFromCreateData).
     CWindow* self = this;
-    hwnd = CreateWindowExA(exStyle, MAKEINTATOM(class_atom), std::string(caption).c_str(), style, x, y, width,
-                           height, parent, nullptr, hinstance, &self);
+    hwnd = CreateWindowExA(exStyle, MAKEINTATOM(class_atom), std::string(caption).c_str(), style, x, y, width, height,
+                           parent, nullptr, hinstance, &self);
     if (!hwnd) return nullptr;
     SetClassLongPtrA(hwnd, 0, reinterpret_cast<LONG_PTR>(this));
     char registeredName[kClassNameBuffer] = {};
@@ -124,9 +124,7 @@ UniqueFont CWindow::MakeScaledFont(std::string_view face, std::int32_t points, s
 
 void CWindow::SetBigIcon(HICON icon) { SendMessageA(hwnd, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(icon)); }
 
-void CWindow::SetSmallIcon(HICON icon) {
-    SendMessageA(hwnd, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(icon));
-}
+void CWindow::SetSmallIcon(HICON icon) { SendMessageA(hwnd, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(icon)); }
 
 DWORD CWindow::GetClassStyle() const { return hwnd ? GetClassLongA(hwnd, GCL_STYLE) : 0; }
 
@@ -160,9 +158,9 @@ HWND CWindow::AddControl(std::string_view className, HWND parent, int id, std::s
         y = ScaleDesignUnits(y, scaling.ScaleY);
         height = ScaleDesignUnits(height, scaling.ScaleY);
     }
-    const HWND control = CreateWindowExA(exStyle, std::string(className).c_str(), std::string(text).c_str(), style,
-                                         x, y, width, height, parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
-                                         hinstance, createParam);
+    const HWND control =
+        CreateWindowExA(exStyle, std::string(className).c_str(), std::string(text).c_str(), style, x, y, width, height,
+                        parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), hinstance, createParam);
     if (control && windowProc) {
         const LONG_PTR oldProc = SetWindowLongPtrA(control, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(windowProc));
         SetPropA(control, kOldWndProcProperty, reinterpret_cast<HANDLE>(oldProc));
@@ -174,8 +172,8 @@ UniqueWindow CWindow::AddTooltip(HWND control, std::string_view text, bool ballo
     if (!control) return {};
     DWORD style = WS_POPUP | TTS_NOPREFIX | TTS_ALWAYSTIP;
     if (balloon) style |= TTS_BALLOON;
-    UniqueWindow tooltip{CreateWindowExA(WS_EX_TOPMOST, TOOLTIPS_CLASSA, nullptr, style, 0, 0, 0, 0, nullptr,
-                                         nullptr, hinstance, nullptr)};
+    UniqueWindow tooltip{CreateWindowExA(WS_EX_TOPMOST, TOOLTIPS_CLASSA, nullptr, style, 0, 0, 0, 0, nullptr, nullptr,
+                                         hinstance, nullptr)};
     if (!tooltip) return tooltip;
     SetWindowPos(tooltip.get(), HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
     char shown[kMaxTooltipText + 1] = {};

@@ -3,8 +3,8 @@
 namespace trelvane {
 namespace {
 
-std::int32_t CentreOnAxis(std::int32_t refStart, std::int32_t refExtent, std::int32_t workStart,
-                          std::int32_t workEnd, std::int32_t extent) {
+std::int32_t CentreOnAxis(std::int32_t refStart, std::int32_t refExtent, std::int32_t workStart, std::int32_t workEnd,
+                          std::int32_t extent) {
     std::int32_t start = refStart + (refExtent - extent) / 2;
     if (start < workStart) {
         start = workStart;

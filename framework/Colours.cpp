@@ -8,9 +8,7 @@ namespace {
 
 constexpr int kClassNameBuffer = 260;
 
-COLORREF Resolve(COLORREF colour, std::int32_t isSys) {
-    return isSys ? GetSysColor(static_cast<int>(colour)) : colour;
-}
+COLORREF Resolve(COLORREF colour, std::int32_t isSys) { return isSys ? GetSysColor(static_cast<int>(colour)) : colour; }
 
 }  // namespace
 

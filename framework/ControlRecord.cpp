@@ -18,7 +18,9 @@ constexpr int kControlClassNameBuffer = 50;
 using OwnedRecord = std::unique_ptr<ControlRecord>;
 
 // Takes the record off hwnd: the caller now owns it.
-OwnedRecord TakeRecord(HWND hwnd) { return OwnedRecord(static_cast<ControlRecord*>(RemovePropA(hwnd, kRecordProperty))); }
+OwnedRecord TakeRecord(HWND hwnd) {
+    return OwnedRecord(static_cast<ControlRecord*>(RemovePropA(hwnd, kRecordProperty)));
+}
 
 // Attaches record to hwnd; on success the window owns it.
 ControlRecord* AttachRecord(HWND hwnd, OwnedRecord record) {
@@ -69,12 +71,12 @@ ControlRecord* SetupControl(HWND hwnd, ControlSetup setup) {
     ControlRecord* record = AttachRecord(hwnd, OwnedRecord(new (std::nothrow) ControlRecord{}));
     if (!record) return nullptr;
     if (setup.subclass && setup.newProc) {
-        record->old_proc = reinterpret_cast<WNDPROC>(
-            SetWindowLongPtrA(hwnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(setup.newProc)));
+        record->old_proc =
+            reinterpret_cast<WNDPROC>(SetWindowLongPtrA(hwnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(setup.newProc)));
     }
     if (setup.useFont) {
-        const std::string spec = setup.substituteFace ? SubstituteFace(setup.fontSpec, WindowsVersion())
-                                                      : std::string(setup.fontSpec);
+        const std::string spec =
+            setup.substituteFace ? SubstituteFace(setup.fontSpec, WindowsVersion()) : std::string(setup.fontSpec);
         record->font = FontFromSpec(spec);
         if (record->font) SetControlFont(hwnd, record->font.get());
     }

@@ -52,23 +52,23 @@ struct ControlRecord {
     HWND owner = nullptr;        // form: borrowed, window disabled while the form runs modally
     std::int32_t is_form = 0;
     std::int32_t modal = 0;
-    UniqueFont font;             // control: made from its font specification
-    UniqueAccel accel;           // form
-    UniqueThreadTimer timer;     // form: a thread timer (no window)
+    UniqueFont font;          // control: made from its font specification
+    UniqueAccel accel;        // form
+    UniqueThreadTimer timer;  // form: a thread timer (no window)
     std::int32_t user_value = 0;
-    HWND last_focus = nullptr;   // form: borrowed, the control that last had the focus
+    HWND last_focus = nullptr;  // form: borrowed, the control that last had the focus
     std::int32_t select_all_on_focus = 0;
     std::int32_t colours_on = 0;
     std::int32_t text_is_sys = 0;
     std::int32_t back_is_sys = 0;
     RecordBrush brush;
-    COLORREF text_colour = 0;    // RGB, or a COLOR_ index when text_is_sys
-    COLORREF back_colour = 0;    // RGB, or a COLOR_ index when back_is_sys
+    COLORREF text_colour = 0;  // RGB, or a COLOR_ index when text_is_sys
+    COLORREF back_colour = 0;  // RGB, or a COLOR_ index when back_is_sys
     std::int32_t layout_captured = 0;
-    RECT parent_rect0{};         // parent's client rectangle at capture
-    RECT rect0{};                // the window in its parent's client coordinates at capture
-    std::string anchor;          // at most kMaxAnchorLength characters
-    void* create_data = nullptr; // form: WM_CREATE creation data, stored only
+    RECT parent_rect0{};          // parent's client rectangle at capture
+    RECT rect0{};                 // the window in its parent's client coordinates at capture
+    std::string anchor;           // at most kMaxAnchorLength characters
+    void* create_data = nullptr;  // form: WM_CREATE creation data, stored only
 
     // Records live on the process heap, zero-filled; new gives null on failure.
     static void* operator new(std::size_t size, const std::nothrow_t&) noexcept;
@@ -82,19 +82,19 @@ ControlRecord* RecordOf(HWND hwnd);
 // How SetupControl sets up a control. Designated initialisers read well:
 //     SetupControl(edit, {.subclass = true, .useFont = true, .fontSpec = "Tahoma,10,1", ...});
 struct ControlSetup {
-    bool subclass = false;           // replace the window procedure by newProc
-    bool useFont = false;            // make and set a font from fontSpec
+    bool subclass = false;  // replace the window procedure by newProc
+    bool useFont = false;   // make and set a font from fontSpec
     std::string_view fontSpec{};
     std::int32_t userValue = 0;
-    bool coloursOn = false;          // answer colour messages from the fields below
+    bool coloursOn = false;  // answer colour messages from the fields below
     bool textIsSys = false;
     bool backIsSys = false;
-    COLORREF textColour = 0;         // RGB, or a COLOR_ index when textIsSys
-    COLORREF backColour = 0;         // RGB, or a COLOR_ index when backIsSys
-    UniqueBrush brush{};             // taken by the record; empty: chosen from backColour
-    WNDPROC newProc = nullptr;       // usually ControlProc; null leaves the procedure alone
-    std::string_view anchorSpec{};   // see AnchorSpec.h
-    bool substituteFace = false;     // the version's default face instead of fontSpec's
+    COLORREF textColour = 0;        // RGB, or a COLOR_ index when textIsSys
+    COLORREF backColour = 0;        // RGB, or a COLOR_ index when backIsSys
+    UniqueBrush brush{};            // taken by the record; empty: chosen from backColour
+    WNDPROC newProc = nullptr;      // usually ControlProc; null leaves the procedure alone
+    std::string_view anchorSpec{};  // see AnchorSpec.h
+    bool substituteFace = false;    // the version's default face instead of fontSpec's
 };
 
 // Attaches a record to a control right after its window exists: subclasses

@@ -24,9 +24,7 @@ ControlSetup EditSetup(std::string_view fontSpec = "Tahoma,10,1") {
             .anchorSpec = "S,S,S,S"};
 }
 
-HFONT FontOf(HWND control) {
-    return reinterpret_cast<HFONT>(SendMessageA(control, WM_GETFONT, 0, 0));
-}
+HFONT FontOf(HWND control) { return reinterpret_cast<HFONT>(SendMessageA(control, WM_GETFONT, 0, 0)); }
 
 class ControlRecordTest : public testing::Test {
 protected:

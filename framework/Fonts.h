@@ -41,8 +41,8 @@ Scaling ScreenScaling(float dpi);
 
 // A font of face at points on this screen, in the face's character set.
 // An empty face gives no font. Each call makes a new font; the caller owns it.
-[[nodiscard]] UniqueFont MakeFont(std::string_view face, std::int32_t points, std::int32_t weight,
-                                  std::int32_t italic, std::int32_t underline, std::int32_t strikeout);
+[[nodiscard]] UniqueFont MakeFont(std::string_view face, std::int32_t points, std::int32_t weight, std::int32_t italic,
+                                  std::int32_t underline, std::int32_t strikeout);
 
 // The font a specification such as "Tahoma,10,1" asks for; empty for an
 // empty specification. Each call makes a new font; the caller owns it.

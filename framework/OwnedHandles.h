@@ -24,7 +24,7 @@ using UniqueBrush = UniqueAny<HBRUSH, release::DeleteBrush>;
 using UniqueDc = UniqueAny<HDC, release::DeleteDeviceContext>;  // from CreateDC
 using UniqueAccel = UniqueAny<HACCEL, release::DestroyAccelerators>;
 using UniqueWindow = UniqueAny<HWND, release::DestroyOwnedWindow>;
-using UniqueHeapBlock = UniqueAny<void*, release::FreeHeapBlock>;  // from the process heap
+using UniqueHeapBlock = UniqueAny<void*, release::FreeHeapBlock>;         // from the process heap
 using UniqueThreadTimer = UniqueAny<UINT_PTR, release::KillThreadTimer>;  // SetTimer with no window
 
 // The screen's device context, borrowed with GetDC and given back on scope

@@ -6,8 +6,7 @@ namespace trelvane {
 
 // A counted reference to an object that counts itself (AddRef / Release).
 // Copying takes another reference; the object goes when the last one does.
-template <typename T>
-class RefPtr {
+template <typename T> class RefPtr {
 public:
     RefPtr() noexcept = default;
     ~RefPtr() { reset(); }

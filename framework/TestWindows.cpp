@@ -100,9 +100,7 @@ LOGFONTA FontInfo(HFONT font) {
     return info;
 }
 
-bool IsGdiObject(HGDIOBJ handle) {
-    return GetObjectType(handle) != 0;
-}
+bool IsGdiObject(HGDIOBJ handle) { return GetObjectType(handle) != 0; }
 
 LRESULT CALLBACK ProbeProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
     auto* state = reinterpret_cast<FinalState*>(GetWindowLongPtrA(hwnd, GWLP_USERDATA));

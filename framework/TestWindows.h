@@ -1,7 +1,7 @@
 #pragma once
 
-#include <gtest/gtest.h>
 #include <windows.h>
+#include <gtest/gtest.h>
 
 #include "Geometry.h"
 #include "OwnedHandles.h"
@@ -12,8 +12,7 @@ namespace trelvane::test {
 int ExpectedDpi();
 
 // The row of a table with a `dpi` member that is for the screen's DPI.
-template <typename Row, std::size_t N>
-const Row& RowForScreen(const Row (&table)[N]) {
+template <typename Row, std::size_t N> const Row& RowForScreen(const Row (&table)[N]) {
     for (const Row& row : table) {
         if (row.dpi == ExpectedDpi()) return row;
     }

@@ -7,8 +7,7 @@ namespace trelvane {
 // Owns one handle and releases it exactly once with Release. Move-only: a
 // copy would release the same handle twice. Empty is the value that means
 // "no handle" (null for pointer-like handles, 0 for identifiers).
-template <typename Handle, auto Release, Handle Empty = Handle{}>
-class UniqueAny {
+template <typename Handle, auto Release, Handle Empty = Handle{}> class UniqueAny {
 public:
     UniqueAny() noexcept = default;
     explicit UniqueAny(Handle handle) noexcept : handle_(handle) {}

@@ -11,9 +11,7 @@ namespace trelvane {
 namespace {
 
 std::vector<int> gReleased;
-void RecordRelease(int handle) {
-    gReleased.push_back(handle);
-}
+void RecordRelease(int handle) { gReleased.push_back(handle); }
 
 using UniqueNumber = UniqueAny<int, RecordRelease, -1>;
 static_assert(!std::is_copy_constructible_v<UniqueNumber> && !std::is_copy_assignable_v<UniqueNumber>);

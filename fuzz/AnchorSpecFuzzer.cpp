@@ -44,9 +44,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         exact(parentNow.right) && exact(parentNow.bottom) && exact(control.left) && exact(control.top) &&
         exact(control.right) && exact(control.bottom)) {
         const auto still = AnchoredPlacement("FL,FT,FR,FB", parentAtCapture, parentNow, control);
-        fuzz::Check(still == Placement{control.left, control.top, control.right - control.left,
-                                       control.bottom - control.top},
-                    "fixed edges stay put");
+        fuzz::Check(
+            still == Placement{control.left, control.top, control.right - control.left, control.bottom - control.top},
+            "fixed edges stay put");
     }
     for (const std::string& field : SplitSpecFields(spec)) ParseAnchorEdge(field);
     return 0;

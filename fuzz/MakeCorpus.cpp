@@ -48,23 +48,30 @@ std::string Season(const std::string& prior, const std::string& current, const s
 bool WriteSeasonSeeds(const fs::path& folder) {
     bool ok = true;
     const SeasonPair demo = MakeDemoSeasons({.seed = 7, .players = 8, .teams = 2});
-    ok &= Put(folder, "demo", Season(Players(demo.prior.players), Players(demo.current.players),
-                                     Teams(demo.prior.teams)));
+    ok &= Put(folder, "demo",
+              Season(Players(demo.prior.players), Players(demo.current.players), Teams(demo.prior.teams)));
 
     constexpr std::int32_t kMin = std::numeric_limits<std::int32_t>::min();
     constexpr std::int32_t kMax = std::numeric_limits<std::int32_t>::max();
-    const std::string edges = Players({{10000, "Ten", "Thousand"}, {10001, "First", "Taken"}, {50000, "Last", "One"},
-                                       {50001, "Too", "High"}, {kMin, "Lowest", "Id"}, {kMax, "Highest", "Id"},
-                                       {20000, "Deleted", "Rec", 1}, {12000, "Maximilianusz", "X"}});
+    const std::string edges = Players({{10000, "Ten", "Thousand"},
+                                       {10001, "First", "Taken"},
+                                       {50000, "Last", "One"},
+                                       {50001, "Too", "High"},
+                                       {kMin, "Lowest", "Id"},
+                                       {kMax, "Highest", "Id"},
+                                       {20000, "Deleted", "Rec", 1},
+                                       {12000, "Maximilianusz", "X"}});
     const std::string rosters = Teams({{1, "Northport", "Gulls", {10000, 10001, 50000, 50001, -1, kMin, kMax, 12000}},
-                                       {0, "Number", "Zero", {20000}}, {-3, "Negative", "Team", {10001}}});
+                                       {0, "Number", "Zero", {20000}},
+                                       {-3, "Negative", "Team", {10001}}});
     ok &= Put(folder, "identifier-edges", Season(edges, Players({{12000, "Other", "Name"}}), rosters));
 
     // Files that end inside a record, one byte short of the examined part and
     // one byte past a record.
     const std::string one = Players({{12345, "Jan", "Doe"}});
-    ok &= Put(folder, "short-records", Season(one + one.substr(0, 100), one.substr(0, kPlayerExaminedLength - 1),
-                                              Teams({{1, "A", "B", {12345}}}).substr(0, 500)));
+    ok &= Put(folder, "short-records",
+              Season(one + one.substr(0, 100), one.substr(0, kPlayerExaminedLength - 1),
+                     Teams({{1, "A", "B", {12345}}}).substr(0, 500)));
     ok &= Put(folder, "one-byte-over", Season(one + "\x01", one.substr(0, 663), Teams({{2, "C", "D", {12345}}}) + "x"));
 
     // Texts with no terminating zero anywhere in the examined part.

@@ -14,8 +14,7 @@ inline constexpr std::size_t kListLineNameEnd = 7 + kListNameWidth;
 // display name left-aligned in exactly 22 characters (cut or blank-padded),
 // then the team, if any, from column 30. Trailing blanks belong to the line.
 // Writes the line into line, reusing its storage.
-void FormatListLine(std::string& line, std::int32_t playerId, std::string_view displayName,
-                    std::string_view team = {});
+void FormatListLine(std::string& line, std::int32_t playerId, std::string_view displayName, std::string_view team = {});
 std::string FormatListLine(std::int32_t playerId, std::string_view displayName, std::string_view team = {});
 
 // What a count box shows: one blank, then the decimal digits (" 0", " 5000").

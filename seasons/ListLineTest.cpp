@@ -9,8 +9,12 @@ TEST(ListLine, FiveDigitsTwoBlanksTheNameInTwentyTwoColumnsCutIfLongerThenTheTea
     EXPECT_EQ(FormatListLine(12345, "Doe,Jan", "Northport Gulls"), "12345  Doe,Jan               Northport Gulls");
     EXPECT_EQ(FormatListLine(12345, "Doe,Jan"), "12345  Doe,Jan               ");
     EXPECT_EQ(FormatListLine(50000, ",", " "), "50000  ,                      ");
-    EXPECT_EQ(FormatListLine(10001, "Abcdefghijklmnopqrstuv", "T U"), "10001  Abcdefghijklmnopqrstuv" "T U");
-    EXPECT_EQ(FormatListLine(10001, "Vanderhoeven-Castellano,Jan", "T U"), "10001  Vanderhoeven-Castellan" "T U");
+    EXPECT_EQ(FormatListLine(10001, "Abcdefghijklmnopqrstuv", "T U"),
+              "10001  Abcdefghijklmnopqrstuv"
+              "T U");
+    EXPECT_EQ(FormatListLine(10001, "Vanderhoeven-Castellano,Jan", "T U"),
+              "10001  Vanderhoeven-Castellan"
+              "T U");
 }
 
 TEST(CountText, IsOneBlankThenTheDigits) {

@@ -101,8 +101,7 @@ bool ReadOnlyFile::IsOpen() const { return fd_ >= 0; }
 std::size_t ReadOnlyFile::ReadAt(std::uint64_t offset, std::span<std::uint8_t> buffer) {
     std::size_t done = 0;
     while (fd_ >= 0 && done < buffer.size()) {
-        const ssize_t got = pread(fd_, buffer.data() + done, buffer.size() - done,
-                                  static_cast<off_t>(offset + done));
+        const ssize_t got = pread(fd_, buffer.data() + done, buffer.size() - done, static_cast<off_t>(offset + done));
         if (got < 0 && errno == EINTR) continue;
         if (got < 0) problem_ = std::strerror(errno);
         if (got <= 0) break;

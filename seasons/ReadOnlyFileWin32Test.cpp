@@ -31,7 +31,8 @@ TEST(ReadOnlyFileWin32, FileHeldWithoutSharingIsNotReadUntilItIsFreed) {
     ASSERT_TRUE(tools::WriteSeason(root / "prior", {{{12345, "Jan", "Doe"}}, {{1, "Northport", "Gulls", {12345}}}}));
     const std::filesystem::path players = root / "prior" / kPlayerFileName;
     MemoryForm form;
-    const HANDLE holder = CreateFileW(players.c_str(), GENERIC_READ | GENERIC_WRITE, 0, nullptr, OPEN_EXISTING, 0, nullptr);
+    const HANDLE holder =
+        CreateFileW(players.c_str(), GENERIC_READ | GENERIC_WRITE, 0, nullptr, OPEN_EXISTING, 0, nullptr);
     ASSERT_NE(holder, INVALID_HANDLE_VALUE);
     const ComparisonReport held = Compare(form, (root / "prior").string(), (root / "current").string());
     CloseHandle(holder);
@@ -51,8 +52,8 @@ TEST(ReadOnlyFileWin32, FileHeldWithoutSharingIsNotReadUntilItIsFreed) {
 TEST(ReadOnlyFileWin32, NamedPipeInPlaceOfASeasonFileIsRefusedNotWaitedOn) {
     const std::string folder = "\\\\.\\pipe\\trelvane-test-" + std::to_string(GetCurrentProcessId());
     const std::wstring pipeName(folder.begin(), folder.end());
-    const HANDLE server = CreateNamedPipeW((pipeName + L"\\KOVPLYR.DAT").c_str(), PIPE_ACCESS_DUPLEX, PIPE_TYPE_BYTE,
-                                           1, 4096, 4096, 0, nullptr);
+    const HANDLE server = CreateNamedPipeW((pipeName + L"\\KOVPLYR.DAT").c_str(), PIPE_ACCESS_DUPLEX, PIPE_TYPE_BYTE, 1,
+                                           4096, 4096, 0, nullptr);
     ASSERT_NE(server, INVALID_HANDLE_VALUE);
 
     std::atomic<bool> done{false};

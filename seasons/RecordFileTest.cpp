@@ -73,7 +73,8 @@ TEST(RecordFile, BlockSizeChangesNothingAReaderSees) {
 TEST(RecordFile, MissingFileMissingFolderOrAFolderIsNotOpenedAndNothingIsCreated) {
     TempFolder folder;
     fs::create_directory(folder / "folder.dat");
-    for (const fs::path& path : {folder / "KOVPLYR.DAT", folder / "no-such-folder" / "KOVPLYR.DAT", folder / "folder.dat"}) {
+    for (const fs::path& path :
+         {folder / "KOVPLYR.DAT", folder / "no-such-folder" / "KOVPLYR.DAT", folder / "folder.dat"}) {
         RecordFile file;
         EXPECT_FALSE(file.Open(path.string(), kPlayerRecordLength, kPlayerExaminedLength)) << path;
         EXPECT_TRUE(file.AtEnd());

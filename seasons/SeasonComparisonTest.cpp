@@ -43,7 +43,9 @@ Bytes Teams(const std::vector<TeamEntry>& teams) {
     for (const TeamEntry& team : teams) std::ranges::copy(tools::EncodeTeam(team), std::back_inserter(file));
     return file;
 }
-Bytes Cut(const Bytes& bytes, std::size_t size) { return {bytes.begin(), bytes.begin() + static_cast<std::ptrdiff_t>(size)}; }
+Bytes Cut(const Bytes& bytes, std::size_t size) {
+    return {bytes.begin(), bytes.begin() + static_cast<std::ptrdiff_t>(size)};
+}
 
 class SeasonComparisonTest : public ::testing::Test {
 protected:
@@ -83,9 +85,10 @@ protected:
 };
 
 TEST_F(SeasonComparisonTest, ListsDepartedWithPriorTeamAndArrivalsInIdentifierOrderAndRunsAgainTheSame) {
-    Write(Players({{30000, "Tomas", "Novak"}, {12345, "Jan", "Doe"}, {20000, "Emil", "Lund"}, {40000, "Free", "Agent"}}),
-          Players({{20000, "Emil", "Lund"}, {45000, "Oskar", "Keller"}, {11000, "Rory", "Holt"}}),
-          Teams({{1, "Northport", "Gulls", {12345, 20000}}, {2, "Ashford", "Foxes", {30000}}}));
+    Write(
+        Players({{30000, "Tomas", "Novak"}, {12345, "Jan", "Doe"}, {20000, "Emil", "Lund"}, {40000, "Free", "Agent"}}),
+        Players({{20000, "Emil", "Lund"}, {45000, "Oskar", "Keller"}, {11000, "Rory", "Holt"}}),
+        Teams({{1, "Northport", "Gulls", {12345, 20000}}, {2, "Ashford", "Foxes", {30000}}}));
     form.AddLine(kDepartedList, "stale line");
 
     for (int run = 1; run <= 2; ++run) {
@@ -105,10 +108,14 @@ TEST_F(SeasonComparisonTest, OnlyRecordsInUseCountAndLaterOnesReplaceEarlierOnes
     // Values whose low bytes alone would be 10001 or 12345 catch reading
     // fewer than four bytes or a narrower type. Roster value 10000 is stored
     // but never listed.
-    const std::vector<std::int32_t> ids = {kLowest, kLowest + 1, kLowest + 10001, -10001, -1, 0, 1, 9999, 10000,
-                                           10001, 50000, 50001, 65536 + 12345, kHighest - 1, kHighest};
-    std::vector<PlayerEntry> players = {{12000, "Old", "Name"}, {12000, "New", "Name"}, {13000, "Only", "Ghost"},
-                                        {20000, "Deleted", "Rec", 1}, {20001, "Minus", "Status", -1}};
+    const std::vector<std::int32_t> ids = {
+        kLowest, kLowest + 1, kLowest + 10001, -10001,        -1,           0,       1, 9999, 10000,
+        10001,   50000,       50001,           65536 + 12345, kHighest - 1, kHighest};
+    std::vector<PlayerEntry> players = {{12000, "Old", "Name"},
+                                        {12000, "New", "Name"},
+                                        {13000, "Only", "Ghost"},
+                                        {20000, "Deleted", "Rec", 1},
+                                        {20001, "Minus", "Status", -1}};
     for (const std::int32_t id : ids) players.push_back({id, "Id", std::to_string(id)});
     Write(Players(players), Players({{kLowest, "Lowest", "Now"}, {kHighest, "Highest", "Now"}}),
           Teams({{1, "Both", "Ends", ids},
@@ -181,7 +188,8 @@ TEST_F(SeasonComparisonTest, RostersNamingEveryIdentifierGiveEveryDepartedPlayer
     for (std::int32_t id = 10001; id <= kLastPlayerId; ++id) {
         const std::string team =
             id == 10001 || id == kLastPlayerId ? "Late Team" : "T " + std::to_string((id - kFirstTableId) / 80);
-        ASSERT_EQ(departed[static_cast<std::size_t>(id - 10001)], std::to_string(id) + "  Doe,Jan               " + team);
+        ASSERT_EQ(departed[static_cast<std::size_t>(id - 10001)],
+                  std::to_string(id) + "  Doe,Jan               " + team);
     }
 }
 
@@ -191,9 +199,16 @@ TEST_F(SeasonComparisonTest, PlayerFileCutAnywhereGivesWhatItsBytesHold) {
     // identifier's high byte is zero anyway at 11 bytes, and one byte of the
     // second identifier (0xA0, at 673) is no player.
     const std::vector<std::pair<std::size_t, Lines>> cases = {
-        {0, {}}, {1, {}}, {11, {"12345  ,                     "}}, {36, {"12345  ,Jan                  "}},
-        {659, {kDoe}}, {663, {kDoe}}, {665, {kDoe}}, {673, {kDoe}},
-        {676, {kDoe, "23456  ,                     "}}, {2 * 664, {kDoe, "23456  Lund,Emil             "}},
+        {0, {}},
+        {1, {}},
+        {11, {"12345  ,                     "}},
+        {36, {"12345  ,Jan                  "}},
+        {659, {kDoe}},
+        {663, {kDoe}},
+        {665, {kDoe}},
+        {673, {kDoe}},
+        {676, {kDoe, "23456  ,                     "}},
+        {2 * 664, {kDoe, "23456  Lund,Emil             "}},
     };
     for (const auto& [size, expected] : cases) {
         Write(Cut(two, size), {});

@@ -83,18 +83,18 @@ struct Programs {
 void Case(const char* name, const char* priorIds, const char* currentIds, const Programs& programs,
           const fs::path& work, int runs) {
     const fs::path prior = work / name / "prior", current = work / name / "current";
-    Run({programs.makeSeasons, "--prior-ids", priorIds, "--current-ids", currentIds, "--teams", "1000",
-         prior.string(), current.string()});
+    Run({programs.makeSeasons, "--prior-ids", priorIds, "--current-ids", currentIds, "--teams", "1000", prior.string(),
+         current.string()});
     const std::string compare = programs.compare;
-    const Measure tool = Repeat({compare, prior.string(), current.string(), "--departed",
-                                 (work / name / "departed.txt").string(), "--arrivals",
-                                 (work / name / "arrivals.txt").string()},
-                                runs);
+    const Measure tool =
+        Repeat({compare, prior.string(), current.string(), "--departed", (work / name / "departed.txt").string(),
+                "--arrivals", (work / name / "arrivals.txt").string()},
+               runs);
     const Measure cat = Repeat({"/bin/cat", (prior / kPlayerFileName).string(), (current / kPlayerFileName).string(),
                                 (prior / kTeamFileName).string()},
                                runs);
-    std::printf("%-20s %12s %12s %9.1f %8.1f %7.2fx %8.1f\n", name, priorIds, currentIds, tool.seconds * 1000, cat.seconds * 1000, tool.seconds / cat.seconds,
-                tool.peakKiB / 1024.0);
+    std::printf("%-20s %12s %12s %9.1f %8.1f %7.2fx %8.1f\n", name, priorIds, currentIds, tool.seconds * 1000,
+                cat.seconds * 1000, tool.seconds / cat.seconds, tool.peakKiB / 1024.0);
 }
 
 }  // namespace
@@ -109,8 +109,8 @@ int main(int argc, char** argv) {
     const int runs = argc > 4 ? std::max(1, std::atoi(argv[4])) : 15;
 
     std::printf("trelvane-compare with both exports written, median of %d runs (page cache warm)\n\n", runs);
-    std::printf("%-20s %12s %12s %9s %8s %8s %8s\n", "case", "prior ids", "current ids", "tool ms", "cat ms",
-                "ratio", "peak MB");
+    std::printf("%-20s %12s %12s %9s %8s %8s %8s\n", "case", "prior ids", "current ids", "tool ms", "cat ms", "ratio",
+                "peak MB");
     Case("turnover", "10001-45000", "15001-50000", programs, work, runs);
     Case("everyone-departed", "10001-50000", "1-0", programs, work, runs);
     std::printf("\ngoal: at most 2x the cat time, at most 20 MB peak memory\n");

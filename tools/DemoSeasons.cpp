@@ -9,24 +9,24 @@ namespace trelvane::tools {
 namespace {
 
 constexpr std::array<std::string_view, 24> kFirstNames = {
-    "Jan", "Tomas", "Aleks", "Mikko", "Rafael", "Oskar", "Dario", "Emil", "Jonas", "Luka", "Marek", "Nils",
-    "Pavel", "Quinn", "Rory", "Stefan", "Teo", "Viktor", "Wes", "Yuri", "Bram", "Cas", "Anders", "Maximilian"};
+    "Jan",   "Tomas", "Aleks", "Mikko",  "Rafael", "Oskar",  "Dario", "Emil", "Jonas", "Luka", "Marek",  "Nils",
+    "Pavel", "Quinn", "Rory",  "Stefan", "Teo",    "Viktor", "Wes",   "Yuri", "Bram",  "Cas",  "Anders", "Maximilian"};
 constexpr std::array<std::string_view, 24> kLastNames = {
-    "Doe", "Novak", "Lindqvist", "Moreau", "Kowalski", "Brennan", "Okafor", "Halvorsen", "Ferreira", "Vidal",
-    "Keller", "Tanaka", "Marsh", "Duval", "Petrov", "Sousa", "Ibarra", "Holt", "Kerr", "Lund", "Strand",
-    "Whitfield", "Costa", "Baines"};
+    "Doe",      "Novak", "Lindqvist", "Moreau", "Kowalski", "Brennan",   "Okafor", "Halvorsen",
+    "Ferreira", "Vidal", "Keller",    "Tanaka", "Marsh",    "Duval",     "Petrov", "Sousa",
+    "Ibarra",   "Holt",  "Kerr",      "Lund",   "Strand",   "Whitfield", "Costa",  "Baines"};
 // Long enough that "last,first" overruns the 22-character name column.
-constexpr std::array<std::string_view, 6> kLongLastNames = {
-    "Vanderhoeven-Castellano", "Szczepanski-Oyelaran", "Montgomery-Fairweather",
-    "Abernathy-Kristiansen", "Papadopoulos-Lindgren", "Oyelowo-Hargreaves"};
+constexpr std::array<std::string_view, 6> kLongLastNames = {"Vanderhoeven-Castellano", "Szczepanski-Oyelaran",
+                                                            "Montgomery-Fairweather",  "Abernathy-Kristiansen",
+                                                            "Papadopoulos-Lindgren",   "Oyelowo-Hargreaves"};
 constexpr std::array<std::string_view, 24> kPlaces = {
-    "Northport", "Ashford", "Kingsbridge", "Westmere", "Harrow Vale", "Dunmore", "Eastwick", "Carrow",
-    "Millbrook", "Redcliff", "Stonehaven", "Lakeview", "Fairhaven", "Oakridge", "Brightwater", "Glenrock",
-    "Marlow", "Thornbury", "Pinecrest", "Silverton", "Highgate", "Rivermouth", "Coldwater", "Elmstead"};
+    "Northport", "Ashford",   "Kingsbridge", "Westmere",  "Harrow Vale", "Dunmore",    "Eastwick",    "Carrow",
+    "Millbrook", "Redcliff",  "Stonehaven",  "Lakeview",  "Fairhaven",   "Oakridge",   "Brightwater", "Glenrock",
+    "Marlow",    "Thornbury", "Pinecrest",   "Silverton", "Highgate",    "Rivermouth", "Coldwater",   "Elmstead"};
 constexpr std::array<std::string_view, 24> kNicknames = {
-    "Gulls", "Foxes", "Rangers", "Mariners", "Comets", "Bears", "Hornets", "Wolves", "Falcons", "Pilots",
-    "Storm", "Knights", "Otters", "Miners", "Stags", "Ravens", "Lancers", "Tide", "Owls", "Badgers",
-    "Sentinels", "Herons", "Bison", "Rockets"};
+    "Gulls",   "Foxes",  "Rangers", "Mariners", "Comets",    "Bears",  "Hornets", "Wolves",
+    "Falcons", "Pilots", "Storm",   "Knights",  "Otters",    "Miners", "Stags",   "Ravens",
+    "Lancers", "Tide",   "Owls",    "Badgers",  "Sentinels", "Herons", "Bison",   "Rockets"};
 
 // splitmix64: the same sequence from the same seed on every compiler, which
 // the standard library's distributions do not promise.

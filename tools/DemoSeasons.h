@@ -16,10 +16,10 @@ struct SeasonPair {
 // list's name column. The same options always give the same seasons.
 struct DemoOptions {
     std::uint64_t seed = 2026;
-    int players = 600;          // prior-season players, at most 40,000
-    int teams = 24;             // at most 80 players fit on a roster
-    int departedPercent = 12;   // of the prior players, gone in the current season
-    int arrivalsPercent = 12;   // new current-season players, as a share of the prior players
+    int players = 600;         // prior-season players, at most 40,000
+    int teams = 24;            // at most 80 players fit on a roster
+    int departedPercent = 12;  // of the prior players, gone in the current season
+    int arrivalsPercent = 12;  // new current-season players, as a share of the prior players
 };
 SeasonPair MakeDemoSeasons(const DemoOptions& options);
 

@@ -15,7 +15,6 @@
 namespace trelvane::tools {
 namespace {
 
-
 std::set<std::int32_t> ActiveIds(const SeasonData& season) {
     std::set<std::int32_t> ids;
     for (const PlayerEntry& player : season.players) {
@@ -55,7 +54,8 @@ TEST(DemoSeasons, ComparisonFindsExactlyThePlayersTheGeneratorMovedAndSomeNamesO
     EXPECT_EQ(report.arrivals, arrivals);
 
     std::size_t withTeam = 0, overrun = 0;
-    for (const PlayerEntry& player : pair.prior.players) overrun += player.lastName.size() + 1 + player.firstName.size() > 22;
+    for (const PlayerEntry& player : pair.prior.players)
+        overrun += player.lastName.size() + 1 + player.firstName.size() > 22;
     const LineBatch& lines = form.Lines(control_id::kDepartedList);
     for (std::size_t i = 0; i < lines.Count(); ++i) withTeam += lines[i].size() > 29;
     EXPECT_GT(overrun, 0u);
@@ -64,8 +64,8 @@ TEST(DemoSeasons, ComparisonFindsExactlyThePlayersTheGeneratorMovedAndSomeNamesO
 }
 
 TEST(RangeSeasons, HoldEveryIdentifierOfTheirRangesAndAnEmptyRangeGivesAnEmptyFile) {
-    const SeasonPair pair = MakeRangeSeasons({.priorFirst = 10001, .priorLast = 10100, .currentFirst = 1,
-                                              .currentLast = 0, .teams = 10});
+    const SeasonPair pair =
+        MakeRangeSeasons({.priorFirst = 10001, .priorLast = 10100, .currentFirst = 1, .currentLast = 0, .teams = 10});
     EXPECT_EQ(ActiveIds(pair.prior).size(), 100u);
     EXPECT_EQ(*ActiveIds(pair.prior).begin(), 10001);
     EXPECT_TRUE(pair.current.players.empty());

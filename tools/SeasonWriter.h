@@ -18,8 +18,8 @@ struct PlayerEntry {
 
 struct TeamEntry {
     std::int16_t number = 0;
-    std::string place;     // team_part_a, at byte 17
-    std::string nickname;  // team_part_b, at byte 33
+    std::string place;                 // team_part_a, at byte 17
+    std::string nickname;              // team_part_b, at byte 33
     std::vector<std::int32_t> roster;  // up to 80 identifiers; the rest of the slots hold -1
     std::int16_t status = 0;
 };
