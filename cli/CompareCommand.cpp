@@ -7,15 +7,13 @@
 #include <memory>
 #include <optional>
 
-#include "ExportText.h"
-#include "MemoryForm.h"
+#include "LineText.h"
+#include "ListLine.h"
 #include "ReadOnlyFile.h"
 #include "SeasonComparison.h"
 
 namespace trelvane::cli {
 namespace {
-
-using namespace control_id;
 
 constexpr char kProgram[] = "trelvane-compare";
 
@@ -95,13 +93,18 @@ bool IsReadOnlyFile(const std::string& path) {
 
 std::string Reason() { return errno ? std::strerror(errno) : "the write failed"; }
 
+// Line index of a batch, for WriteLines.
+auto LinesOf(const LineBatch& lines) {
+    return [&lines](std::size_t index, std::string&) { return lines[index]; };
+}
+
 // Writes the export, reporting why it could not.
-std::optional<std::string> WriteExportFile(const std::string& path, FormControls& form, int listId) {
+std::optional<std::string> WriteExportFile(const std::string& path, const LineBatch& lines) {
     if (IsReadOnlyFile(path)) return "the file is read-only";
     errno = 0;
     std::unique_ptr<std::FILE, int (*)(std::FILE*)> file(std::fopen(path.c_str(), "wb"), std::fclose);
     if (!file) return Reason();
-    const bool written = WriteExport(form, listId, [&](std::string_view piece) {
+    const bool written = WriteLines(lines.Count(), LinesOf(lines), kSavedLineEnd, [&](std::string_view piece) {
         return std::fwrite(piece.data(), 1, piece.size(), file.get()) == piece.size();
     });
     if (!written) return Reason();
@@ -112,17 +115,10 @@ std::optional<std::string> WriteExportFile(const std::string& path, FormControls
 // Prints a list under its heading, gathered into large writes: the lists
 // can hold tens of thousands of lines.
 void PrintList(std::ostream& out, const char* heading, const LineBatch& lines) {
-    std::string text = std::string("\n") + heading + "\n";
-    text.reserve(64 * 1024 + 512);
-    for (std::size_t i = 0; i < lines.Count(); ++i) {
-        text += lines[i];
-        text += '\n';
-        if (text.size() >= 64 * 1024) {
-            out.write(text.data(), static_cast<std::streamsize>(text.size()));
-            text.clear();
-        }
-    }
-    out.write(text.data(), static_cast<std::streamsize>(text.size()));
+    out << '\n' << heading << '\n';
+    WriteLines(lines.Count(), LinesOf(lines), "\n", [&](std::string_view piece) {
+        return static_cast<bool>(out.write(piece.data(), static_cast<std::streamsize>(piece.size())));
+    });
 }
 
 }  // namespace
@@ -141,13 +137,10 @@ int RunCompare(const std::vector<std::string>& args, std::ostream& out, std::ost
             break;
     }
 
-    MemoryForm form;
-    form.SetBoxText(kPriorFolderBox, options.priorFolder);
-    form.SetBoxText(kCurrentFolderBox, options.currentFolder);
-    const ComparisonReport result = CompareSeasons(form);
+    const SeasonComparison result = CompareSeasons(options.priorFolder, options.currentFolder);
 
     bool failed = false;
-    for (const SeasonFileReport* players : {&result.priorPlayers, &result.currentPlayers}) {
+    for (const SeasonFileReport* players : {&result.priorPlayerFile, &result.currentPlayerFile}) {
         if (!players->Read()) {
             err << kProgram << ": cannot read the player file " << NativePath(players->path) << ": " << players->problem
                 << '\n';
@@ -155,16 +148,17 @@ int RunCompare(const std::vector<std::string>& args, std::ostream& out, std::ost
         }
     }
     if (failed) return 1;
-    if (!result.priorTeams.Read()) {
-        err << kProgram << ": warning: cannot read the team file " << NativePath(result.priorTeams.path) << ": "
-            << result.priorTeams.problem << "; departed players are listed without their teams\n";
+    if (!result.priorTeamFile.Read()) {
+        err << kProgram << ": warning: cannot read the team file " << NativePath(result.priorTeamFile.path) << ": "
+            << result.priorTeamFile.problem << "; departed players are listed without their teams\n";
     }
 
+    const LineBatch departed = DepartedLines(result);
+    const LineBatch arrivals = ArrivalLines(result);
     errno = 0;
-    out << "Departed:" << form.EditText(kDepartedCountBox) << '\n'
-        << "Arrivals:" << form.EditText(kArrivalsCountBox) << '\n';
-    PrintList(out, "Departed (in the prior season, not in the current one):", form.Lines(kDepartedList));
-    PrintList(out, "Arrivals (in the current season, not in the prior one):", form.Lines(kArrivalsList));
+    out << "Departed:" << CountText(departed.Count()) << '\n' << "Arrivals:" << CountText(arrivals.Count()) << '\n';
+    PrintList(out, "Departed (in the prior season, not in the current one):", departed);
+    PrintList(out, "Arrivals (in the current season, not in the prior one):", arrivals);
     // Lists that never reached their file (a full disk, say) are a failure
     // like any other.
     if (!out.flush()) {
@@ -172,11 +166,11 @@ int RunCompare(const std::vector<std::string>& args, std::ostream& out, std::ost
         failed = true;
     }
 
-    const std::pair<const std::optional<std::string>*, int> exports[] = {{&options.departedFile, kDepartedList},
-                                                                         {&options.arrivalsFile, kArrivalsList}};
-    for (const auto& [file, list] : exports) {
+    const std::pair<const std::optional<std::string>*, const LineBatch*> exports[] = {
+        {&options.departedFile, &departed}, {&options.arrivalsFile, &arrivals}};
+    for (const auto& [file, lines] : exports) {
         if (!*file) continue;
-        if (const auto writeProblem = WriteExportFile(**file, form, list)) {
+        if (const auto writeProblem = WriteExportFile(**file, *lines)) {
             err << kProgram << ": cannot write " << **file << ": " << *writeProblem << '\n';
             failed = true;
         }

@@ -14,6 +14,7 @@
 #include <windows.h>
 #endif
 
+#include "FileProblems.h"
 #include "ReadOnlyFile.h"
 #include "SeasonRecords.h"
 #include "SeasonWriter.h"
@@ -24,9 +25,9 @@ namespace trelvane::cli {
 namespace {
 
 namespace fs = std::filesystem;
-using tools::FileBytes;
+using testing::FileBytes;
+using testing::TempFolder;
 using tools::SeasonData;
-using tools::TempFolder;
 
 class CompareCommandTest : public ::testing::Test {
 protected:
@@ -146,19 +147,20 @@ TEST_F(CompareCommandFailures, UnreadablePlayerFiles) {
     ASSERT_EQ(longFolder.size(), 256u);
 
     const std::vector<std::pair<std::string, std::string>> cases = {
-        {file.string(), ""},
-        {folderForFile.string(), ""},
-        {longFolder, "the path is longer than 255 characters"},
-        {(root / "missing").string(), ""},
+        {file.string(), file_problem::kFolderMissing},
+        {folderForFile.string(), file_problem::kNotAFile},
+#ifdef _WIN32
+        {longFolder, file_problem::kPathTooLong},
+#else
+        {longFolder, file_problem::kFolderMissing},
+#endif
+        {(root / "missing").string(), file_problem::kFolderMissing},
+        {"", file_problem::kNoFolderGiven},
     };
     const fs::path departed = root / "departed.txt";
     for (const auto& [folder, reason] : cases) {
         EXPECT_EQ(Run({folder, current.string(), "--departed", departed.string()}), 1) << folder;
-        const std::string given = PlayerFileReason(folder);
-        EXPECT_NE(given, "") << err;
-        if (!reason.empty()) {
-            EXPECT_EQ(given, reason);
-        }
+        EXPECT_EQ(PlayerFileReason(folder), reason) << err;
         EXPECT_EQ(out, "");
         EXPECT_FALSE(fs::exists(departed)) << "no list is saved after a failed read";
     }

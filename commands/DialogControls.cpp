@@ -38,7 +38,7 @@ void DialogControls::AddLine(int id, std::string_view line) {
     ToList(Control(id), LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(WideFromAnsi(line).c_str()));
 }
 
-void DialogControls::AddLines(int id, LineBatch lines) {
+void DialogControls::AddLines(int id, const LineBatch& lines) {
     const HWND list = Control(id);
     std::size_t characters = 0;
     for (std::size_t i = 0; i < lines.Count(); ++i) characters += lines[i].size() + 1;

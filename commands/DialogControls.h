@@ -2,26 +2,33 @@
 
 #include <windows.h>
 
-#include "FormControls.h"
+#include <string>
+#include <string_view>
+
+#include "LineBatch.h"
 
 namespace trelvane {
 
 // The form's controls found by identifier on the form window. Texts cross
 // in the ANSI code page: the controls hold UTF-16, the commands ANSI.
-class DialogControls final : public FormControls {
+class DialogControls {
 public:
     explicit DialogControls(HWND form) : form_(form) {}
 
-    std::string EditText(int id) override;
-    void SetBoxText(int id, std::string_view text) override;
-    void EmptyList(int id) override;
-    void AddLine(int id, std::string_view line) override;
+    // The whole text of an edit box, untrimmed.
+    std::string EditText(int id);
+    void SetBoxText(int id, std::string_view text);
+    void EmptyList(int id);
+    void AddLine(int id, std::string_view line);
     // Fills with redrawing held back and room reserved: a visible sorted
     // list box repaints after every line otherwise, which takes minutes for
     // tens of thousands of lines.
-    void AddLines(int id, LineBatch lines) override;
-    int ListCount(int id) override;
-    void ReadListLine(int id, int index, std::string& line) override;
+    void AddLines(int id, const LineBatch& lines);
+    // The number of lines of a list, and a line by its position (0 first),
+    // read into line so that a whole list can be read without an allocation
+    // per line.
+    int ListCount(int id);
+    void ReadListLine(int id, int index, std::string& line);
 
 private:
     HWND Control(int id);

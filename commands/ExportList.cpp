@@ -6,14 +6,14 @@
 
 #include "AnsiText.h"
 #include "DialogControls.h"
-#include "ExportText.h"
+#include "Limits.h"
+#include "LineText.h"
 #include "ReplaceFile.h"
 #include "Win32Handles.h"
 
 namespace trelvane {
 namespace {
 
-constexpr std::size_t kMaxExportPath = 255;
 constexpr DWORD kFileNameCapacity = 0x8000;
 
 // Places the dialog 20 pixels right of and below the form's top-left
@@ -34,12 +34,17 @@ UINT_PTR CALLBACK PlaceDialog(HWND child, UINT message, WPARAM, LPARAM lParam) {
 
 }  // namespace
 
-bool WriteListFile(const std::wstring& path, FormControls& form, int list) {
-    if (AnsiFromWide(path).size() > kMaxExportPath || IsReadOnlyFile(path)) return false;
+bool WriteListFile(const std::wstring& path, DialogControls& controls, int list) {
+    if (AnsiFromWide(path).size() > kMaxPathLength || IsReadOnlyFile(path)) return false;
     const UniqueFile file =
         OpenedFile(CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, OPEN_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
     if (!file || !SetEndOfFile(file.get())) return false;
-    return WriteExport(form, list, [&](std::string_view piece) { return WriteAllBytes(file.get(), piece); });
+    const auto lineAt = [&](std::size_t index, std::string& line) -> std::string_view {
+        controls.ReadListLine(list, static_cast<int>(index), line);
+        return line;
+    };
+    return WriteLines(static_cast<std::size_t>(controls.ListCount(list)), lineAt, kSavedLineEnd,
+                      [&](std::string_view piece) { return WriteAllBytes(file.get(), piece); });
 }
 
 std::int32_t ExportList(const ExportConfig& config, const CommandArgs& args) {

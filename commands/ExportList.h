@@ -7,7 +7,7 @@
 
 #include "CommandArgs.h"
 #include "ControlIds.h"
-#include "FormControls.h"
+#include "DialogControls.h"
 
 namespace trelvane {
 
@@ -33,6 +33,6 @@ std::int32_t ExportList(const ExportConfig& config, const CommandArgs& args);
 // (read-only, locked, no write access) it is left as it was. A path longer
 // than 255 characters in the ANSI code page is refused and nothing is
 // written anywhere. Returns whether the file was written.
-bool WriteListFile(const std::wstring& path, FormControls& form, int list);
+bool WriteListFile(const std::wstring& path, DialogControls& controls, int list);
 
 }  // namespace trelvane

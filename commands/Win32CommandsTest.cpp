@@ -16,13 +16,9 @@
 
 #include "AnsiText.h"
 #include "ControlIds.h"
-#include "DemoSeasons.h"
 #include "DialogControls.h"
 #include "ExportList.h"
-#include "MemoryForm.h"
-#include "ProcessSeasons.h"
 #include "ReplaceFile.h"
-#include "SeasonComparison.h"
 #include "SettingsCommands.h"
 #include "TempFolder.h"
 #include "TestFiles.h"
@@ -33,12 +29,12 @@ namespace {
 
 namespace fs = std::filesystem;
 using namespace control_id;
-using tools::FileBytes;
-using tools::PutFile;
-using tools::TempFolder;
+using testing::FileBytes;
+using testing::PutFile;
+using testing::TempFolder;
 using Names = std::vector<std::string>;
 
-Names ListLines(FormControls& form, int list) {
+Names ListLines(DialogControls& form, int list) {
     Names lines(static_cast<std::size_t>(form.ListCount(list)));
     for (std::size_t i = 0; i < lines.size(); ++i) form.ReadListLine(list, static_cast<int>(i), lines[i]);
     return lines;
@@ -77,7 +73,7 @@ TEST(DialogControls, TextsCrossInTheAnsiCodePageAndTheSortedListKeepsTrailingBla
     LineBatch batch;
     batch.Add("10001  First,Player          ");
     batch.Add("40000  Third,Player          Some Team");
-    controls.AddLines(kArrivalsList, std::move(batch));
+    controls.AddLines(kArrivalsList, batch);
     EXPECT_EQ(ListLines(controls, kArrivalsList),
               (Names{"10001  First,Player          ", "30000  Second,Player         ",
                      "40000  Third,Player          Some Team"}));
@@ -85,34 +81,11 @@ TEST(DialogControls, TextsCrossInTheAnsiCodePageAndTheSortedListKeepsTrailingBla
     EXPECT_EQ(controls.ListCount(kArrivalsList), 0);
 }
 
-TEST(ProcessSeasons, FillsTheFormsListsAndCountsAsTheComparisonDoes) {
-    TempFolder root;
-    const auto seasons = tools::MakeDemoSeasons({.seed = 3, .players = 400, .teams = 16});
-    ASSERT_TRUE(tools::WriteSeason(root / "prior", seasons.prior));
-    ASSERT_TRUE(tools::WriteSeason(root / "current", seasons.current));
-    MemoryForm expected;
-    TestForm form;
-    expected.SetBoxText(kPriorFolderBox, (root / "prior").string());
-    expected.SetBoxText(kCurrentFolderBox, (root / "current").string());
-    CompareSeasons(expected);
-    form.SetText(kPriorFolderBox, (root / "prior").string());
-    form.SetText(kCurrentFolderBox, (root / "current").string());
-    DialogControls controls(form.Handle());
-    controls.AddLine(kDepartedList, "stale");
-    ProcessSeasons({0, form.Handle(), 0, kProcessButton});
-    ProcessSeasons({0, form.Handle(), 0, kProcessButton});
-
-    EXPECT_GT(controls.ListCount(kDepartedList), 10);
-    EXPECT_EQ(ListLines(controls, kDepartedList), ListLines(expected, kDepartedList));
-    EXPECT_EQ(ListLines(controls, kArrivalsList), ListLines(expected, kArrivalsList));
-    EXPECT_EQ(form.Text(kDepartedCountBox), expected.EditText(kDepartedCountBox));
-    EXPECT_EQ(form.Text(kArrivalsCountBox), expected.EditText(kArrivalsCountBox));
-}
-
 class WriteListFileTest : public ::testing::Test {
 protected:
     TempFolder folder;
-    MemoryForm form;
+    TestForm testForm;
+    DialogControls form{testForm.Handle()};
     void SetUp() override { form.AddLine(kDepartedList, "12345  Doe,Jan               Northport Gulls"); }
     bool Write(const fs::path& path) { return WriteListFile(path.wstring(), form, kDepartedList); }
 };
@@ -257,7 +230,7 @@ TEST_F(SettingsTest, LoadSetsTheBoxesAsTheFieldRuleReadsTheFileAndZeroBytesEndAB
     for (const auto& [bytes, boxes] : cases) {
         PutFile(settings, bytes);
         LoadSettings(form.Handle());
-        EXPECT_EQ(Boxes(), boxes) << testing::PrintToString(bytes);
+        EXPECT_EQ(Boxes(), boxes) << ::testing::PrintToString(bytes);
     }
 }
 

@@ -1,24 +1,21 @@
 // A prior player file, a current player file and a prior team file of any
-// bytes, through the whole comparison: files on disk, read record by record,
-// compared, and the lists filled.
+// bytes, through the whole comparison: read record by record from memory,
+// compared, and the lists made.
 #include <cstdint>
-#include <fstream>
+#include <span>
 #include <string>
 
 #include "FuzzInput.h"
-#include "MemoryForm.h"
+#include "ListLine.h"
 #include "SeasonComparison.h"
 #include "SeasonRecords.h"
-#include "TempFolder.h"
 
 namespace {
 
 using namespace trelvane;
-using namespace trelvane::control_id;
 
-void PutFile(const std::filesystem::path& path, std::string_view bytes) {
-    std::ofstream out(path, std::ios::binary | std::ios::trunc);
-    out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+std::span<const std::uint8_t> BytesOf(std::string_view text) {
+    return {reinterpret_cast<const std::uint8_t*>(text.data()), text.size()};
 }
 
 int IdOf(std::string_view line) {
@@ -51,29 +48,19 @@ void CheckList(const LineBatch& lines, const std::string& count, bool departed) 
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-    static const tools::TempFolder root;
-    static const std::filesystem::path prior = root / "prior", current = root / "current";
-    static const bool made = std::filesystem::create_directories(prior) && std::filesystem::create_directories(current);
-    fuzz::Check(made, "the season folders exist");
-
     const fuzz::SeasonInput input = fuzz::CutSeasonInput(data, size);
-    PutFile(prior / kPlayerFileName, input.priorPlayers);
-    PutFile(current / kPlayerFileName, input.currentPlayers);
-    PutFile(prior / kTeamFileName, input.priorTeams);
-
-    MemoryForm form;
-    form.SetBoxText(kPriorFolderBox, prior.string());
-    form.SetBoxText(kCurrentFolderBox, current.string());
-    const ComparisonReport report = CompareSeasons(form);
-
-    fuzz::Check(report.priorPlayers.Read() && report.currentPlayers.Read() && report.priorTeams.Read(),
+    SeasonSources sources;
+    sources.priorPlayers.records.OpenBytes(BytesOf(input.priorPlayers), kPlayerRecordLength, kPlayerExaminedLength);
+    sources.currentPlayers.records.OpenBytes(BytesOf(input.currentPlayers), kPlayerRecordLength, kPlayerExaminedLength);
+    sources.priorTeams.records.OpenBytes(BytesOf(input.priorTeams), kTeamRecordLength, kTeamExaminedLength);
+    const SeasonComparison result = CompareSources(sources);
+    fuzz::Check(result.priorPlayerFile.Read() && result.currentPlayerFile.Read() && result.priorTeamFile.Read(),
                 "files of any content are read to their end");
-    const LineBatch& departed = form.Lines(kDepartedList);
-    const LineBatch& arrivals = form.Lines(kArrivalsList);
-    CheckList(departed, form.EditText(kDepartedCountBox), true);
-    CheckList(arrivals, form.EditText(kArrivalsCountBox), false);
-    fuzz::Check(report.departed == departed.Count() && report.arrivals == arrivals.Count(),
-                "the report counts the lines");
+
+    const LineBatch departed = DepartedLines(result);
+    const LineBatch arrivals = ArrivalLines(result);
+    CheckList(departed, CountText(result.departed.size()), true);
+    CheckList(arrivals, CountText(result.arrived.size()), false);
     // A player is in one season only, so no identifier is on both lists.
     for (std::size_t d = 0, a = 0; d < departed.Count() && a < arrivals.Count();) {
         const int departedId = IdOf(departed[d]), arrivalId = IdOf(arrivals[a]);

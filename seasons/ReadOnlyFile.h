@@ -5,24 +5,24 @@
 #include <span>
 #include <string>
 
+#include "UniqueAny.h"
+
 namespace trelvane {
+
+namespace release {
+void CloseFile(std::intptr_t file);
+}
 
 // A file opened for reading only, sharing read access with other readers,
 // and only if it already exists: the game's folders are never written, a
 // read-only season file is still read, and the same file may be open twice.
 class ReadOnlyFile {
 public:
-    ReadOnlyFile() = default;
-    ~ReadOnlyFile();
-    ReadOnlyFile(ReadOnlyFile&& other) noexcept;
-    ReadOnlyFile& operator=(ReadOnlyFile&& other) noexcept;
-    ReadOnlyFile(const ReadOnlyFile&) = delete;
-    ReadOnlyFile& operator=(const ReadOnlyFile&) = delete;
-
-    // Opens path; on failure the file stays closed and Problem() says why.
+    // Opens path; on failure the file stays closed and Problem() says why,
+    // in plain words (see FileProblems.h) where the cause is a common one.
     static ReadOnlyFile Open(const std::string& path);
 
-    bool IsOpen() const;
+    bool IsOpen() const { return static_cast<bool>(file_); }
     // Why the open failed or the last read stopped early; empty otherwise.
     const std::string& Problem() const { return problem_; }
 
@@ -31,14 +31,11 @@ public:
     // Problem() is set).
     std::size_t ReadAt(std::uint64_t offset, std::span<std::uint8_t> buffer);
 
-    void Close();
+    void Close() { file_.reset(); }
 
 private:
-#ifdef _WIN32
-    void* handle_ = nullptr;  // HANDLE; null when closed
-#else
-    int fd_ = -1;
-#endif
+    // A file descriptor, or a Windows HANDLE; -1 when closed on both.
+    UniqueAny<std::intptr_t, release::CloseFile, -1> file_;
     std::string problem_;
 };
 

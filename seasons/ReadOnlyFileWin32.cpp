@@ -1,92 +1,102 @@
-#include "ReadOnlyFile.h"
-
-#include "AnsiText.h"
-
 #include <windows.h>
 
-#include <utility>
+#include "AnsiText.h"
+#include "FileProblems.h"
+#include "Limits.h"
+#include "ReadOnlyFile.h"
 
 namespace trelvane {
+
+void release::CloseFile(std::intptr_t file) { CloseHandle(reinterpret_cast<HANDLE>(file)); }
+
 namespace {
 
-std::string DescribeError(DWORD error) {
-    char* text = nullptr;
-    const DWORD length =
-        FormatMessageA(FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS,
-                       nullptr, error, 0, reinterpret_cast<char*>(&text), 0, nullptr);
-    std::string message = length ? std::string(text, length) : "error " + std::to_string(error);
-    LocalFree(text);
+// The system's own words for an error, without the line end and full stop.
+std::string SystemMessage(DWORD error) {
+    wchar_t text[512];
+    const DWORD length = FormatMessageW(FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS, nullptr, error, 0,
+                                        text, static_cast<DWORD>(std::size(text)), nullptr);
+    std::string message = length ? AnsiFromWide({text, length}) : "error " + std::to_string(error);
     while (!message.empty() && (message.back() == '\n' || message.back() == '\r' || message.back() == '.')) {
         message.pop_back();
     }
     return message;
 }
 
+std::string ProblemOf(DWORD error, const std::wstring& path) {
+    switch (error) {
+        case ERROR_FILE_NOT_FOUND:
+            return file_problem::kNotFound;
+        case ERROR_PATH_NOT_FOUND:
+        case ERROR_BAD_NETPATH:
+        case ERROR_BAD_NET_NAME:
+        case ERROR_INVALID_DRIVE:
+        case ERROR_NOT_READY:
+            return file_problem::kFolderMissing;
+        case ERROR_SHARING_VIOLATION:
+        case ERROR_LOCK_VIOLATION:
+            return file_problem::kInUse;
+        case ERROR_ACCESS_DENIED: {
+            // Opening a folder as a file is refused as access denied.
+            const DWORD attributes = GetFileAttributesW(path.c_str());
+            const bool folder = attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY);
+            return folder ? file_problem::kNotAFile : file_problem::kAccessDenied;
+        }
+        default:
+            return SystemMessage(error);
+    }
+}
+
 }  // namespace
 
 std::string NativePath(const std::string& path) { return path; }
 
-ReadOnlyFile::~ReadOnlyFile() { Close(); }
-
-ReadOnlyFile::ReadOnlyFile(ReadOnlyFile&& other) noexcept
-    : handle_(std::exchange(other.handle_, nullptr)), problem_(std::move(other.problem_)) {}
-
-ReadOnlyFile& ReadOnlyFile::operator=(ReadOnlyFile&& other) noexcept {
-    if (this != &other) {
-        Close();
-        handle_ = std::exchange(other.handle_, nullptr);
-        problem_ = std::move(other.problem_);
-    }
-    return *this;
-}
-
 ReadOnlyFile ReadOnlyFile::Open(const std::string& path) {
     ReadOnlyFile file;
-    const HANDLE handle = CreateFileW(WideFromAnsi(path).c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
+    // Longer paths are refused whole rather than cut to some other path.
+    if (path.size() > kMaxPathLength) {
+        file.problem_ = file_problem::kPathTooLong;
+        return file;
+    }
+    const std::wstring wide = WideFromAnsi(path);
+    const HANDLE handle = CreateFileW(wide.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
                                       FILE_ATTRIBUTE_NORMAL, nullptr);
     if (handle == INVALID_HANDLE_VALUE) {
-        file.problem_ = DescribeError(GetLastError());
-    } else if (GetFileType(handle) != FILE_TYPE_DISK) {
+        file.problem_ = ProblemOf(GetLastError(), wide);
+        return file;
+    }
+    file.file_.reset(reinterpret_cast<std::intptr_t>(handle));
+    if (GetFileType(handle) != FILE_TYPE_DISK) {
         // A folder text such as \\.\pipe\name opens a pipe, whose reads
         // wait for a writer that may never come.
-        CloseHandle(handle);
-        file.problem_ = "it is not a regular file";
-    } else {
-        file.handle_ = handle;
+        file.Close();
+        file.problem_ = file_problem::kNotAFile;
     }
     return file;
 }
 
-bool ReadOnlyFile::IsOpen() const { return handle_ != nullptr; }
-
 std::size_t ReadOnlyFile::ReadAt(std::uint64_t offset, std::span<std::uint8_t> buffer) {
-    if (!handle_) return 0;
+    if (!IsOpen()) return 0;
+    const HANDLE handle = reinterpret_cast<HANDLE>(file_.get());
     LONG high = static_cast<LONG>(offset >> 32);
-    if (SetFilePointer(handle_, static_cast<LONG>(offset & 0xFFFFFFFFu), &high, FILE_BEGIN) ==
+    if (SetFilePointer(handle, static_cast<LONG>(offset & 0xFFFFFFFFu), &high, FILE_BEGIN) ==
             INVALID_SET_FILE_POINTER &&
         GetLastError() != NO_ERROR) {
-        problem_ = DescribeError(GetLastError());
+        problem_ = SystemMessage(GetLastError());
         return 0;
     }
     std::size_t done = 0;
     while (done < buffer.size()) {
         DWORD got = 0;
         const DWORD ask = static_cast<DWORD>(std::min<std::size_t>(buffer.size() - done, 1u << 30));
-        if (!ReadFile(handle_, buffer.data() + done, ask, &got, nullptr)) {
-            problem_ = DescribeError(GetLastError());
+        if (!ReadFile(handle, buffer.data() + done, ask, &got, nullptr)) {
+            problem_ = SystemMessage(GetLastError());
             break;
         }
         if (got == 0) break;
         done += got;
     }
     return done;
-}
-
-void ReadOnlyFile::Close() {
-    if (handle_) {
-        CloseHandle(handle_);
-        handle_ = nullptr;
-    }
 }
 
 }  // namespace trelvane

@@ -9,7 +9,7 @@
 #include <string>
 #include <thread>
 
-#include "MemoryForm.h"
+#include "FileProblems.h"
 #include "SeasonComparison.h"
 #include "SeasonRecords.h"
 #include "SeasonWriter.h"
@@ -18,32 +18,23 @@
 namespace trelvane {
 namespace {
 
-using namespace control_id;
-
-ComparisonReport Compare(MemoryForm& form, const std::string& prior, const std::string& current) {
-    form.SetBoxText(kPriorFolderBox, prior);
-    form.SetBoxText(kCurrentFolderBox, current);
-    return CompareSeasons(form);
-}
-
 TEST(ReadOnlyFileWin32, FileHeldWithoutSharingIsNotReadUntilItIsFreed) {
-    tools::TempFolder root;
+    testing::TempFolder root;
     ASSERT_TRUE(tools::WriteSeason(root / "prior", {{{12345, "Jan", "Doe"}}, {{1, "Northport", "Gulls", {12345}}}}));
     const std::filesystem::path players = root / "prior" / kPlayerFileName;
-    MemoryForm form;
     const HANDLE holder =
         CreateFileW(players.c_str(), GENERIC_READ | GENERIC_WRITE, 0, nullptr, OPEN_EXISTING, 0, nullptr);
     ASSERT_NE(holder, INVALID_HANDLE_VALUE);
-    const ComparisonReport held = Compare(form, (root / "prior").string(), (root / "current").string());
+    const SeasonComparison held = CompareSeasons((root / "prior").string(), (root / "current").string());
     CloseHandle(holder);
-    EXPECT_EQ(form.Lines(kDepartedList).Count(), 0u);
-    EXPECT_FALSE(held.priorPlayers.Read());
-    EXPECT_TRUE(held.priorTeams.Read());
+    EXPECT_TRUE(held.departed.empty());
+    EXPECT_EQ(held.priorPlayerFile.problem, file_problem::kInUse);
+    EXPECT_TRUE(held.priorTeamFile.Read());
 
-    const ComparisonReport freed = Compare(form, (root / "prior").string(), (root / "current").string());
-    EXPECT_TRUE(freed.priorPlayers.Read());
-    ASSERT_EQ(form.Lines(kDepartedList).Count(), 1u);
-    EXPECT_EQ(form.Lines(kDepartedList)[0], "12345  Doe,Jan               Northport Gulls");
+    const SeasonComparison freed = CompareSeasons((root / "prior").string(), (root / "current").string());
+    EXPECT_TRUE(freed.priorPlayerFile.Read());
+    ASSERT_EQ(DepartedLines(freed).Count(), 1u);
+    EXPECT_EQ(DepartedLines(freed)[0], "12345  Doe,Jan               Northport Gulls");
     EXPECT_EQ(std::filesystem::file_size(players), kPlayerRecordLength);
 }
 
@@ -57,10 +48,9 @@ TEST(ReadOnlyFileWin32, NamedPipeInPlaceOfASeasonFileIsRefusedNotWaitedOn) {
     ASSERT_NE(server, INVALID_HANDLE_VALUE);
 
     std::atomic<bool> done{false};
-    ComparisonReport report;
+    SeasonComparison report;
     std::thread compare([&] {
-        MemoryForm form;
-        report = Compare(form, folder, folder);
+        report = CompareSeasons(folder, folder);
         done = true;
     });
     // Ending the server side ends any wait on the pipe, so a reader that
@@ -72,8 +62,8 @@ TEST(ReadOnlyFileWin32, NamedPipeInPlaceOfASeasonFileIsRefusedNotWaitedOn) {
     compare.join();
 
     EXPECT_TRUE(endedOnItsOwn) << "the comparison waited on the pipe";
-    EXPECT_EQ(report.priorPlayers.problem, "it is not a regular file");
-    EXPECT_FALSE(report.currentPlayers.Read());
+    EXPECT_EQ(report.priorPlayerFile.problem, file_problem::kNotAFile);
+    EXPECT_FALSE(report.currentPlayerFile.Read());
 }
 
 }  // namespace

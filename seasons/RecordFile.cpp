@@ -1,13 +1,12 @@
 #include "RecordFile.h"
 
 #include <algorithm>
-#include <cstring>
 
 namespace trelvane {
 
 RecordFile::RecordFile(std::size_t blockRecords) : blockRecords_(std::max<std::size_t>(blockRecords, 1)) {}
 
-bool RecordFile::Open(const std::string& path, std::size_t recordLength, std::size_t examinedLength) {
+void RecordFile::Reset(std::size_t recordLength, std::size_t examinedLength) {
     Close();
     recordLength_ = recordLength;
     examinedLength_ = std::min(examinedLength, recordLength);
@@ -15,19 +14,23 @@ bool RecordFile::Open(const std::string& path, std::size_t recordLength, std::si
     atEnd_ = false;
     problem_.clear();
     partial_.assign(examinedLength_, 0);
-    if (path.size() > kMaxSeasonPathLength) {
-        problem_ = "the path is longer than " + std::to_string(kMaxSeasonPathLength) + " characters";
-        return false;
-    }
+}
+
+bool RecordFile::Open(const std::string& path, std::size_t recordLength, std::size_t examinedLength) {
+    Reset(recordLength, examinedLength);
     file_ = ReadOnlyFile::Open(path);
     if (!file_.IsOpen()) {
         problem_ = file_.Problem();
         return false;
     }
-    block_.resize(blockRecords_ * recordLength_);
-    blockOffset_ = 0;
-    blockFilled_ = 0;
+    buffer_.resize(blockRecords_ * recordLength_);
     return true;
+}
+
+void RecordFile::OpenBytes(std::span<const std::uint8_t> bytes, std::size_t recordLength, std::size_t examinedLength) {
+    Reset(recordLength, examinedLength);
+    inMemory_ = true;
+    block_ = bytes;
 }
 
 std::span<const std::uint8_t> RecordFile::ReadNext() {
@@ -38,15 +41,16 @@ std::span<const std::uint8_t> RecordFile::ReadNext() {
         atEnd_ = true;
         return partial_;
     }
-    if (offset < blockOffset_ || offset + examinedLength_ > blockOffset_ + blockFilled_) FillBlock(offset);
+    if (!inMemory_ && (offset < blockOffset_ || offset + examinedLength_ > blockOffset_ + block_.size())) {
+        FillBlock(offset);
+    }
 
-    const std::size_t start = static_cast<std::size_t>(offset - blockOffset_);
-    const std::size_t available = blockFilled_ - std::min(start, blockFilled_);
+    const std::size_t start = static_cast<std::size_t>(std::min<std::uint64_t>(offset - blockOffset_, block_.size()));
+    const std::size_t available = block_.size() - start;
     atEnd_ = available < examinedLength_;
-    if (!atEnd_) return std::span(block_).subspan(start, examinedLength_);
+    if (!atEnd_) return block_.subspan(start, examinedLength_);
 
-    std::fill(std::copy_n(block_.begin() + static_cast<std::ptrdiff_t>(std::min(start, blockFilled_)), available,
-                          partial_.begin()),
+    std::fill(std::copy_n(block_.begin() + static_cast<std::ptrdiff_t>(start), available, partial_.begin()),
               partial_.end(), 0);
     return partial_;
 }
@@ -55,14 +59,16 @@ std::span<const std::uint8_t> RecordFile::ReadNext() {
 // either way the record that needed it is the last one read.
 void RecordFile::FillBlock(std::uint64_t offset) {
     blockOffset_ = offset;
-    blockFilled_ = file_.ReadAt(offset, block_);
-    if (blockFilled_ < block_.size() && !file_.Problem().empty()) problem_ = file_.Problem();
+    block_ = std::span(buffer_).first(file_.ReadAt(offset, buffer_));
+    if (block_.size() < buffer_.size() && !file_.Problem().empty()) problem_ = file_.Problem();
 }
 
 void RecordFile::Close() {
     file_.Close();
+    inMemory_ = false;
+    buffer_ = {};
     block_ = {};
-    blockFilled_ = 0;
+    blockOffset_ = 0;
 }
 
 }  // namespace trelvane

@@ -10,11 +10,7 @@
 
 namespace trelvane {
 
-// Longest season file path the system opens; longer ones are refused whole
-// rather than cut to some other path.
-inline constexpr std::size_t kMaxSeasonPathLength = 255;
-
-// One open season file read record by record. Records have no header and no
+// One season file read record by record. Records have no header and no
 // count: record n starts at (n - 1) * record length, and the file's length
 // alone decides how many there are. Of each record only the first examined
 // length bytes are read. A read that comes back short is zero-filled and
@@ -22,6 +18,9 @@ inline constexpr std::size_t kMaxSeasonPathLength = 255;
 //     while (!file.AtEnd()) { auto record = file.ReadNext(); ... }
 // examines one buffer past the last complete record (all zeros when the file
 // ends on a record boundary).
+//
+// The records come from a file on disk, or from bytes in memory that stand
+// for one (tests and fuzzing compare seasons without touching the disk).
 class RecordFile {
 public:
     // Records are read a block at a time rather than one per system call,
@@ -32,10 +31,12 @@ public:
     RecordFile(const RecordFile&) = delete;
     RecordFile& operator=(const RecordFile&) = delete;
 
-    // Opens path for record access. A path longer than kMaxSeasonPathLength,
-    // a missing file or one that cannot be read leaves the reader not open.
+    // Opens path for record access. A missing file, or one that cannot be
+    // read, leaves the reader not open, and Problem() says why.
     bool Open(const std::string& path, std::size_t recordLength, std::size_t examinedLength);
-    bool IsOpen() const { return file_.IsOpen(); }
+    // Reads the records of bytes, which must outlive the reader's use.
+    void OpenBytes(std::span<const std::uint8_t> bytes, std::size_t recordLength, std::size_t examinedLength);
+    bool IsOpen() const { return file_.IsOpen() || inMemory_; }
 
     // The next record's examined bytes (the first call gives record 1), valid
     // until the next call. Bytes the file does not have read as zero, and
@@ -52,19 +53,21 @@ public:
     const std::string& Problem() const { return problem_; }
 
 private:
+    void Reset(std::size_t recordLength, std::size_t examinedLength);
     void FillBlock(std::uint64_t offset);
 
     std::size_t blockRecords_;
     std::size_t recordLength_ = 0;
     std::size_t examinedLength_ = 0;
     ReadOnlyFile file_;
+    bool inMemory_ = false;
     std::uint64_t nextOffset_ = 0;
     bool atEnd_ = false;
     std::string problem_;
 
-    std::vector<std::uint8_t> block_;  // a run of whole records from blockOffset_
+    std::vector<std::uint8_t> buffer_;     // a file's block of whole records
+    std::span<const std::uint8_t> block_;  // bytes of the file from blockOffset_
     std::uint64_t blockOffset_ = 0;
-    std::size_t blockFilled_ = 0;
     std::vector<std::uint8_t> partial_;  // the zero-filled copy of a short record
 };
 

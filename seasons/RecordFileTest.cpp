@@ -13,7 +13,7 @@ namespace trelvane {
 namespace {
 
 namespace fs = std::filesystem;
-using tools::TempFolder;
+using testing::TempFolder;
 using tools::WriteBytes;
 using Bytes = std::vector<std::uint8_t>;
 
@@ -25,17 +25,21 @@ Bytes NumberedBytes(std::size_t size) {
     return bytes;
 }
 
-// Every buffer the usual loop examines, in order.
-std::vector<Bytes> ReadAll(const fs::path& path, std::size_t recordLength, std::size_t examined,
-                           std::size_t blockRecords = 64) {
-    RecordFile file(blockRecords);
-    file.Open(path.string(), recordLength, examined);
+std::vector<Bytes> ReadToEnd(RecordFile& file) {
     std::vector<Bytes> buffers;
     while (!file.AtEnd()) {
         const auto record = file.ReadNext();
         buffers.emplace_back(record.begin(), record.end());
     }
     return buffers;
+}
+
+// Every buffer the usual loop examines, in order.
+std::vector<Bytes> ReadAll(const fs::path& path, std::size_t recordLength, std::size_t examined,
+                           std::size_t blockRecords = 64) {
+    RecordFile file(blockRecords);
+    file.Open(path.string(), recordLength, examined);
+    return ReadToEnd(file);
 }
 
 TEST(RecordFile, ExaminesEachRecordSteppingByFullLengthWithMissingBytesAsZero) {
@@ -56,6 +60,9 @@ TEST(RecordFile, ExaminesEachRecordSteppingByFullLengthWithMissingBytesAsZero) {
             for (std::size_t i = 0; i < expected.size() && n * 664 + i < size; ++i) expected[i] = bytes[n * 664 + i];
             EXPECT_EQ(buffers[n], expected) << size << " bytes, record " << n + 1;
         }
+        RecordFile inMemory;
+        inMemory.OpenBytes(bytes, kPlayerRecordLength, kPlayerExaminedLength);
+        EXPECT_EQ(ReadToEnd(inMemory), buffers) << size << " bytes in memory";
     }
 }
 

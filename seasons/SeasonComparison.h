@@ -1,38 +1,76 @@
 #pragma once
 
-#include <cstddef>
+#include <cstdint>
+#include <optional>
 #include <string>
+#include <string_view>
+#include <vector>
 
-#include "ControlIds.h"
-#include "FormControls.h"
+#include "LineBatch.h"
+#include "RecordFile.h"
+#include "SeasonTables.h"
 
 namespace trelvane {
 
-// The comparison uses identifiers 10001 to 50000; its tables also hold 10000.
-inline constexpr int kFirstTableId = 10000;
-inline constexpr int kLastPlayerId = 50000;
-
-// What became of one season file: the form shows nothing of it, the
-// command-line tool reports it.
+// What became of one season file.
 struct SeasonFileReport {
     std::string path;
     std::string problem;  // why it was not read, or not to its end; empty when it was
     bool Read() const { return problem.empty(); }
 };
 
-struct ComparisonReport {
-    SeasonFileReport priorPlayers;
-    SeasonFileReport currentPlayers;
-    SeasonFileReport priorTeams;
-    std::size_t departed = 0;
-    std::size_t arrivals = 0;
+struct Season {
+    PlayerTable players;
+    RosterTable rosters;
 };
 
-// Compares the seasons named by the prior and current folder boxes: fills
-// the departed list with every prior-season player missing from the current
-// season (with his prior-season team) and the arrivals list with every
-// current-season player missing from the prior season, then both count
-// boxes. A file that cannot be read simply contributes no records.
-ComparisonReport CompareSeasons(FormControls& form);
+// Two seasons compared: who left, who joined, who changed teams.
+struct SeasonComparison {
+    Season prior;
+    Season current;  // its rosters only when the current team file was asked for
+
+    // Identifiers in ascending order, each at most once.
+    std::vector<std::int32_t> departed;  // in the prior season only
+    std::vector<std::int32_t> arrived;   // in the current season only
+    // In both seasons, on different teams (a free agent counts as a team of
+    // his own). Empty unless both team files were read.
+    std::vector<std::int32_t> moved;
+
+    SeasonFileReport priorPlayerFile;
+    SeasonFileReport currentPlayerFile;
+    SeasonFileReport priorTeamFile;
+    std::optional<SeasonFileReport> currentTeamFile;  // only when asked for
+};
+
+struct CompareOptions {
+    // The window compares without it; the moved list and the arrivals'
+    // teams need it.
+    bool readCurrentTeams = false;
+};
+
+// Compares the season folders prior and current. All the files are opened
+// before any is read; a file that cannot be read (and every file of an
+// empty folder text, which opens nothing) contributes no records.
+SeasonComparison CompareSeasons(std::string_view priorFolder, std::string_view currentFolder,
+                                CompareOptions options = {});
+
+// The season files as record sources, opened (or not) by the caller.
+struct SeasonSource {
+    RecordFile records;
+    SeasonFileReport report;  // the path, and why the open failed
+};
+struct SeasonSources {
+    SeasonSource priorPlayers;
+    SeasonSource currentPlayers;
+    SeasonSource priorTeams;
+    std::optional<SeasonSource> currentTeams;
+};
+// Reads every source to its end, closes it and compares.
+SeasonComparison CompareSources(SeasonSources& sources);
+
+// The window's list lines: each departed player with his prior-season team,
+// each arrival without a team.
+LineBatch DepartedLines(const SeasonComparison& comparison);
+LineBatch ArrivalLines(const SeasonComparison& comparison);
 
 }  // namespace trelvane

@@ -9,24 +9,24 @@
 #include <string>
 #include <vector>
 
-#include "MemoryForm.h"
+#include "FileProblems.h"
+#include "ListLine.h"
 #include "ProcessMemory.h"
 #include "RecordFile.h"
+#include "SeasonFolders.h"
 #include "SeasonRecords.h"
-#include "SeasonWriter.h"
-#include "TempFolder.h"
 #include "TestFiles.h"
 
 namespace trelvane {
 namespace {
 
 namespace fs = std::filesystem;
-using namespace control_id;
+using testing::Bytes;
+using testing::Players;
+using testing::Teams;
 using tools::PlayerEntry;
 using tools::TeamEntry;
-using tools::TempFolder;
 using tools::WriteBytes;
-using Bytes = std::vector<std::uint8_t>;
 using Lines = std::vector<std::string>;
 
 constexpr std::int32_t kLowest = std::numeric_limits<std::int32_t>::min();
@@ -34,70 +34,47 @@ constexpr std::int32_t kHighest = std::numeric_limits<std::int32_t>::max();
 const std::string kDoe = "12345  Doe,Jan               ";
 const std::string kHolt = "11111  Holt,Rory             ";
 
-Bytes Players(const std::vector<PlayerEntry>& players, Bytes file = {}) {
-    for (const PlayerEntry& player : players) std::ranges::copy(tools::EncodePlayer(player), std::back_inserter(file));
-    return file;
-}
-Bytes Teams(const std::vector<TeamEntry>& teams) {
-    Bytes file;
-    for (const TeamEntry& team : teams) std::ranges::copy(tools::EncodeTeam(team), std::back_inserter(file));
-    return file;
-}
 Bytes Cut(const Bytes& bytes, std::size_t size) {
     return {bytes.begin(), bytes.begin() + static_cast<std::ptrdiff_t>(size)};
 }
 
-class SeasonComparisonTest : public ::testing::Test {
+Lines AsLines(const LineBatch& batch) {
+    Lines lines;
+    for (std::size_t i = 0; i < batch.Count(); ++i) lines.emplace_back(batch[i]);
+    return lines;
+}
+
+class SeasonComparisonTest : public ::testing::Test, public testing::SeasonFolders {
 protected:
-    TempFolder root;
-    fs::path prior = root / "prior";
-    fs::path current = root / "current";
-    MemoryForm form;
+    SeasonComparison result;
 
-    void SetUp() override {
-        fs::create_directories(prior);
-        fs::create_directories(current);
+    const SeasonComparison& Compare(const std::string& priorFolder, const std::string& currentFolder) {
+        result = CompareSeasons(priorFolder, currentFolder);
+        return result;
     }
+    const SeasonComparison& Compare() { return Compare(prior.string(), current.string()); }
 
-    ComparisonReport Compare(const std::string& priorFolder, const std::string& currentFolder) {
-        form.SetBoxText(kPriorFolderBox, priorFolder);
-        form.SetBoxText(kCurrentFolderBox, currentFolder);
-        return CompareSeasons(form);
+    Lines Departed() { return AsLines(DepartedLines(result)); }
+    Lines Arrivals() { return AsLines(ArrivalLines(result)); }
+    std::string Counts() { return CountText(result.departed.size()) + "|" + CountText(result.arrived.size()); }
+    bool AllRead() {
+        return result.priorPlayerFile.Read() && result.currentPlayerFile.Read() && result.priorTeamFile.Read();
     }
-    ComparisonReport Compare() { return Compare(prior.string(), current.string()); }
-
-    // Writes the three files of a comparison.
-    void Write(const Bytes& priorPlayers, const Bytes& currentPlayers, const Bytes& priorTeams = {}) {
-        ASSERT_TRUE(WriteBytes(prior / kPlayerFileName, priorPlayers));
-        ASSERT_TRUE(WriteBytes(current / kPlayerFileName, currentPlayers));
-        ASSERT_TRUE(WriteBytes(prior / kTeamFileName, priorTeams));
-    }
-
-    Lines AsLines(int list) {
-        Lines lines;
-        const LineBatch& batch = form.Lines(list);
-        for (std::size_t i = 0; i < batch.Count(); ++i) lines.emplace_back(batch[i]);
-        return lines;
-    }
-    Lines Departed() { return AsLines(kDepartedList); }
-    Lines Arrivals() { return AsLines(kArrivalsList); }
-    std::string Counts() { return form.EditText(kDepartedCountBox) + "|" + form.EditText(kArrivalsCountBox); }
 };
 
 TEST_F(SeasonComparisonTest, ListsDepartedWithPriorTeamAndArrivalsInIdentifierOrderAndRunsAgainTheSame) {
-    Write(
+    ASSERT_TRUE(Write(
         Players({{30000, "Tomas", "Novak"}, {12345, "Jan", "Doe"}, {20000, "Emil", "Lund"}, {40000, "Free", "Agent"}}),
         Players({{20000, "Emil", "Lund"}, {45000, "Oskar", "Keller"}, {11000, "Rory", "Holt"}}),
-        Teams({{1, "Northport", "Gulls", {12345, 20000}}, {2, "Ashford", "Foxes", {30000}}}));
-    form.AddLine(kDepartedList, "stale line");
+        Teams({{1, "Northport", "Gulls", {12345, 20000}}, {2, "Ashford", "Foxes", {30000}}})));
 
     for (int run = 1; run <= 2; ++run) {
-        const ComparisonReport report = Compare();
+        const SeasonComparison& report = Compare();
         EXPECT_EQ(Departed(), (Lines{kDoe + "Northport Gulls", "30000  Novak,Tomas           Ashford Foxes",
                                      "40000  Agent,Free            "}));
         EXPECT_EQ(Arrivals(), (Lines{"11000  Holt,Rory             ", "45000  Keller,Oskar          "}));
         EXPECT_EQ(Counts(), " 3| 2");
-        EXPECT_TRUE(report.priorPlayers.Read() && report.currentPlayers.Read() && report.priorTeams.Read());
+        EXPECT_TRUE(report.priorPlayerFile.Read() && report.currentPlayerFile.Read() && report.priorTeamFile.Read());
     }
     Compare(prior.string(), prior.string());
     EXPECT_EQ(Counts(), " 0| 0");
@@ -117,13 +94,13 @@ TEST_F(SeasonComparisonTest, OnlyRecordsInUseCountAndLaterOnesReplaceEarlierOnes
                                         {20000, "Deleted", "Rec", 1},
                                         {20001, "Minus", "Status", -1}};
     for (const std::int32_t id : ids) players.push_back({id, "Id", std::to_string(id)});
-    Write(Players(players), Players({{kLowest, "Lowest", "Now"}, {kHighest, "Highest", "Now"}}),
-          Teams({{1, "Both", "Ends", ids},
-                 {1, "First", "Team", {12000, 13000}},
-                 {2, "Second", "Team", {-1, -7, 9999, 50001, 12000}},
-                 {0, "Number", "Zero", {13000}},
-                 {-3, "Negative", "Number", {13000}},
-                 {4, "Deleted", "Team", {12000, 13000, 50000}, 1}}));
+    ASSERT_TRUE(Write(Players(players), Players({{kLowest, "Lowest", "Now"}, {kHighest, "Highest", "Now"}}),
+                      Teams({{1, "Both", "Ends", ids},
+                             {1, "First", "Team", {12000, 13000}},
+                             {2, "Second", "Team", {-1, -7, 9999, 50001, 12000}},
+                             {0, "Number", "Zero", {13000}},
+                             {-3, "Negative", "Number", {13000}},
+                             {4, "Deleted", "Team", {12000, 13000, 50000}, 1}})));
     Compare();
     EXPECT_EQ(Departed(), (Lines{"10001  10001,Id              Both Ends", "12000  Name,New              Second Team",
                                  "13000  Ghost,Only            First Team", "50000  50000,Id              Both Ends"}));
@@ -132,27 +109,70 @@ TEST_F(SeasonComparisonTest, OnlyRecordsInUseCountAndLaterOnesReplaceEarlierOnes
 
 TEST_F(SeasonComparisonTest, MissingFilesOrAFileAsFolderContributeNothingAndNothingIsChangedOrCreated) {
     const fs::path notAFolder = root / "season.txt";
-    tools::PutFile(notAFolder, "not a season folder");
+    testing::PutFile(notAFolder, "not a season folder");
     const std::string file = notAFolder.string(), missing = (root / "missing").string();
-    ComparisonReport report = Compare(file, missing);
+    const SeasonComparison& report = Compare(file, missing);
     EXPECT_TRUE(Departed().empty() && Arrivals().empty());
     EXPECT_EQ(Counts(), " 0| 0");
-    EXPECT_FALSE(report.priorPlayers.problem.empty() || report.priorTeams.problem.empty());
+    EXPECT_FALSE(report.priorPlayerFile.problem.empty() || report.priorTeamFile.problem.empty());
 
     // The prior season has no team file: departed lines end at the name column.
     ASSERT_TRUE(WriteBytes(prior / kPlayerFileName, Players({{12345, "Jan", "Doe"}})));
-    report = Compare(prior.string(), missing);
+    Compare(prior.string(), missing);
     EXPECT_EQ(Departed(), Lines{kDoe});
     EXPECT_EQ(Counts(), " 1| 0");
-    EXPECT_TRUE(report.priorPlayers.Read());
-    EXPECT_FALSE(report.priorTeams.Read() || report.currentPlayers.Read());
+    EXPECT_TRUE(report.priorPlayerFile.Read());
+    EXPECT_FALSE(report.priorTeamFile.Read() || report.currentPlayerFile.Read());
 
-    report = Compare(file, prior.string());
+    Compare(file, prior.string());
     EXPECT_EQ(Arrivals(), Lines{kDoe});
-    EXPECT_EQ(report.priorPlayers.path, SeasonFilePath(file, kPlayerFileName));
-    EXPECT_EQ(tools::FileBytes(notAFolder), "not a season folder");
+    EXPECT_EQ(report.priorPlayerFile.path, SeasonFilePath(file, kPlayerFileName));
+    EXPECT_EQ(testing::FileBytes(notAFolder), "not a season folder");
     EXPECT_EQ(std::distance(fs::directory_iterator(root.Path()), fs::directory_iterator()), 3);
     EXPECT_EQ(std::distance(fs::directory_iterator(prior), fs::directory_iterator()), 1);
+}
+
+TEST_F(SeasonComparisonTest, FilesNotReadSayWhyInPlainWords) {
+    ASSERT_TRUE(Write(Players({{12345, "Jan", "Doe"}}), {}));
+    fs::remove(prior / kTeamFileName);
+    fs::remove(current / kPlayerFileName);
+    // A name that only starts like a season file is not one.
+    testing::PutFile(current / "KOVPLYR.DAT.bak", std::string(kPlayerRecordLength, '\0'));
+    testing::PutFile(current / "KOVTEAM", "");
+    const std::string file = (prior / kPlayerFileName).string();
+    struct Case {
+        std::string folder;
+        const char* players;
+        const char* teams;
+    };
+    const std::vector<Case> cases = {
+        {prior.string(), "", file_problem::kNotFound},
+        {current.string(), file_problem::kNotFound, file_problem::kNotFound},
+        {(root / "missing").string(), file_problem::kFolderMissing, file_problem::kFolderMissing},
+        {file, file_problem::kFolderMissing, file_problem::kFolderMissing},
+        {"", file_problem::kNoFolderGiven, file_problem::kNoFolderGiven},
+    };
+    for (const Case& c : cases) {
+        Compare(c.folder, c.folder);
+        EXPECT_EQ(result.priorPlayerFile.problem, c.players) << c.folder;
+        EXPECT_EQ(result.priorTeamFile.problem, c.teams) << c.folder;
+        EXPECT_EQ(result.priorPlayerFile.path, SeasonFilePath(c.folder, kPlayerFileName));
+    }
+    // The folder names a file of its own rather than a folder.
+    fs::create_directories(root / "nested" / kPlayerFileName);
+    Compare((root / "nested").string(), current.string());
+    EXPECT_EQ(result.priorPlayerFile.problem, file_problem::kNotAFile);
+}
+
+// A player whose only team comes before the table of team names is cut
+// back keeps that team.
+TEST_F(SeasonComparisonTest, TeamsKeptAcrossTheCutOfUnusedNamesKeepTheirPlayers) {
+    std::vector<TeamEntry> teams = {{1, "Gone", "Team", {10003}}, {7, "Early", "Team", {10001}}};
+    for (int i = 0; i < 80010; ++i) teams.push_back({1, "T", std::to_string(i), {10002 + i % 2}});
+    ASSERT_TRUE(Write(Players({{10001, "A", "One"}, {10002, "B", "Two"}, {10003, "C", "Three"}}), {}, Teams(teams)));
+    Compare();
+    EXPECT_EQ(Departed(), (Lines{"10001  One,A                 Early Team", "10002  Two,B                 T 80008",
+                                 "10003  Three,C               T 80009"}));
 }
 
 // More team records than the comparison keeps names for at once: the names
@@ -161,7 +181,7 @@ TEST_F(SeasonComparisonTest, TeamsStayRightInAFileOfManyMoreTeamsThanPlayers) {
     std::vector<TeamEntry> teams;
     for (int i = 0; i < 80010; ++i) teams.push_back({1, "T", std::to_string(i), {10001 + i % 3}});
     teams[5].roster = {10004};  // a player with no record: his team is never shown
-    Write(Players({{10001, "A", "One"}, {10002, "B", "Two"}, {10003, "C", "Three"}}), {}, Teams(teams));
+    ASSERT_TRUE(Write(Players({{10001, "A", "One"}, {10002, "B", "Two"}, {10003, "C", "Three"}}), {}, Teams(teams)));
     Compare();
     EXPECT_EQ(Departed(), (Lines{"10001  One,A                 T 80007", "10002  Two,B                 T 80008",
                                  "10003  Three,C               T 80009"}));
@@ -179,7 +199,7 @@ TEST_F(SeasonComparisonTest, RostersNamingEveryIdentifierGiveEveryDepartedPlayer
         teams.push_back(team);
     }
     teams.push_back({2, "Late", "Team", {10001, 50000}});
-    Write(Players(players), {}, Teams(teams));
+    ASSERT_TRUE(Write(Players(players), {}, Teams(teams)));
 
     Compare();
     const Lines departed = Departed();
@@ -211,10 +231,10 @@ TEST_F(SeasonComparisonTest, PlayerFileCutAnywhereGivesWhatItsBytesHold) {
         {2 * 664, {kDoe, "23456  Lund,Emil             "}},
     };
     for (const auto& [size, expected] : cases) {
-        Write(Cut(two, size), {});
-        const ComparisonReport report = Compare();
+        ASSERT_TRUE(Write(Cut(two, size), {}));
+        const SeasonComparison& report = Compare();
         EXPECT_EQ(Departed(), expected) << size << " bytes";
-        EXPECT_TRUE(report.priorPlayers.Read()) << size << " bytes";
+        EXPECT_TRUE(report.priorPlayerFile.Read()) << size << " bytes";
         EXPECT_EQ(fs::file_size(prior / kPlayerFileName), size);
     }
 }
@@ -224,7 +244,7 @@ TEST_F(SeasonComparisonTest, TeamFileCutAnywhereGivesTheTeamOnlyOnceItsRosterSlo
     // Slot 0 holds 12345 in bytes 264-267 (39 30 00 00): the first two are
     // enough, the rest read as zero.
     for (const std::size_t size : {0, 1, 265, 266, 927, 928, 929}) {
-        Write(Players({{12345, "Jan", "Doe"}}), {}, Cut(team, size));
+        ASSERT_TRUE(Write(Players({{12345, "Jan", "Doe"}}), {}, Cut(team, size)));
         Compare();
         EXPECT_EQ(Departed(), Lines{kDoe + (size >= 266 ? "Northport Gulls" : "")}) << size << " bytes";
     }
@@ -237,11 +257,11 @@ TEST_F(SeasonComparisonTest, RecordsOfOneRepeatedByteHoldNoPlayerAndNoTeamWhatev
         const Bytes junk(3 * kPlayerRecordLength, static_cast<std::uint8_t>(value));
         Bytes departing = Players({{12345, "Jan", "Doe"}});
         departing.insert(departing.end(), junk.begin(), junk.end());
-        Write(departing, Players({{11111, "Rory", "Holt"}}, junk), Bytes(3 * kTeamRecordLength, junk[0]));
-        const ComparisonReport report = Compare();
+        ASSERT_TRUE(Write(departing, Players({{11111, "Rory", "Holt"}}, junk), Bytes(3 * kTeamRecordLength, junk[0])));
+        const SeasonComparison& report = Compare();
         EXPECT_EQ(Departed(), Lines{kDoe}) << "byte " << value;
         EXPECT_EQ(Arrivals(), Lines{kHolt}) << "byte " << value;
-        EXPECT_TRUE(report.priorPlayers.Read() && report.currentPlayers.Read() && report.priorTeams.Read());
+        EXPECT_TRUE(report.priorPlayerFile.Read() && report.currentPlayerFile.Read() && report.priorTeamFile.Read());
     }
 }
 
@@ -265,7 +285,7 @@ TEST_F(SeasonComparisonTest, TextsWithoutAZeroByteRunOnToTheEndOfTheExaminedPart
     team[kTeamRecordLength - 1] = 'Z';
     const std::string teamName = std::string(slot79 - 17, 't') + "90 " + std::string(slot79 - 33, 't') + "90";
 
-    Write(player, {}, team);
+    ASSERT_TRUE(Write(player, {}, team));
     Compare();
     EXPECT_EQ(Departed(), Lines{"12345  " + column + teamName});
 }
@@ -289,16 +309,19 @@ TEST_F(SeasonComparisonTest, TwoGigabytePlayerFileIsReadToItsEndInBoundedMemory)
     ASSERT_TRUE(WriteBytes(current / kPlayerFileName, {}));
 
     const tools::MemoryUse before = tools::CurrentMemoryUse();
-    const ComparisonReport report = Compare();
+    const SeasonComparison& report = Compare();
     const tools::MemoryUse after = tools::CurrentMemoryUse();
 
-    EXPECT_TRUE(report.priorPlayers.Read()) << report.priorPlayers.problem;
+    EXPECT_TRUE(report.priorPlayerFile.Read()) << report.priorPlayerFile.problem;
     EXPECT_EQ(Departed(), (Lines{"10001  First,Record          ", "50000  Last,Record           "}));
     // Memory may not grow with the 2 GB file: at most 64 MB more than before.
     constexpr std::uint64_t kSlack = 64 << 20;
     EXPECT_LE(after.peak, std::max(before.peak, before.resident + kSlack));
 }
 
+#ifdef _WIN32
+// Windows paths are limited to 255 characters; elsewhere only the system
+// limits a path.
 TEST_F(SeasonComparisonTest, FolderTextsOf255And256CharactersAreRefusedWhole) {
     // A folder of 243 characters makes a file path of exactly 255, the
     // longest that is opened. Longer folders are refused as they stand,
@@ -314,15 +337,15 @@ TEST_F(SeasonComparisonTest, FolderTextsOf255And256CharactersAreRefusedWhole) {
             ASSERT_TRUE(WriteBytes(fs::path(folder) / kPlayerFileName, players));
         }
 
-        const ComparisonReport report = Compare(folder, current.string());
+        const SeasonComparison& report = Compare(folder, current.string());
         if (length == 243) {
             longest = SeasonFilePath(folder, kPlayerFileName);
-            EXPECT_TRUE(report.priorPlayers.Read()) << report.priorPlayers.problem;
+            EXPECT_TRUE(report.priorPlayerFile.Read()) << report.priorPlayerFile.problem;
             EXPECT_EQ(Departed(), Lines{kDoe});
         } else {
             EXPECT_EQ(Departed(), Lines{}) << length;
-            EXPECT_NE(report.priorPlayers.problem.find("longer than 255"), std::string::npos) << length;
-            EXPECT_NE(report.priorTeams.problem.find("longer than 255"), std::string::npos) << length;
+            EXPECT_NE(report.priorPlayerFile.problem.find("longer than 255"), std::string::npos) << length;
+            EXPECT_NE(report.priorTeamFile.problem.find("longer than 255"), std::string::npos) << length;
         }
     }
     // One character more than a 255-character file path is not cut back to it.
@@ -330,17 +353,18 @@ TEST_F(SeasonComparisonTest, FolderTextsOf255And256CharactersAreRefusedWhole) {
     RecordFile file;
     EXPECT_FALSE(file.Open(longest + "X", kPlayerRecordLength, kPlayerExaminedLength));
 }
+#endif
 
 #ifdef __linux__
 TEST_F(SeasonComparisonTest, ReadErrorEndsReadingAndIsReported) {
     ASSERT_TRUE(WriteBytes(current / kPlayerFileName, Players({{11111, "Rory", "Holt"}})));
     // Offset 0 of a process's own memory is never mapped: reading it fails.
     fs::create_symlink("/proc/self/mem", prior / kPlayerFileName);
-    const ComparisonReport report = Compare();
+    const SeasonComparison& report = Compare();
     EXPECT_EQ(Departed(), Lines{});
     EXPECT_EQ(Arrivals(), Lines{kHolt});
-    EXPECT_FALSE(report.priorPlayers.Read());
-    EXPECT_NE(report.priorPlayers.problem, "");
+    EXPECT_FALSE(report.priorPlayerFile.Read());
+    EXPECT_NE(report.priorPlayerFile.problem, "");
 }
 #endif
 

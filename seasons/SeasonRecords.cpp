@@ -26,21 +26,21 @@ std::string_view TextAt(std::span<const std::uint8_t> bytes, std::size_t offset)
 
 PlayerRecord DecodePlayer(std::span<const std::uint8_t, kPlayerExaminedLength> buffer) {
     PlayerRecord player;
-    player.record_status = Int16At(buffer, 0);
-    player.player_id = Int32At(buffer, 8);
-    player.name_part_a = TextAt(buffer, 22);
-    player.name_part_b = TextAt(buffer, 36);
+    player.record_status = Int16At(buffer, player_field::kStatus);
+    player.player_id = Int32At(buffer, player_field::kPlayerId);
+    player.name_part_a = TextAt(buffer, player_field::kNamePartA);
+    player.name_part_b = TextAt(buffer, player_field::kNamePartB);
     return player;
 }
 
 TeamRecord DecodeTeam(std::span<const std::uint8_t, kTeamExaminedLength> buffer) {
     TeamRecord team;
-    team.record_status = Int16At(buffer, 0);
-    team.team_number = Int16At(buffer, 8);
-    team.team_part_a = TextAt(buffer, 17);
-    team.team_part_b = TextAt(buffer, 33);
+    team.record_status = Int16At(buffer, team_field::kStatus);
+    team.team_number = Int16At(buffer, team_field::kTeamNumber);
+    team.team_part_a = TextAt(buffer, team_field::kTeamPartA);
+    team.team_part_b = TextAt(buffer, team_field::kTeamPartB);
     for (std::size_t slot = 0; slot < kRosterSlots; ++slot) {
-        team.roster[slot] = Int32At(buffer, 264 + 4 * slot);
+        team.roster[slot] = Int32At(buffer, team_field::kRoster + 4 * slot);
     }
     return team;
 }

@@ -21,6 +21,22 @@ inline constexpr std::size_t kTeamRecordLength = 928;
 inline constexpr std::size_t kTeamExaminedLength = 927;
 inline constexpr std::size_t kRosterSlots = 80;
 
+// Where each interpreted field starts in its record; integers are
+// little-endian. The season writer of the tests and tools uses them too.
+namespace player_field {
+inline constexpr std::size_t kStatus = 0;      // signed 16-bit
+inline constexpr std::size_t kPlayerId = 8;    // signed 32-bit
+inline constexpr std::size_t kNamePartA = 22;  // text
+inline constexpr std::size_t kNamePartB = 36;  // text
+}  // namespace player_field
+namespace team_field {
+inline constexpr std::size_t kStatus = 0;      // signed 16-bit
+inline constexpr std::size_t kTeamNumber = 8;  // signed 16-bit
+inline constexpr std::size_t kTeamPartA = 17;  // text
+inline constexpr std::size_t kTeamPartB = 33;  // text
+inline constexpr std::size_t kRoster = 264;    // 80 signed 32-bit slots
+}  // namespace team_field
+
 // The interpreted fields of a player record. The texts are views into the
 // buffer the record was decoded from.
 struct PlayerRecord {

@@ -31,21 +31,21 @@ void PutText(std::vector<std::uint8_t>& record, std::size_t offset, const std::s
 
 std::vector<std::uint8_t> EncodePlayer(const PlayerEntry& player) {
     std::vector<std::uint8_t> record(kPlayerRecordLength, 0);
-    PutInt16(record, 0, player.status);
-    PutInt32(record, 8, player.id);
-    PutText(record, 22, player.firstName);
-    PutText(record, 36, player.lastName);
+    PutInt16(record, player_field::kStatus, player.status);
+    PutInt32(record, player_field::kPlayerId, player.id);
+    PutText(record, player_field::kNamePartA, player.firstName);
+    PutText(record, player_field::kNamePartB, player.lastName);
     return record;
 }
 
 std::vector<std::uint8_t> EncodeTeam(const TeamEntry& team) {
     std::vector<std::uint8_t> record(kTeamRecordLength, 0);
-    PutInt16(record, 0, team.status);
-    PutInt16(record, 8, team.number);
-    PutText(record, 17, team.place);
-    PutText(record, 33, team.nickname);
+    PutInt16(record, team_field::kStatus, team.status);
+    PutInt16(record, team_field::kTeamNumber, team.number);
+    PutText(record, team_field::kTeamPartA, team.place);
+    PutText(record, team_field::kTeamPartB, team.nickname);
     for (std::size_t slot = 0; slot < kRosterSlots; ++slot) {
-        PutInt32(record, 264 + 4 * slot, slot < team.roster.size() ? team.roster[slot] : -1);
+        PutInt32(record, team_field::kRoster + 4 * slot, slot < team.roster.size() ? team.roster[slot] : -1);
     }
     return record;
 }

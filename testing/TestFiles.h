@@ -5,7 +5,7 @@
 #include <iterator>
 #include <string>
 
-namespace trelvane::tools {
+namespace trelvane::testing {
 
 // A whole file's bytes; empty when it cannot be read.
 inline std::string FileBytes(const std::filesystem::path& path) {
@@ -18,4 +18,4 @@ inline void PutFile(const std::filesystem::path& path, const std::string& bytes)
     std::ofstream(path, std::ios::binary | std::ios::trunc) << bytes;
 }
 
-}  // namespace trelvane::tools
+}  // namespace trelvane::testing

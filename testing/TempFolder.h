@@ -5,7 +5,7 @@
 #include <filesystem>
 #include <string>
 
-namespace trelvane::tools {
+namespace trelvane::testing {
 
 // A fresh folder under the system's temporary folder, removed with all it
 // holds when the object goes.
@@ -36,4 +36,4 @@ private:
     std::filesystem::path path_;
 };
 
-}  // namespace trelvane::tools
+}  // namespace trelvane::testing

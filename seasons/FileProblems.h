@@ -1,0 +1,15 @@
+#pragma once
+
+namespace trelvane::file_problem {
+
+// Why a season file was not read, in the words the user is shown. Other
+// failures (a read error part way) carry the system's own message.
+inline constexpr char kNoFolderGiven[] = "no folder was given";
+inline constexpr char kNotFound[] = "not found";
+inline constexpr char kFolderMissing[] = "the folder does not exist";
+inline constexpr char kInUse[] = "another program is using it";
+inline constexpr char kAccessDenied[] = "access is denied";
+inline constexpr char kPathTooLong[] = "the path is longer than 255 characters";
+inline constexpr char kNotAFile[] = "it is not a file";
+
+}  // namespace trelvane::file_problem
