@@ -64,15 +64,19 @@ SeasonComparison CompareSources(SeasonSources& sources) {
     }
     const bool teamsKnown = result.priorTeamFile.Read() && result.currentTeamFile && result.currentTeamFile->Read();
 
-    for (std::int32_t id = kFirstTableId + 1; id <= kLastPlayerId; ++id) {
-        const bool inPrior = result.prior.players.Has(id), inCurrent = result.current.players.Has(id);
-        if (inPrior && !inCurrent) {
-            result.departed.push_back(id);
-        } else if (!inPrior && inCurrent) {
-            result.arrived.push_back(id);
-        } else if (inPrior && teamsKnown &&
-                   result.prior.rosters.TeamNumberOf(id) != result.current.rosters.TeamNumberOf(id)) {
-            result.moved.push_back(id);
+    const IdSet& inPrior = result.prior.players.Present();
+    const IdSet& inCurrent = result.current.players.Present();
+    const auto hasMoved = [&](std::int32_t id) {
+        return result.prior.rosters.TeamNumberOf(id) != result.current.rosters.TeamNumberOf(id);
+    };
+    for (std::size_t word = 0; word < IdSet::kWords; ++word) {
+        const std::uint64_t prior = inPrior.Word(word), current = inCurrent.Word(word);
+        ForEachId(prior & ~current, word, [&](std::int32_t id) { result.departed.push_back(id); });
+        ForEachId(current & ~prior, word, [&](std::int32_t id) { result.arrived.push_back(id); });
+        if (teamsKnown) {
+            ForEachId(prior & current, word, [&](std::int32_t id) {
+                if (hasMoved(id)) result.moved.push_back(id);
+            });
         }
     }
     return result;

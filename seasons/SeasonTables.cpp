@@ -6,16 +6,36 @@ namespace trelvane {
 
 void PlayerTable::Take(const PlayerRecord& player) {
     Entry& entry = entries_[player.player_id];
-    AssignPlayerDisplayName(entry.displayName, player);
-    entry.lastNameLength = player.name_part_b.size();
-}
-
-std::string_view PlayerTable::LastName(std::int32_t id) const {
-    return DisplayName(id).substr(0, entries_[id].lastNameLength);
+    liveBytes_ -= entry.length;
+    present_.Add(player.player_id);
+    // Texts end within the examined 660 bytes, so a display name is far
+    // shorter than 65,536 bytes.
+    entry = {static_cast<std::uint32_t>(names_.size()),
+             static_cast<std::uint16_t>(player.name_part_b.size() + 1 + player.name_part_a.size()),
+             static_cast<std::uint16_t>(player.name_part_b.size())};
+    names_ += player.name_part_b;
+    names_ += ',';
+    names_ += player.name_part_a;
+    liveBytes_ += entry.length;
+    // A file that names the same players over and over would grow the
+    // buffer without end.
+    if (names_.size() > 2 * liveBytes_ + (1 << 20)) DropReplacedNames();
 }
 
 std::string_view PlayerTable::FirstName(std::int32_t id) const {
     return Has(id) ? DisplayName(id).substr(entries_[id].lastNameLength + 1) : std::string_view{};
+}
+
+void PlayerTable::DropReplacedNames() {
+    std::string kept;
+    kept.reserve(liveBytes_);
+    for (Entry& entry : entries_) {
+        if (entry.length == 0) continue;
+        const std::size_t offset = kept.size();
+        kept.append(names_, entry.offset, entry.length);
+        entry.offset = static_cast<std::uint32_t>(offset);
+    }
+    names_ = std::move(kept);
 }
 
 void RosterTable::Take(const TeamRecord& team) {

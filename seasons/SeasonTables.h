@@ -1,9 +1,15 @@
 #pragma once
 
+#include <array>
+#include <bit>
 #include <cstddef>
 #include <cstdint>
+#include <cstdlib>
+#include <memory>
+#include <new>
 #include <string>
 #include <string_view>
+#include <type_traits>
 #include <vector>
 
 #include "SeasonRecords.h"
@@ -16,39 +22,84 @@ inline constexpr std::int32_t kLastPlayerId = 50000;
 
 inline bool InTables(std::int32_t id) { return id >= kFirstTableId && id <= kLastPlayerId; }
 
-// One entry per identifier from 10000 to 50000, indexed directly.
-template <class Entry>
-class IdTable {
+inline constexpr std::size_t kTableSize = kLastPlayerId - kFirstTableId + 1;
+
+// One entry per identifier from 10000 to 50000, indexed directly, all zero
+// at first. The zeros come from the system as untouched pages: a comparison
+// of small seasons touches little of its tables.
+template <class Entry> class IdTable {
+    static_assert(std::is_trivially_copyable_v<Entry>, "zero bytes must be an empty entry");
+
 public:
-    IdTable() : entries_(kLastPlayerId - kFirstTableId + 1) {}
+    IdTable() : entries_(static_cast<Entry*>(std::calloc(kTableSize, sizeof(Entry)))) {
+        if (!entries_) throw std::bad_alloc();
+    }
     Entry& operator[](std::int32_t id) { return entries_[static_cast<std::size_t>(id - kFirstTableId)]; }
     const Entry& operator[](std::int32_t id) const { return entries_[static_cast<std::size_t>(id - kFirstTableId)]; }
-    auto begin() { return entries_.begin(); }
-    auto end() { return entries_.end(); }
+    Entry* begin() { return entries_.get(); }
+    Entry* end() { return entries_.get() + kTableSize; }
 
 private:
-    std::vector<Entry> entries_;
+    struct Free {
+        void operator()(Entry* entries) const { std::free(entries); }
+    };
+    std::unique_ptr<Entry[], Free> entries_;
 };
 
+// Which identifiers of the tables are present, 64 to a word, so that a scan
+// of all 40,001 in ascending order takes 626 steps.
+class IdSet {
+public:
+    static constexpr std::size_t kWords = (kTableSize + 63) / 64;
+
+    void Add(std::int32_t id) {
+        const auto bit = static_cast<std::size_t>(id - kFirstTableId);
+        words_[bit / 64] |= std::uint64_t{1} << (bit % 64);
+    }
+    std::uint64_t Word(std::size_t index) const { return words_[index]; }
+
+private:
+    std::array<std::uint64_t, kWords> words_{};
+};
+
+// Calls visit(id) for each bit of a word of an IdSet, in ascending order.
+template <class Visit> void ForEachId(std::uint64_t bits, std::size_t word, Visit&& visit) {
+    for (; bits != 0; bits &= bits - 1) {
+        visit(static_cast<std::int32_t>(kFirstTableId + word * 64 + static_cast<std::size_t>(std::countr_zero(bits))));
+    }
+}
+
 // The players of one season by identifier. A later record of the same
-// identifier replaces an earlier one.
+// identifier replaces an earlier one. The names lie end to end in one
+// buffer: a table of 40,001 strings would cost more to make and free than
+// a small season costs to read.
 class PlayerTable {
 public:
     void Take(const PlayerRecord& player);
     // Display names are never empty (they hold the comma), so an empty one
     // means the player is absent.
-    bool Has(std::int32_t id) const { return !entries_[id].displayName.empty(); }
-    // "name_part_b,name_part_a"
-    std::string_view DisplayName(std::int32_t id) const { return entries_[id].displayName; }
-    std::string_view LastName(std::int32_t id) const;   // name_part_b
+    bool Has(std::int32_t id) const { return entries_[id].length != 0; }
+    // "name_part_b,name_part_a"; valid until the next Take.
+    std::string_view DisplayName(std::int32_t id) const {
+        const Entry& entry = entries_[id];
+        return std::string_view(names_).substr(entry.offset, entry.length);
+    }
+    std::string_view LastName(std::int32_t id) const { return DisplayName(id).substr(0, entries_[id].lastNameLength); }
     std::string_view FirstName(std::int32_t id) const;  // name_part_a
+    const IdSet& Present() const { return present_; }
 
 private:
     struct Entry {
-        std::string displayName;
-        std::size_t lastNameLength = 0;
+        std::uint32_t offset;
+        std::uint16_t length;  // 0: absent
+        std::uint16_t lastNameLength;
     };
+    void DropReplacedNames();
+
     IdTable<Entry> entries_;
+    IdSet present_;
+    std::string names_;
+    std::size_t liveBytes_ = 0;  // of names_, the names still in use
 };
 
 struct Team {
