@@ -4,6 +4,7 @@
 
 #include "AnsiText.h"
 #include "DialogControls.h"
+#include "DialogPlacement.h"
 #include "UniqueAny.h"
 
 namespace trelvane {
@@ -16,11 +17,7 @@ int CALLBACK OnBrowserEvent(HWND browser, UINT message, LPARAM lParam, LPARAM da
     const HWND form = reinterpret_cast<HWND>(data);
     switch (message) {
         case BFFM_INITIALIZED: {
-            RECT rect;
-            if (GetWindowRect(form, &rect)) {
-                SetWindowPos(browser, nullptr, rect.left + 10, rect.top + 10, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
-            }
-            SetForegroundWindow(browser);
+            PlaceByForm(browser, form, 10);
             SendMessageW(browser, BFFM_SETSELECTIONW, TRUE, reinterpret_cast<LPARAM>(kBrowseStartFolder));
             break;
         }

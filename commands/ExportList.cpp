@@ -6,6 +6,7 @@
 
 #include "AnsiText.h"
 #include "DialogControls.h"
+#include "DialogPlacement.h"
 #include "Limits.h"
 #include "LineText.h"
 #include "ReplaceFile.h"
@@ -22,12 +23,7 @@ constexpr DWORD kFileNameCapacity = 0x8000;
 UINT_PTR CALLBACK PlaceDialog(HWND child, UINT message, WPARAM, LPARAM lParam) {
     if (message == WM_INITDIALOG) {
         const auto* request = reinterpret_cast<const OPENFILENAMEW*>(lParam);
-        RECT form;
-        if (GetWindowRect(request->hwndOwner, &form)) {
-            const HWND dialog = GetParent(child);
-            SetWindowPos(dialog, nullptr, form.left + 20, form.top + 20, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
-            SetForegroundWindow(dialog);
-        }
+        PlaceByForm(GetParent(child), request->hwndOwner, 20);
     }
     return 0;
 }
