@@ -9,7 +9,8 @@ namespace trelvane {
 namespace {
 
 TEST(WriteLines, EveryLineInOrderWithItsEndInPiecesThatJoinToTheWholeText) {
-    std::vector<std::string> lines = {"12345  Doe,Jan               Northport Gulls", "10001  M\xFCller,J\xF6rg           "};
+    std::vector<std::string> lines = {"12345  Doe,Jan               Northport Gulls",
+                                      "10001  M\xFCller,J\xF6rg           "};
     for (int i = 0; i < 5000; ++i) lines.push_back(std::to_string(20001 + i) + "  Name,Of Player " + std::to_string(i));
     const auto lineAt = [&](std::size_t index, std::string&) -> std::string_view { return lines[index]; };
     std::string expected;

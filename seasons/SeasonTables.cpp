@@ -6,6 +6,7 @@ namespace trelvane {
 
 void PlayerTable::Take(const PlayerRecord& player) {
     Entry& entry = entries_[player.player_id];
+    if (entry.displayName.empty()) ++count_;
     AssignPlayerDisplayName(entry.displayName, player);
     entry.lastNameLength = player.name_part_b.size();
 }
@@ -20,6 +21,10 @@ std::string_view PlayerTable::FirstName(std::int32_t id) const {
 
 void RosterTable::Take(const TeamRecord& team) {
     if (team.record_status != 0 || team.team_number <= 0) return;
+    if (!numbersSeen_.test(static_cast<std::size_t>(team.team_number))) {
+        numbersSeen_.set(static_cast<std::size_t>(team.team_number));
+        ++teamCount_;
+    }
     // A team is stored once, and only when its roster names a player the
     // tables hold.
     std::optional<std::size_t> index;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <bitset>
 #include <cstddef>
 #include <cstdint>
 #include <string>
@@ -17,8 +18,7 @@ inline constexpr std::int32_t kLastPlayerId = 50000;
 inline bool InTables(std::int32_t id) { return id >= kFirstTableId && id <= kLastPlayerId; }
 
 // One entry per identifier from 10000 to 50000, indexed directly.
-template <class Entry>
-class IdTable {
+template <class Entry> class IdTable {
 public:
     IdTable() : entries_(kLastPlayerId - kFirstTableId + 1) {}
     Entry& operator[](std::int32_t id) { return entries_[static_cast<std::size_t>(id - kFirstTableId)]; }
@@ -42,6 +42,8 @@ public:
     std::string_view DisplayName(std::int32_t id) const { return entries_[id].displayName; }
     std::string_view LastName(std::int32_t id) const;   // name_part_b
     std::string_view FirstName(std::int32_t id) const;  // name_part_a
+    // How many identifiers the season holds.
+    std::size_t Count() const { return count_; }
 
 private:
     struct Entry {
@@ -49,6 +51,7 @@ private:
         std::size_t lastNameLength = 0;
     };
     IdTable<Entry> entries_;
+    std::size_t count_ = 0;
 };
 
 struct Team {
@@ -68,6 +71,9 @@ public:
     std::string_view TeamNameOf(std::int32_t id) const;
     // The team number, or 0 for a player on no roster (a free agent).
     std::int16_t TeamNumberOf(std::int32_t id) const;
+    // How many different team numbers the records in use carry, whether or
+    // not their rosters name anyone.
+    std::size_t TeamCount() const { return teamCount_; }
 
 private:
     void SetTeam(std::int32_t id, std::size_t team) { teamOf_[id] = static_cast<std::uint32_t>(team + 1); }
@@ -76,6 +82,8 @@ private:
 
     IdTable<std::uint32_t> teamOf_;  // position in teams_ + 1; 0: on no roster
     std::vector<Team> teams_;
+    std::bitset<32768> numbersSeen_;
+    std::size_t teamCount_ = 0;
 };
 
 }  // namespace trelvane
