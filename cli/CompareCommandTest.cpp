@@ -412,6 +412,16 @@ TEST_F(CompareCommandFailures, ListsThatCannotBeWrittenToStandardOutput) {
               "30000  Novak,Tomas           \r\n");
 }
 
+#ifndef _WIN32
+TEST_F(CompareCommandTest, LinuxFolderPathsAreNotLimitedTo255Characters) {
+    fs::path deep = root.Path();
+    while (deep.string().size() < 300) deep /= std::string(60, 'd');
+    ASSERT_TRUE(tools::WriteSeason(deep, {{{12345, "Jan", "Doe"}}, {}}));
+    EXPECT_EQ(Run({deep.string(), current.string(), "--format=csv"}), 0) << err;
+    EXPECT_NE(out.find("departed,12345,Doe,Jan,,\r\n"), std::string::npos);
+}
+#endif
+
 // Standard output whose reader went away, as after "| head".
 class ClosedPipe : public std::streambuf {
 protected:

@@ -7,7 +7,9 @@ namespace {
 // Quoted only where a spreadsheet needs it: a comma, a quote or a line end
 // inside the field. A quote inside is doubled.
 void AppendField(std::string& out, std::string_view ansi) {
-    const bool quoted = ansi.find_first_of(",\"\r\n") != std::string_view::npos;
+    // A plain loop: find_first_of searches the set once per character.
+    bool quoted = false;
+    for (const char c : ansi) quoted |= c == ',' || c == '"' || c == '\r' || c == '\n';
     if (!quoted) {
         AppendUtf8FromWindows1252(out, ansi);
         return;

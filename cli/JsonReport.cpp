@@ -10,13 +10,27 @@ namespace {
 
 void AppendEscaped(std::string& out, char32_t c) {
     switch (c) {
-        case '"': out += "\\\""; return;
-        case '\\': out += "\\\\"; return;
-        case '\n': out += "\\n"; return;
-        case '\r': out += "\\r"; return;
-        case '\t': out += "\\t"; return;
-        case '\b': out += "\\b"; return;
-        case '\f': out += "\\f"; return;
+        case '"':
+            out += "\\\"";
+            return;
+        case '\\':
+            out += "\\\\";
+            return;
+        case '\n':
+            out += "\\n";
+            return;
+        case '\r':
+            out += "\\r";
+            return;
+        case '\t':
+            out += "\\t";
+            return;
+        case '\b':
+            out += "\\b";
+            return;
+        case '\f':
+            out += "\\f";
+            return;
     }
     // Every control character, the C1 ones and DEL included, as \u00XX.
     if (c < 0x20 || (c >= 0x7F && c < 0xA0)) {
@@ -29,7 +43,14 @@ void AppendEscaped(std::string& out, char32_t c) {
     }
 }
 
-bool NeedsEscape(unsigned char byte) { return byte < 0x20 || byte == '"' || byte == '\\' || byte >= 0x7F; }
+// Bytes that go out as they are: printable ASCII but the quote and the
+// backslash. A table, because every byte of every name passes here.
+constexpr std::array<bool, 256> kPlain = [] {
+    std::array<bool, 256> plain{};
+    for (int byte = 0x20; byte < 0x7F; ++byte) plain[static_cast<std::size_t>(byte)] = byte != '"' && byte != '\\';
+    return plain;
+}();
+bool NeedsEscape(unsigned char byte) { return !kPlain[byte]; }
 
 // A Windows-1252 text as a JSON string.
 void AppendAnsiString(std::string& out, std::string_view ansi) {

@@ -93,5 +93,15 @@ assert as_json == expected, next(((a, b) for a, b in zip(as_json, expected) if a
 assert report["prior_folder"] == str(prior) and report["current_folder"] == str(current)
 assert [f["read"] for f in report["files"]] == [True] * 4 and all(f["problem"] is None for f in report["files"])
 
+# A reader that goes away after the first line, as "| head -1" does: a quiet
+# end, and the list asked for is still saved.
+moved_file = work / "moved.txt"
+reader = subprocess.Popen([compare, str(prior), str(current), "--format", "json", "--moved", str(moved_file)],
+                          stdout=subprocess.PIPE, stderr=subprocess.PIPE)
+reader.stdout.readline()
+reader.stdout.close()
+assert reader.wait() == 0 and reader.stderr.read() == b"", reader.returncode
+assert moved_file.read_bytes().count(b"\r\n") == sum(1 for e in expected if e[0] == "moved")
+
 print(f"{len(expected)} changes ({', '.join(f'{k}: {sum(1 for e in expected if e[0] == k)}' for k in sorted(kinds))})"
       " read back alike from CSV and JSON")

@@ -1,6 +1,7 @@
 #include "Windows1252.h"
 
 #include <array>
+#include <cstring>
 
 namespace trelvane {
 namespace {
@@ -35,17 +36,31 @@ void AppendUtf8(std::string& out, char32_t c) {
     }
 }
 
-void AppendUtf8FromWindows1252(std::string& out, std::string_view text) {
-    // Names are nearly all ASCII: copy runs of it whole.
-    std::size_t run = 0;
-    for (std::size_t i = 0; i < text.size(); ++i) {
-        const auto byte = static_cast<unsigned char>(text[i]);
-        if (byte < 0x80) continue;
-        out.append(text, run, i - run);
-        AppendUtf8(out, CodePointOfWindows1252(byte));
-        run = i + 1;
+namespace {
+
+// The position of the first byte from from on that is not ASCII, or the end.
+// Eight bytes are looked at together: names are nearly all ASCII, and this
+// runs over every line of a report.
+std::size_t NextNonAscii(std::string_view text, std::size_t from) {
+    for (; from + 8 <= text.size(); from += 8) {
+        std::uint64_t word;
+        std::memcpy(&word, text.data() + from, 8);
+        if (word & 0x8080808080808080ull) break;
     }
-    out.append(text, run);
+    while (from < text.size() && static_cast<unsigned char>(text[from]) < 0x80) ++from;
+    return from;
+}
+
+}  // namespace
+
+void AppendUtf8FromWindows1252(std::string& out, std::string_view text) {
+    for (std::size_t run = 0;;) {
+        const std::size_t next = NextNonAscii(text, run);
+        out.append(text, run, next - run);
+        if (next == text.size()) return;
+        AppendUtf8(out, CodePointOfWindows1252(static_cast<unsigned char>(text[next])));
+        run = next + 1;
+    }
 }
 
 bool IsUtf8(std::string_view text) {
