@@ -1,15 +1,24 @@
+#include <algorithm>
+#include <array>
+
 #include "Reports.h"
 #include "Windows1252.h"
 
 namespace trelvane::cli {
 namespace {
 
+constexpr std::array<bool, 256> kNeedsQuotes = [] {
+    std::array<bool, 256> needs{};
+    for (const char c : {',', '"', '\r', '\n'}) needs[static_cast<unsigned char>(c)] = true;
+    return needs;
+}();
+
 // Quoted only where a spreadsheet needs it: a comma, a quote or a line end
 // inside the field. A quote inside is doubled.
 void AppendField(std::string& out, std::string_view ansi) {
-    // A plain loop: find_first_of searches the set once per character.
-    bool quoted = false;
-    for (const char c : ansi) quoted |= c == ',' || c == '"' || c == '\r' || c == '\n';
+    // A table and an early end: find_first_of searches the set once per
+    // character, and every name passes here.
+    const bool quoted = std::ranges::any_of(ansi, [](char c) { return kNeedsQuotes[static_cast<unsigned char>(c)]; });
     if (!quoted) {
         AppendUtf8FromWindows1252(out, ansi);
         return;
