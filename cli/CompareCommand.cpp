@@ -1,5 +1,7 @@
 #include "CompareCommand.h"
 
+#include <algorithm>
+#include <array>
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
@@ -10,74 +12,19 @@
 #include "LineText.h"
 #include "ListLine.h"
 #include "ReadOnlyFile.h"
+#include "Reports.h"
 #include "SeasonComparison.h"
+#include "SystemText.h"
+
+#ifndef TRELVANE_VERSION
+#define TRELVANE_VERSION "unknown"
+#endif
 
 namespace trelvane::cli {
 namespace {
 
 constexpr char kProgram[] = "trelvane-compare";
-
-constexpr char kUsage[] =
-    "usage: trelvane-compare PRIOR_FOLDER CURRENT_FOLDER [--departed FILE] [--arrivals FILE]\n"
-    "\n"
-    "Compares the players of two season folders (KOVPLYR.DAT, and KOVTEAM.DAT of\n"
-    "the prior season) and lists the players who departed, with their prior-season\n"
-    "team, and the players who arrived.\n"
-    "\n"
-    "  --departed FILE   also save the departed list to FILE\n"
-    "  --arrivals FILE   also save the arrivals list to FILE\n"
-    "  -h, --help        show this help\n"
-    "\n"
-    "Saved lists hold one line per player, each ended by CR LF, exactly as the\n"
-    "Windows program saves them. Exit status: 0 done, 1 a file could not be read\n"
-    "or written, 2 wrong arguments.\n";
-
-struct Options {
-    std::string priorFolder;
-    std::string currentFolder;
-    std::optional<std::string> departedFile;
-    std::optional<std::string> arrivalsFile;
-};
-
-enum class Parse { kRun, kHelp, kBad };
-
-Parse ParseArguments(const std::vector<std::string>& args, Options& options, std::string& problem) {
-    std::vector<std::string> folders;
-    for (std::size_t i = 0; i < args.size(); ++i) {
-        const std::string& arg = args[i];
-        if (arg == "-h" || arg == "--help") return Parse::kHelp;
-        const std::string name = arg.substr(0, arg.find('='));
-        std::optional<std::string>* target = name == "--departed"   ? &options.departedFile
-                                             : name == "--arrivals" ? &options.arrivalsFile
-                                                                    : nullptr;
-        if (target) {
-            if (arg.size() > name.size()) {
-                *target = arg.substr(name.size() + 1);
-            } else if (i + 1 < args.size()) {
-                *target = args[++i];
-            } else {
-                problem = name + " needs a file name";
-                return Parse::kBad;
-            }
-            if ((*target)->empty()) {
-                problem = name + " needs a file name";
-                return Parse::kBad;
-            }
-        } else if (arg.starts_with("-") && arg != "-") {
-            problem = "unknown option " + arg;
-            return Parse::kBad;
-        } else {
-            folders.push_back(arg);
-        }
-    }
-    if (folders.size() != 2) {
-        problem = folders.size() < 2 ? "give a prior and a current season folder" : "too many folders";
-        return Parse::kBad;
-    }
-    options.priorFolder = folders[0];
-    options.currentFolder = folders[1];
-    return Parse::kRun;
-}
+constexpr char kStandardOutput[] = "-";
 
 // A file that exists with no write permission for anyone (on Windows: the
 // read-only attribute). A process run as root, or Wine run as root, may
@@ -91,53 +38,102 @@ bool IsReadOnlyFile(const std::string& path) {
     return !error && fs::is_regular_file(status) && (status.permissions() & kAnyWrite) == fs::perms::none;
 }
 
-std::string Reason() { return errno ? std::strerror(errno) : "the write failed"; }
+std::string Reason(int error) { return error ? std::strerror(error) : "the write failed"; }
 
 // Line index of a batch, for WriteLines.
 auto LinesOf(const LineBatch& lines) {
     return [&lines](std::size_t index, std::string&) { return lines[index]; };
 }
 
-// Writes the export, reporting why it could not.
-std::optional<std::string> WriteExportFile(const std::string& path, const LineBatch& lines) {
+// Writes a saved list, reporting why it could not.
+std::optional<std::string> WriteListFile(const std::string& path, const LineBatch& lines) {
     if (IsReadOnlyFile(path)) return "the file is read-only";
     errno = 0;
     std::unique_ptr<std::FILE, int (*)(std::FILE*)> file(std::fopen(path.c_str(), "wb"), std::fclose);
-    if (!file) return Reason();
+    if (!file) return Reason(errno);
     const bool written = WriteLines(lines.Count(), LinesOf(lines), kSavedLineEnd, [&](std::string_view piece) {
         return std::fwrite(piece.data(), 1, piece.size(), file.get()) == piece.size();
     });
-    if (!written) return Reason();
-    if (std::fclose(file.release()) != 0) return Reason();
+    if (!written) return Reason(errno);
+    if (std::fclose(file.release()) != 0) return Reason(errno);
     return std::nullopt;
 }
 
-// Prints a list under its heading, gathered into large writes: the lists
-// can hold tens of thousands of lines.
-void PrintList(std::ostream& out, const char* heading, const LineBatch& lines) {
-    out << '\n' << heading << '\n';
-    WriteLines(lines.Count(), LinesOf(lines), "\n", [&](std::string_view piece) {
-        return static_cast<bool>(out.write(piece.data(), static_cast<std::streamsize>(piece.size())));
-    });
+void WarnAboutTeams(std::ostream& err, const SeasonFileReport& teams, const char* consequence) {
+    if (teams.Read()) return;
+    err << kProgram << ": warning: cannot read the team file " << NativePath(teams.path) << ": " << teams.problem
+        << "; " << consequence << '\n';
+}
+
+void Warn(std::ostream& err, const SeasonComparison& result, const CompareRequest& request) {
+    WarnAboutTeams(err, result.priorTeamFile,
+                   "departed players are listed without their teams and the moved list is empty");
+    WarnAboutTeams(err, *result.currentTeamFile, "arrivals have no team and the moved list is empty");
+    const std::pair<const char*, const Season*> seasons[] = {{"prior", &result.prior}, {"current", &result.current}};
+    for (const auto& [name, season] : seasons) {
+        if (season->players.Count() == 0) err << kProgram << ": warning: the " << name << " season holds no players\n";
+    }
+    std::error_code error;
+    if (std::filesystem::equivalent(request.priorFolder, request.currentFolder, error)) {
+        err << kProgram << ": warning: the prior and the current folder are the same folder\n";
+    }
+}
+
+struct Lists {
+    LineBatch departed, arrivals, moved;
+};
+
+// Each list with the file it goes to, if any.
+std::array<std::pair<const std::optional<std::string>*, const LineBatch*>, 3> Destinations(
+    const CompareRequest& request, const Lists& lists) {
+    return {{{&request.departedFile, &lists.departed},
+             {&request.arrivalsFile, &lists.arrivals},
+             {&request.movedFile, &lists.moved}}};
+}
+
+// Writes the report, or the one list given "-", to standard output.
+// Returns the errno of a failed write, or 0.
+int WriteStandardOutput(const SeasonComparison& result, const CompareRequest& request, const Lists& lists,
+                        std::ostream& out) {
+    ReportOutput output(out);
+    const auto saved = Destinations(request, lists);
+    const auto toOutput = std::ranges::find_if(saved, [](const auto& list) { return *list.first == kStandardOutput; });
+    if (toOutput != saved.end()) {
+        const LineBatch& lines = *toOutput->second;
+        for (std::size_t i = 0; i < lines.Count(); ++i) {
+            output.Text() += lines[i];
+            output.Text() += kSavedLineEnd;
+            output.EndLine();
+        }
+    } else if (request.format == ReportFormat::kCsv) {
+        WriteCsvReport(result, output);
+    } else if (request.format == ReportFormat::kJson) {
+        WriteJsonReport(result, request.priorFolder, request.currentFolder, output);
+    } else {
+        WriteTextReport(result, {lists.departed, lists.arrivals, lists.moved}, kTextReportInUtf8, output);
+    }
+    return output.Finish() ? 0 : (output.Error() ? output.Error() : EIO);
 }
 
 }  // namespace
 
-int RunCompare(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
-    Options options;
-    std::string problem;
-    switch (ParseArguments(args, options, problem)) {
-        case Parse::kHelp:
-            out << kUsage;
-            return 0;
-        case Parse::kBad:
-            err << kProgram << ": " << problem << "\n\n" << kUsage;
+int RunCompare(const ParsedArguments& arguments, std::ostream& out, std::ostream& err) {
+    switch (arguments.action) {
+        case ParsedArguments::Action::kHelp:
+            out << kCompareUsage;
+            return out.flush() ? 0 : 1;
+        case ParsedArguments::Action::kVersion:
+            out << kProgram << ' ' << TRELVANE_VERSION << '\n';
+            return out.flush() ? 0 : 1;
+        case ParsedArguments::Action::kWrong:
+            err << kProgram << ": " << arguments.problem << "; try '" << kProgram << " --help'\n";
             return 2;
-        case Parse::kRun:
+        case ParsedArguments::Action::kCompare:
             break;
     }
-
-    const SeasonComparison result = CompareSeasons(options.priorFolder, options.currentFolder);
+    const CompareRequest& request = arguments.request;
+    const SeasonComparison result =
+        CompareSeasons(request.priorFolder, request.currentFolder, {.readCurrentTeams = true});
 
     bool failed = false;
     for (const SeasonFileReport* players : {&result.priorPlayerFile, &result.currentPlayerFile}) {
@@ -148,34 +144,34 @@ int RunCompare(const std::vector<std::string>& args, std::ostream& out, std::ost
         }
     }
     if (failed) return 1;
-    if (!result.priorTeamFile.Read()) {
-        err << kProgram << ": warning: cannot read the team file " << NativePath(result.priorTeamFile.path) << ": "
-            << result.priorTeamFile.problem << "; departed players are listed without their teams\n";
-    }
+    Warn(err, result, request);
 
-    const LineBatch departed = DepartedLines(result);
-    const LineBatch arrivals = ArrivalLines(result);
-    errno = 0;
-    out << "Departed:" << CountText(departed.Count()) << '\n' << "Arrivals:" << CountText(arrivals.Count()) << '\n';
-    PrintList(out, "Departed (in the prior season, not in the current one):", departed);
-    PrintList(out, "Arrivals (in the current season, not in the prior one):", arrivals);
-    // Lists that never reached their file (a full disk, say) are a failure
-    // like any other.
-    if (!out.flush()) {
-        err << kProgram << ": cannot write the lists to standard output: " << Reason() << '\n';
+    // The lists only where they are shown or saved.
+    const bool text = request.format == ReportFormat::kText;
+    Lists lists;
+    if (text || request.departedFile) lists.departed = DepartedLines(result);
+    if (text || request.arrivalsFile) lists.arrivals = ArrivalLines(result);
+    if (text || request.movedFile) lists.moved = MovedLines(result);
+
+    // A reader that stops early (| head) ends the output quietly; the lists
+    // asked for are still saved.
+    if (const int error = WriteStandardOutput(result, request, lists, out); error != 0 && error != EPIPE) {
+        err << kProgram << ": cannot write to standard output: " << Reason(error) << '\n';
         failed = true;
     }
 
-    const std::pair<const std::optional<std::string>*, const LineBatch*> exports[] = {
-        {&options.departedFile, &departed}, {&options.arrivalsFile, &arrivals}};
-    for (const auto& [file, lines] : exports) {
-        if (!*file) continue;
-        if (const auto writeProblem = WriteExportFile(**file, *lines)) {
-            err << kProgram << ": cannot write " << **file << ": " << *writeProblem << '\n';
+    for (const auto& [file, lines] : Destinations(request, lists)) {
+        if (!*file || **file == kStandardOutput) continue;
+        if (const auto problem = WriteListFile(**file, *lines)) {
+            err << kProgram << ": cannot write " << **file << ": " << *problem << '\n';
             failed = true;
         }
     }
     return failed ? 1 : 0;
+}
+
+int RunCompare(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
+    return RunCompare(ParseCompareArguments(args), out, err);
 }
 
 }  // namespace trelvane::cli

@@ -4,13 +4,17 @@
 #include <string>
 #include <vector>
 
+#include "CompareArguments.h"
+
 namespace trelvane::cli {
 
 // trelvane-compare PRIOR_FOLDER CURRENT_FOLDER [--departed FILE] [--arrivals FILE]
+//                  [--moved FILE] [--format text|csv|json]
 //
-// Prints both counts and both lists, and writes the requested exports with
-// the same bytes the Windows program saves. Returns the exit code: 0 done,
-// 1 a player file or an export file failed, 2 a usage error.
+// Prints the report in the format asked for and writes the requested lists
+// with the same bytes the Windows program saves. Returns the exit code: 0
+// done, 1 a player file or a list file failed, 2 wrong arguments.
+int RunCompare(const ParsedArguments& arguments, std::ostream& out, std::ostream& err);
 int RunCompare(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
 
 }  // namespace trelvane::cli

@@ -36,12 +36,23 @@ protected:
     fs::path current = root / "current";
     std::string out, err;
 
+    // A departure with a team and one without, an arrival who joins a team,
+    // a trade, a release, a team that changed its name and kept its number,
+    // and names with Windows-1252 bytes: é, ß, the euro sign, undefined 0x81.
     void SetUp() override {
         SeasonData before;
-        before.players = {{12345, "Jan", "Doe"}, {30000, "Tomas", "Novak"}, {20000, "Emil", "Lund"}};
-        before.teams = {{1, "Northport", "Gulls", {12345, 20000}}};
+        before.players = {{12345, "Jan", "Doe"},
+                          {30000, "Tomas", "Novak"},
+                          {20000, "Emil", "Lund"},
+                          {21000, "Andr\xE9", "K\xE9rr"},
+                          {22000, "Nils", "Strau\xDF"}};
+        before.teams = {{1, "Northport", "Gulls", {12345, 20000}}, {2, "Ashford", "Foxes", {21000, 22000}}};
         SeasonData after;
-        after.players = {{20000, "Emil", "Lund"}, {45000, "Oskar", "Keller"}};
+        after.players = {{20000, "Emil", "Lund"},
+                         {21000, "Andr\xE9", "K\xE9rr"},
+                         {22000, "Nils", "Strau\xDF"},
+                         {45000, "Od\x81n", "\x80uro"}};
+        after.teams = {{2, "Harbour City", "Comets", {21000}}, {3, "Dunmore", "Bears", {20000, 45000}}};
         ASSERT_TRUE(tools::WriteSeason(prior, before));
         ASSERT_TRUE(tools::WriteSeason(current, after));
     }
@@ -55,29 +66,146 @@ protected:
     }
 };
 
-TEST_F(CompareCommandTest, PrintsCountsThenBothLists) {
+#ifdef _WIN32
+#define TERMINAL(utf8, ansi) ansi
+#else
+#define TERMINAL(utf8, ansi) utf8
+#endif
+
+TEST_F(CompareCommandTest, TextReportHasTotalsCountsAndThreeListsInTheTerminalsEncoding) {
     EXPECT_EQ(Run({prior.string(), current.string()}), 0);
     EXPECT_EQ(out,
+              "Prior season: 5 players, 2 teams\n"
+              "Current season: 4 players, 2 teams\n"
               "Departed: 2\n"
               "Arrivals: 1\n"
+              "Moved: 2\n"
               "\n"
               "Departed (in the prior season, not in the current one):\n"
               "12345  Doe,Jan               Northport Gulls\n"
               "30000  Novak,Tomas           \n"
               "\n"
               "Arrivals (in the current season, not in the prior one):\n"
-              "45000  Keller,Oskar          \n");
+              "45000  " TERMINAL("\xE2\x82\xACuro,Od\xC2\x81n", "\x80uro,Od\x81n") "             \n"
+              "\n"
+              "Moved (in both seasons, on another team):\n"
+              "20000  Lund,Emil             Northport Gulls -> Dunmore Bears\n"
+              "22000  " TERMINAL("Strau\xC3\x9F", "Strau\xDF") ",Nils           Ashford Foxes -> (free agent)\n");
     EXPECT_EQ(err, "");
 }
 
+TEST_F(CompareCommandTest, CsvHasOneRowPerChangeInUtf8WithFullNamesAndBothTeams) {
+    EXPECT_EQ(Run({prior.string(), current.string(), "--format", "csv"}), 0);
+    EXPECT_EQ(out,
+              "change,id,last_name,first_name,prior_team,current_team\r\n"
+              "departed,12345,Doe,Jan,Northport Gulls,\r\n"
+              "departed,30000,Novak,Tomas,,\r\n"
+              "arrived,45000,\xE2\x82\xACuro,Od\xC2\x81n,,Dunmore Bears\r\n"
+              "moved,20000,Lund,Emil,Northport Gulls,Dunmore Bears\r\n"
+              "moved,22000,Strau\xC3\x9F,Nils,Ashford Foxes,\r\n");
+    EXPECT_EQ(err, "");
+}
+
+// A path as a JSON string: the temporary folders hold no quote and no
+// control character, only Windows' backslashes need escaping.
+std::string JsonText(const std::string& text) {
+    std::string json = "\"";
+    for (const char c : text) {
+        if (c == '\\') json += '\\';
+        json += c;
+    }
+    return json + "\"";
+}
+std::string JsonPath(const fs::path& folder, const char* file) {
+    return JsonText(NativePath(SeasonFilePath(folder.string(), file)));
+}
+
+TEST_F(CompareCommandTest, JsonHasTheFoldersEveryChangeAndEverySeasonFile) {
+    fs::remove(current / kTeamFileName);
+    EXPECT_EQ(Run({prior.string(), current.string(), "--format=json"}), 0);
+    EXPECT_EQ(out,
+              "{\n"
+              "  \"prior_folder\": " +
+                  JsonText(prior.string()) +
+                  ",\n"
+                  "  \"current_folder\": " +
+                  JsonText(current.string()) +
+                  ",\n"
+                  "  \"departed\": [\n"
+                  "    {\"id\": 12345, \"last_name\": \"Doe\", \"first_name\": \"Jan\", \"prior_team\": \"Northport "
+                  "Gulls\", \"current_team\": null},\n"
+                  "    {\"id\": 30000, \"last_name\": \"Novak\", \"first_name\": \"Tomas\", \"prior_team\": null, "
+                  "\"current_team\": null}\n"
+                  "  ],\n"
+                  "  \"arrived\": [\n"
+                  "    {\"id\": 45000, \"last_name\": \"\xE2\x82\xACuro\", \"first_name\": \"Od\\u0081n\", "
+                  "\"prior_team\": null, \"current_team\": null}\n"
+                  "  ],\n"
+                  "  \"moved\": [],\n"
+                  "  \"files\": [\n"
+                  "    {\"path\": " +
+                  JsonPath(prior, kPlayerFileName) +
+                  ", \"read\": true, \"problem\": null},\n"
+                  "    {\"path\": " +
+                  JsonPath(current, kPlayerFileName) +
+                  ", \"read\": true, \"problem\": null},\n"
+                  "    {\"path\": " +
+                  JsonPath(prior, kTeamFileName) +
+                  ", \"read\": true, \"problem\": null},\n"
+                  "    {\"path\": " +
+                  JsonPath(current, kTeamFileName) +
+                  ", \"read\": false, \"problem\": \"not found\"}\n"
+                  "  ]\n"
+                  "}\n");
+    EXPECT_EQ(err, "trelvane-compare: warning: cannot read the team file " +
+                       NativePath(SeasonFilePath(current.string(), kTeamFileName)) +
+                       ": not found; arrivals have no team and the moved list is empty\n");
+}
+
+// Quotes, separators, line ends and control characters in names and team
+// names, which the game's files may hold.
+TEST_F(CompareCommandTest, CsvQuotesAndJsonEscapesWhatTheirReadersWouldMisread) {
+    SeasonData odd;
+    odd.players = {
+        {11111, "A,b", "Say \"Hi\""}, {22222, "Tab\there", "Back\\slash\x7F"}, {33333, "Line\r\nEnd", "\x01\x1F"}};
+    odd.teams = {{7, "Kings,", "\"The\"", {11111, 22222, 33333}}};
+    ASSERT_TRUE(tools::WriteSeason(prior, odd));
+    ASSERT_TRUE(tools::WriteSeason(current, {}));
+    EXPECT_EQ(Run({prior.string(), current.string(), "--format", "csv"}), 0);
+    EXPECT_EQ(out,
+              "change,id,last_name,first_name,prior_team,current_team\r\n"
+              "departed,11111,\"Say \"\"Hi\"\"\",\"A,b\",\"Kings, \"\"The\"\"\",\r\n"
+              "departed,22222,Back\\slash\x7F,Tab\there,\"Kings, \"\"The\"\"\",\r\n"
+              "departed,33333,\x01\x1F,\"Line\r\nEnd\",\"Kings, \"\"The\"\"\",\r\n");
+    EXPECT_EQ(Run({prior.string(), current.string(), "--format", "json"}), 0);
+    for (const char* entry : {"{\"id\": 11111, \"last_name\": \"Say \\\"Hi\\\"\", \"first_name\": \"A,b\", "
+                              "\"prior_team\": \"Kings, \\\"The\\\"\"",
+                              "{\"id\": 22222, \"last_name\": \"Back\\\\slash\\u007f\", \"first_name\": \"Tab\\there\"",
+                              "{\"id\": 33333, \"last_name\": \"\\u0001\\u001f\", \"first_name\": \"Line\\r\\nEnd\""}) {
+        EXPECT_NE(out.find(entry), std::string::npos) << entry;
+    }
+    EXPECT_EQ(err, "trelvane-compare: warning: the current season holds no players\n");
+}
+
 TEST_F(CompareCommandTest, ExportsAreTheListLinesEachEndedByCrLf) {
-    const fs::path departed = root / "departed.txt", arrivals = root / "arrivals.txt";
-    EXPECT_EQ(
-        Run({"--departed", departed.string(), prior.string(), current.string(), "--arrivals=" + arrivals.string()}), 0);
+    const fs::path departed = root / "departed.txt", arrivals = root / "arrivals.txt", moved = root / "moved.txt";
+    EXPECT_EQ(Run({"--departed", departed.string(), prior.string(), current.string(), "--arrivals=" + arrivals.string(),
+                   "--moved", moved.string(), "--format", "json"}),
+              0);
     EXPECT_EQ(FileBytes(departed),
               "12345  Doe,Jan               Northport Gulls\r\n"
               "30000  Novak,Tomas           \r\n");
-    EXPECT_EQ(FileBytes(arrivals), "45000  Keller,Oskar          \r\n");
+    EXPECT_EQ(FileBytes(arrivals), "45000  \x80uro,Od\x81n             \r\n");
+    EXPECT_EQ(FileBytes(moved),
+              "20000  Lund,Emil             Northport Gulls -> Dunmore Bears\r\n"
+              "22000  Strau\xDF,Nils           Ashford Foxes -> (free agent)\r\n");
+}
+
+TEST_F(CompareCommandTest, AListNamedDashGoesToStandardOutputInsteadOfTheReport) {
+    EXPECT_EQ(Run({prior.string(), current.string(), "--moved", "-"}), 0);
+    EXPECT_EQ(out,
+              "20000  Lund,Emil             Northport Gulls -> Dunmore Bears\r\n"
+              "22000  Strau\xDF,Nils           Ashford Foxes -> (free agent)\r\n");
 }
 
 TEST_F(CompareCommandTest, ExportOfAnEmptyListReplacesTheFileWithNothing) {
@@ -91,23 +219,55 @@ TEST_F(CompareCommandTest, ExportOfAnEmptyListReplacesTheFileWithNothing) {
 TEST_F(CompareCommandTest, MissingTeamFileIsAWarningAndDepartedLinesHaveNoTeam) {
     fs::remove(prior / kTeamFileName);
     EXPECT_EQ(Run({prior.string(), current.string()}), 0);
-    EXPECT_NE(err.find("warning: cannot read the team file"), std::string::npos);
-    EXPECT_NE(out.find("12345  Doe,Jan               \n"), std::string::npos);
+    EXPECT_EQ(err, "trelvane-compare: warning: cannot read the team file " +
+                       NativePath(SeasonFilePath(prior.string(), kTeamFileName)) +
+                       ": not found; departed players are listed without their teams and the moved list is empty\n");
+    EXPECT_NE(out.find("\n12345  Doe,Jan               \n"), std::string::npos);
+    EXPECT_NE(out.find("Moved: 0\n"), std::string::npos);
 }
 
-TEST_F(CompareCommandTest, WrongArgumentsPrintTheUsageAndExitTwo) {
-    for (const std::vector<std::string>& args : {std::vector<std::string>{},
-                                                 {prior.string()},
-                                                 {"a", "b", "c"},
-                                                 {"a", "b", "--departed"},
-                                                 {"a", "b", "--departed="},
-                                                 {"a", "b", "--colour"}}) {
+TEST_F(CompareCommandTest, SameFolderTwiceAndAnEmptySeasonAreWarnings) {
+    EXPECT_EQ(Run({prior.string(), (prior / ".").string()}), 0);
+    EXPECT_EQ(err, "trelvane-compare: warning: the prior and the current folder are the same folder\n");
+    ASSERT_TRUE(tools::WriteSeason(current, {}));
+    EXPECT_EQ(Run({current.string(), current.string()}), 0);
+    EXPECT_EQ(err,
+              "trelvane-compare: warning: the prior season holds no players\n"
+              "trelvane-compare: warning: the current season holds no players\n"
+              "trelvane-compare: warning: the prior and the current folder are the same folder\n");
+}
+
+TEST_F(CompareCommandTest, WrongArgumentsSayWhatIsWrongInOneLineAndExitTwo) {
+    const fs::path file = root / "list.txt";
+    const std::vector<std::pair<std::vector<std::string>, std::string>> cases = {
+        {{}, "give a prior and a current season folder"},
+        {{"a"}, "give a prior and a current season folder"},
+        {{"a", "b", "c"}, "too many folders: 'c'"},
+        {{"a", "b", "--departed"}, "--departed needs a file name"},
+        {{"a", "b", "--moved="}, "--moved needs a file name"},
+        {{"a", "b", "--colour"}, "unknown option --colour"},
+        {{"a", "b", "--format", "xml"}, "unknown format 'xml' (text, csv or json)"},
+        {{"a", "b", "--format"}, "--format needs text, csv or json"},
+        {{"a", "b", "--format=csv", "--format=json"}, "--format is given twice"},
+        {{"a", "b", "--arrivals", "x", "--arrivals", "y"}, "--arrivals is given twice"},
+        {{"a", "b", "--departed", file.string(), "--moved", (root / "." / "list.txt").string()},
+         "--departed and --moved name the same file"},
+        {{"a", "b", "--arrivals", "-", "--moved", "-"}, "--arrivals and --moved name the same file"},
+        {{"a", "b", "--departed", "-", "--format", "text"},
+         "--departed - takes standard output from the report; drop --format"},
+    };
+    for (const auto& [args, problem] : cases) {
         EXPECT_EQ(Run(args), 2);
-        EXPECT_NE(err.find("usage: trelvane-compare PRIOR_FOLDER CURRENT_FOLDER"), std::string::npos);
+        EXPECT_EQ(err, "trelvane-compare: " + problem + "; try 'trelvane-compare --help'\n");
         EXPECT_EQ(out, "");
     }
-    EXPECT_EQ(Run({"--help"}), 0);
-    EXPECT_EQ(out.rfind("usage: trelvane-compare", 0), 0u);
+    EXPECT_FALSE(fs::exists(file));
+    EXPECT_EQ(Run({"a", "--help", "--colour"}), 0);
+    EXPECT_EQ(out.rfind("usage: trelvane-compare PRIOR_FOLDER CURRENT_FOLDER", 0), 0u);
+    EXPECT_NE(out.find("--format FORMAT"), std::string::npos);
+    EXPECT_EQ(Run({"--version"}), 0);
+    EXPECT_EQ(out, "trelvane-compare 1.0.0\n");
+    EXPECT_EQ(Run({"--", "--help", current.string()}), 1) << "a folder named --help";
 }
 
 // Every way a run can fail: one line on stderr naming the file and saying
@@ -244,12 +404,41 @@ TEST_F(CompareCommandFailures, ListsThatCannotBeWrittenToStandardOutput) {
     const fs::path departed = root / "departed.txt";
     EXPECT_EQ(RunCompare({prior.string(), current.string(), "--departed", departed.string()}, o, e), 1);
     err = e.str();
-    EXPECT_EQ(err.rfind("trelvane-compare: cannot write the lists to standard output: ", 0), 0u) << err;
+    EXPECT_EQ(err.rfind("trelvane-compare: cannot write to standard output: ", 0), 0u) << err;
     EXPECT_EQ(std::count(err.begin(), err.end(), '\n'), 1);
     // The export asked for is still written.
     EXPECT_EQ(FileBytes(departed),
               "12345  Doe,Jan               Northport Gulls\r\n"
               "30000  Novak,Tomas           \r\n");
+}
+
+#ifndef _WIN32
+TEST_F(CompareCommandTest, LinuxFolderPathsAreNotLimitedTo255Characters) {
+    fs::path deep = root.Path();
+    while (deep.string().size() < 300) deep /= std::string(60, 'd');
+    ASSERT_TRUE(tools::WriteSeason(deep, {{{12345, "Jan", "Doe"}}, {}}));
+    EXPECT_EQ(Run({deep.string(), current.string(), "--format=csv"}), 0) << err;
+    EXPECT_NE(out.find("departed,12345,Doe,Jan,,\r\n"), std::string::npos);
+}
+#endif
+
+// Standard output whose reader went away, as after "| head".
+class ClosedPipe : public std::streambuf {
+protected:
+    int_type overflow(int_type) override { return errno = EPIPE, traits_type::eof(); }
+    std::streamsize xsputn(const char*, std::streamsize) override { return errno = EPIPE, 0; }
+};
+
+TEST_F(CompareCommandTest, ClosedPipeEndsQuietlyAndTheListsAreStillSaved) {
+    ClosedPipe closed;
+    std::ostream o(&closed);
+    std::ostringstream e;
+    const fs::path moved = root / "moved.txt";
+    EXPECT_EQ(RunCompare({prior.string(), current.string(), "--format=csv", "--moved", moved.string()}, o, e), 0);
+    EXPECT_EQ(e.str(), "");
+    EXPECT_EQ(FileBytes(moved),
+              "20000  Lund,Emil             Northport Gulls -> Dunmore Bears\r\n"
+              "22000  Strau\xDF,Nils           Ashford Foxes -> (free agent)\r\n");
 }
 
 #ifndef _WIN32

@@ -22,7 +22,8 @@ public:
     void AddLine(int id, std::string_view line);
     // Fills with redrawing held back and room reserved: a visible sorted
     // list box repaints after every line otherwise, which takes minutes for
-    // tens of thousands of lines.
+    // tens of thousands of lines. The lines must already be in the list's
+    // sorted order; each goes at the end.
     void AddLines(int id, const LineBatch& lines);
     // The number of lines of a list, and a line by its position (0 first),
     // read into line so that a whole list can be read without an allocation

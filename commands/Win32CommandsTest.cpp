@@ -69,11 +69,11 @@ TEST(DialogControls, TextsCrossInTheAnsiCodePageAndTheSortedListKeepsTrailingBla
     EXPECT_EQ(std::wstring(wide), WideFromAnsi(accented));
 
     DialogControls controls(form.Handle());
-    controls.AddLine(kArrivalsList, "30000  Second,Player         ");
     LineBatch batch;
     batch.Add("10001  First,Player          ");
     batch.Add("40000  Third,Player          Some Team");
     controls.AddLines(kArrivalsList, batch);
+    controls.AddLine(kArrivalsList, "30000  Second,Player         ");
     EXPECT_EQ(ListLines(controls, kArrivalsList),
               (Names{"10001  First,Player          ", "30000  Second,Player         ",
                      "40000  Third,Player          Some Team"}));

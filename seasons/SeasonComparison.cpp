@@ -110,4 +110,18 @@ LineBatch ArrivalLines(const SeasonComparison& comparison) {
     return lines;
 }
 
+LineBatch MovedLines(const SeasonComparison& comparison) {
+    auto teamOrFreeAgent = [](std::string_view team) { return team.empty() ? kFreeAgent : team; };
+    LineBatch lines;
+    std::string line, teams;
+    for (const std::int32_t id : comparison.moved) {
+        teams = teamOrFreeAgent(comparison.prior.rosters.TeamNameOf(id));
+        teams += " -> ";
+        teams += teamOrFreeAgent(comparison.current.rosters.TeamNameOf(id));
+        FormatListLine(line, id, comparison.current.players.DisplayName(id), teams);
+        lines.Add(line);
+    }
+    return lines;
+}
+
 }  // namespace trelvane

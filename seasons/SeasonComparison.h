@@ -72,5 +72,9 @@ SeasonComparison CompareSources(SeasonSources& sources);
 // each arrival without a team.
 LineBatch DepartedLines(const SeasonComparison& comparison);
 LineBatch ArrivalLines(const SeasonComparison& comparison);
+// Each moved player, named as the current season names him, then
+// "prior team -> current team"; kFreeAgent stands for no team.
+LineBatch MovedLines(const SeasonComparison& comparison);
+inline constexpr std::string_view kFreeAgent = "(free agent)";
 
 }  // namespace trelvane

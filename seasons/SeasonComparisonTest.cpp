@@ -107,6 +107,66 @@ TEST_F(SeasonComparisonTest, OnlyRecordsInUseCountAndLaterOnesReplaceEarlierOnes
     EXPECT_EQ(Counts(), " 4| 0");
 }
 
+// Every kind of move, and the players who did not move although a team
+// changed its name or two rosters named them.
+TEST_F(SeasonComparisonTest, MovedListsPlayersWhoseTeamNumberChangedBetweenTheSeasons) {
+    const Bytes priorPlayers = Players({{11001, "Jan", "Doe"},
+                                        {11002, "Rory", "Holt"},
+                                        {11003, "Emil", "Lund"},
+                                        {11004, "Nils", "Kerr"},
+                                        {11005, "Yuri", "Marsh"},
+                                        {11006, "Teo", "Vidal"},
+                                        {11007, "Cas", "Costa"},
+                                        {11008, "Wes", "Duval"},
+                                        {11009, "Gone", "Away"}});
+    const Bytes currentPlayers = Players({{11001, "Jan", "Doe-Smith"},
+                                          {11002, "Rory", "Holt"},
+                                          {11003, "Emil", "Lund"},
+                                          {11004, "Nils", "Kerr"},
+                                          {11005, "Yuri", "Marsh"},
+                                          {11006, "Teo", "Vidal"},
+                                          {11007, "Cas", "Costa"},
+                                          {11008, "Wes", "Duval"},
+                                          {11010, "New", "Comer"}});
+    const Bytes priorTeams = Teams({{1, "Northport", "Gulls", {11001, 11005, 11006}},
+                                    {2, "Ashford", "Foxes", {11003, 11006, 11007, 11009}},
+                                    {3, "Carrow", "Wolves", {11004}}});
+    const Bytes currentTeams = Teams({{2, "Ashford", "Foxes", {11001, 11006, 11007}},
+                                      {1, "Northport", "Gulls", {11002, 11005, 11007, 11010}},
+                                      {3, "Dunmore", "Bears", {11004}},
+                                      {0, "Number", "Zero", {11008}},
+                                      {4, "Deleted", "Team", {11005}, 1}});
+    ASSERT_TRUE(Write(priorPlayers, currentPlayers, priorTeams, &currentTeams));
+    result = CompareSeasons(prior.string(), current.string(), {.readCurrentTeams = true});
+    EXPECT_EQ(result.moved, (std::vector<std::int32_t>{11001, 11002, 11003, 11007}));
+    EXPECT_EQ(AsLines(MovedLines(result)), (Lines{"11001  Doe-Smith,Jan         Northport Gulls -> Ashford Foxes",
+                                                  "11002  Holt,Rory             (free agent) -> Northport Gulls",
+                                                  "11003  Lund,Emil             Ashford Foxes -> (free agent)",
+                                                  "11007  Costa,Cas             Ashford Foxes -> Northport Gulls"}));
+    EXPECT_EQ(result.departed, std::vector<std::int32_t>{11009});
+    EXPECT_EQ(result.arrived, std::vector<std::int32_t>{11010});
+    EXPECT_EQ(result.current.rosters.TeamNameOf(11010), "Northport Gulls");
+    EXPECT_EQ(result.prior.players.Count(), 9u);
+    EXPECT_EQ(result.prior.rosters.TeamCount(), 3u);
+    EXPECT_EQ(result.current.rosters.TeamCount(), 3u);
+
+    // Without either team file nothing can be said about moves; an empty
+    // current team file makes everyone on a prior roster a free agent.
+    const Bytes noTeams;
+    ASSERT_TRUE(Write(priorPlayers, currentPlayers, priorTeams, &noTeams));
+    result = CompareSeasons(prior.string(), current.string(), {.readCurrentTeams = true});
+    EXPECT_EQ(result.moved, (std::vector<std::int32_t>{11001, 11003, 11004, 11005, 11006, 11007}));
+    fs::remove(current / kTeamFileName);
+    result = CompareSeasons(prior.string(), current.string(), {.readCurrentTeams = true});
+    EXPECT_TRUE(result.moved.empty());
+    EXPECT_FALSE(result.currentTeamFile->Read());
+    ASSERT_TRUE(Write(priorPlayers, currentPlayers, priorTeams, &currentTeams));
+    fs::remove(prior / kTeamFileName);
+    result = CompareSeasons(prior.string(), current.string(), {.readCurrentTeams = true});
+    EXPECT_TRUE(result.moved.empty());
+    EXPECT_EQ(result.prior.rosters.TeamCount(), 0u);
+}
+
 TEST_F(SeasonComparisonTest, MissingFilesOrAFileAsFolderContributeNothingAndNothingIsChangedOrCreated) {
     const fs::path notAFolder = root / "season.txt";
     testing::PutFile(notAFolder, "not a season folder");

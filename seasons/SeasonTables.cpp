@@ -6,6 +6,7 @@ namespace trelvane {
 
 void PlayerTable::Take(const PlayerRecord& player) {
     Entry& entry = entries_[player.player_id];
+    if (entry.length == 0) ++count_;
     liveBytes_ -= entry.length;
     present_.Add(player.player_id);
     // Texts end within the examined 660 bytes, so a display name is far
@@ -40,6 +41,10 @@ void PlayerTable::DropReplacedNames() {
 
 void RosterTable::Take(const TeamRecord& team) {
     if (team.record_status != 0 || team.team_number <= 0) return;
+    if (!numbersSeen_.test(static_cast<std::size_t>(team.team_number))) {
+        numbersSeen_.set(static_cast<std::size_t>(team.team_number));
+        ++teamCount_;
+    }
     // A team is stored once, and only when its roster names a player the
     // tables hold.
     std::optional<std::size_t> index;

@@ -2,6 +2,7 @@
 
 #include <array>
 #include <bit>
+#include <bitset>
 #include <cstddef>
 #include <cstdint>
 #include <cstdlib>
@@ -87,6 +88,8 @@ public:
     std::string_view LastName(std::int32_t id) const { return DisplayName(id).substr(0, entries_[id].lastNameLength); }
     std::string_view FirstName(std::int32_t id) const;  // name_part_a
     const IdSet& Present() const { return present_; }
+    // How many identifiers the season holds.
+    std::size_t Count() const { return count_; }
 
 private:
     struct Entry {
@@ -100,6 +103,7 @@ private:
     IdSet present_;
     std::string names_;
     std::size_t liveBytes_ = 0;  // of names_, the names still in use
+    std::size_t count_ = 0;
 };
 
 struct Team {
@@ -119,6 +123,9 @@ public:
     std::string_view TeamNameOf(std::int32_t id) const;
     // The team number, or 0 for a player on no roster (a free agent).
     std::int16_t TeamNumberOf(std::int32_t id) const;
+    // How many different team numbers the records in use carry, whether or
+    // not their rosters name anyone.
+    std::size_t TeamCount() const { return teamCount_; }
 
 private:
     void SetTeam(std::int32_t id, std::size_t team) { teamOf_[id] = static_cast<std::uint32_t>(team + 1); }
@@ -127,6 +134,8 @@ private:
 
     IdTable<std::uint32_t> teamOf_;  // position in teams_ + 1; 0: on no roster
     std::vector<Team> teams_;
+    std::bitset<32768> numbersSeen_;
+    std::size_t teamCount_ = 0;
 };
 
 }  // namespace trelvane

@@ -19,6 +19,9 @@ constexpr std::array<std::string_view, 24> kLastNames = {
 constexpr std::array<std::string_view, 6> kLongLastNames = {"Vanderhoeven-Castellano", "Szczepanski-Oyelaran",
                                                             "Montgomery-Fairweather",  "Abernathy-Kristiansen",
                                                             "Papadopoulos-Lindgren",   "Oyelowo-Hargreaves"};
+// Names in the game's Windows-1252: an accented letter, a sharp s, the euro
+// sign (0x80) and a byte the code page leaves undefined (0x81).
+constexpr std::array<std::string_view, 4> kWindows1252LastNames = {"K\xE9rr", "Strau\xDF", "\x80uro-Berg", "Od\x81n"};
 constexpr std::array<std::string_view, 24> kPlaces = {
     "Northport", "Ashford",   "Kingsbridge", "Westmere",  "Harrow Vale", "Dunmore",    "Eastwick",    "Carrow",
     "Millbrook", "Redcliff",  "Stonehaven",  "Lakeview",  "Fairhaven",   "Oakridge",   "Brightwater", "Glenrock",
@@ -61,6 +64,75 @@ PlayerEntry NewPlayer(Random& random, std::int32_t id) {
     return player;
 }
 
+// One flag per identifier 10001-50000.
+class IdSet {
+public:
+    void Add(std::int32_t id) { flags_[Index(id)] = true; }
+    bool Has(std::int32_t id) const { return flags_[Index(id)]; }
+
+private:
+    static std::size_t Index(std::int32_t id) { return static_cast<std::size_t>(id - kFirstId); }
+    std::vector<bool> flags_ = std::vector<bool>(kIdCount, false);
+};
+
+// Signs a player with a team that has room, if any.
+void Sign(Random& random, std::vector<TeamEntry>& teams, std::int32_t id) {
+    if (teams.empty()) return;
+    for (std::size_t tries = 0; tries < teams.size(); ++tries) {
+        TeamEntry& team = teams[random.Below(teams.size())];
+        if (team.roster.size() < 80) {
+            team.roster.push_back(id);
+            return;
+        }
+    }
+}
+
+// The current season's teams: last season's rosters without the departed
+// players, after an off-season of trades, releases and signings; the
+// arrivals join teams too, mostly. The last team moves to another town under
+// a new name and keeps its number. One player stands on two rosters.
+std::vector<TeamEntry> NextSeasonTeams(Random& random, const std::vector<TeamEntry>& priorTeams,
+                                       const SeasonData& prior, const std::vector<PlayerEntry>& currentPlayers) {
+    IdSet stays, wasPrior, onPriorRoster;
+    for (const PlayerEntry& player : currentPlayers) stays.Add(player.id);
+    for (const PlayerEntry& player : prior.players) wasPrior.Add(player.id);
+    for (const TeamEntry& team : priorTeams) {
+        for (const std::int32_t id : team.roster) onPriorRoster.Add(id);
+    }
+    auto staying = [&](std::int32_t id) { return stays.Has(id); };
+
+    std::vector<TeamEntry> teams = priorTeams;
+    for (TeamEntry& team : teams) std::erase_if(team.roster, [&](std::int32_t id) { return !staying(id); });
+    if (!teams.empty()) {
+        teams.back().place = "Harbour City";
+        teams.back().nickname = "Comets";
+    }
+    for (std::size_t t = 0; t < teams.size() && teams.size() > 1; ++t) {
+        for (std::int32_t& id : teams[t].roster) {
+            if (random.Percent(4)) {  // traded for a player of another team
+                TeamEntry& other = teams[(t + 1 + random.Below(teams.size() - 1)) % teams.size()];
+                if (!other.roster.empty()) std::swap(id, other.roster[random.Below(other.roster.size())]);
+            }
+        }
+    }
+    for (TeamEntry& team : teams) std::erase_if(team.roster, [&](std::int32_t) { return random.Percent(2); });
+    for (const PlayerEntry& player : prior.players) {
+        if (player.status == 0 && staying(player.id) && !onPriorRoster.Has(player.id) && random.Percent(50)) {
+            Sign(random, teams, player.id);
+        }
+    }
+    for (const PlayerEntry& player : currentPlayers) {
+        if (!wasPrior.Has(player.id) && !random.Percent(10)) {
+            Sign(random, teams, player.id);
+        }
+    }
+    // The later roster wins, so this player counts as on the second team.
+    if (teams.size() > 1 && !teams[0].roster.empty() && teams[1].roster.size() < 80) {
+        teams[1].roster.push_back(teams[0].roster.front());
+    }
+    return teams;
+}
+
 // Puts players on rosters, leaving about one in twenty-five a free agent.
 std::vector<TeamEntry> MakeTeams(Random& random, int teamCount, const std::vector<PlayerEntry>& players) {
     std::vector<TeamEntry> teams(static_cast<std::size_t>(teamCount));
@@ -96,7 +168,16 @@ SeasonPair MakeDemoSeasons(const DemoOptions& options) {
     const int players = std::clamp(options.players, 0, kIdCount / 2);
 
     SeasonPair pair;
-    for (int i = 0; i < players; ++i) pair.prior.players.push_back(NewPlayer(random, freshId()));
+    for (int i = 0; i < players; ++i) {
+        PlayerEntry player = NewPlayer(random, freshId());
+        if (static_cast<std::size_t>(i) < kWindows1252LastNames.size() || random.Percent(2)) {
+            const std::size_t pick = static_cast<std::size_t>(i) < kWindows1252LastNames.size()
+                                         ? static_cast<std::size_t>(i)
+                                         : random.Below(kWindows1252LastNames.size());
+            player.lastName = kWindows1252LastNames[pick];
+        }
+        pair.prior.players.push_back(player);
+    }
     // Retired records: in the file, but never listed.
     for (int i = 0; i < players / 100; ++i) {
         PlayerEntry retired = NewPlayer(random, freshId());
@@ -110,7 +191,11 @@ SeasonPair MakeDemoSeasons(const DemoOptions& options) {
     for (int i = 0; i < arrivals; ++i) pair.current.players.push_back(NewPlayer(random, freshId()));
 
     pair.prior.teams = MakeTeams(random, options.teams, pair.prior.players);
-    pair.current.teams = MakeTeams(random, options.teams, pair.current.players);
+    // A player on two prior rosters: the later team is his.
+    if (pair.prior.teams.size() > 2 && !pair.prior.teams[2].roster.empty() && pair.prior.teams[1].roster.size() < 80) {
+        pair.prior.teams[1].roster.push_back(pair.prior.teams[2].roster.back());
+    }
+    pair.current.teams = NextSeasonTeams(random, pair.prior.teams, pair.prior, pair.current.players);
     return pair;
 }
 

@@ -1,13 +1,19 @@
 // trelvane-make-seasons: writes a prior and a current season folder for
 // demos, tests and benchmarks.
+#include <algorithm>
+#include <charconv>
 #include <cstdio>
-#include <cstdlib>
-#include <cstring>
+#include <functional>
+#include <limits>
 #include <string>
+#include <string_view>
+#include <vector>
 
 #include "DemoSeasons.h"
 
 namespace {
+
+using namespace trelvane::tools;
 
 constexpr char kUsage[] =
     "usage: trelvane-make-seasons [options] PRIOR_FOLDER CURRENT_FOLDER\n"
@@ -21,66 +27,103 @@ constexpr char kUsage[] =
     "  --arrivals PERCENT    new current-season players, as a share of the prior ones (default 12)\n"
     "  --prior-ids A-B       instead: prior season holds every identifier A to B\n"
     "  --current-ids A-B     with --prior-ids: current season holds every identifier A to B\n"
-    "                        (an empty range such as 1-0 gives an empty player file)\n";
+    "                        (an empty range such as 1-0 gives an empty player file)\n"
+    "\n"
+    "A negative departures or arrivals share, or one above 100, is refused.\n";
 
-bool ParseRange(const char* text, std::int32_t& first, std::int32_t& last) {
-    char* end = nullptr;
-    first = static_cast<std::int32_t>(std::strtol(text, &end, 10));
-    if (*end != '-') return false;
-    last = static_cast<std::int32_t>(std::strtol(end + 1, &end, 10));
-    return *end == '\0';
+bool ParseNumber(std::string_view text, long long low, long long high, long long& value) {
+    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
+    return error == std::errc() && end == text.data() + text.size() && value >= low && value <= high;
 }
 
-int Usage() {
-    std::fputs(kUsage, stderr);
+bool ParseRange(std::string_view text, std::int32_t& first, std::int32_t& last) {
+    // The first number may be negative, so the dash between them is the
+    // first one after its first character.
+    const std::size_t dash = text.find('-', 1);
+    long long a = 0, b = 0;
+    constexpr long long kLow = std::numeric_limits<std::int32_t>::min(),
+                        kHigh = std::numeric_limits<std::int32_t>::max();
+    if (dash == std::string_view::npos || !ParseNumber(text.substr(0, dash), kLow, kHigh, a) ||
+        !ParseNumber(text.substr(dash + 1), kLow, kHigh, b)) {
+        return false;
+    }
+    first = static_cast<std::int32_t>(a);
+    last = static_cast<std::int32_t>(b);
+    return true;
+}
+
+int Wrong(const std::string& problem) {
+    std::fprintf(stderr, "trelvane-make-seasons: %s; try 'trelvane-make-seasons --help'\n", problem.c_str());
     return 2;
+}
+
+std::size_t CountPlayers(const SeasonData& season) {
+    return static_cast<std::size_t>(
+        std::ranges::count_if(season.players, [](const PlayerEntry& player) { return player.status == 0; }));
 }
 
 }  // namespace
 
 int main(int argc, char** argv) {
-    using namespace trelvane::tools;
     DemoOptions demo;
     RangeOptions range;
     bool ranged = false;
-    const char* folders[2] = {};
-    int folderCount = 0;
+    std::vector<std::string> folders;
+    // Each numeric option: its value's limits and where it goes.
+    struct Number {
+        const char* name;
+        long long low, high;
+        std::function<void(long long)> set;
+    };
+    const Number numbers[] = {
+        {"--seed", 0, std::numeric_limits<long long>::max(),
+         [&](long long v) { demo.seed = static_cast<std::uint64_t>(v); }},
+        {"--players", 0, 20000, [&](long long v) { demo.players = static_cast<int>(v); }},
+        {"--teams", 0, 32767, [&](long long v) { demo.teams = range.teams = static_cast<int>(v); }},
+        {"--departed", 0, 100, [&](long long v) { demo.departedPercent = static_cast<int>(v); }},
+        {"--arrivals", 0, 100, [&](long long v) { demo.arrivalsPercent = static_cast<int>(v); }},
+    };
     for (int i = 1; i < argc; ++i) {
         const std::string arg = argv[i];
-        const bool hasValue = i + 1 < argc;
         if (arg == "--help" || arg == "-h") {
             std::fputs(kUsage, stdout);
             return 0;
-        } else if (arg == "--seed" && hasValue) {
-            demo.seed = std::strtoull(argv[++i], nullptr, 10);
-        } else if (arg == "--players" && hasValue) {
-            demo.players = std::atoi(argv[++i]);
-        } else if (arg == "--teams" && hasValue) {
-            demo.teams = range.teams = std::atoi(argv[++i]);
-        } else if (arg == "--departed" && hasValue) {
-            demo.departedPercent = std::atoi(argv[++i]);
-        } else if (arg == "--arrivals" && hasValue) {
-            demo.arrivalsPercent = std::atoi(argv[++i]);
-        } else if (arg == "--prior-ids" && hasValue) {
-            if (!ParseRange(argv[++i], range.priorFirst, range.priorLast)) return Usage();
+        }
+        if (!arg.starts_with("--")) {
+            folders.push_back(arg);
+            continue;
+        }
+        if (i + 1 >= argc) return Wrong(arg + " needs a value");
+        const std::string value = argv[++i];
+        const auto number = std::ranges::find_if(numbers, [&](const Number& n) { return arg == n.name; });
+        if (number != std::end(numbers)) {
+            long long parsed = 0;
+            if (!ParseNumber(value, number->low, number->high, parsed)) {
+                return Wrong(arg + " takes a whole number from " + std::to_string(number->low) + " to " +
+                             std::to_string(number->high) + ", not '" + value + "'");
+            }
+            number->set(parsed);
+        } else if (arg == "--prior-ids" || arg == "--current-ids") {
+            if (!ParseRange(value, arg == "--prior-ids" ? range.priorFirst : range.currentFirst,
+                            arg == "--prior-ids" ? range.priorLast : range.currentLast)) {
+                return Wrong(arg + " takes a range A-B, not '" + value + "'");
+            }
             ranged = true;
-        } else if (arg == "--current-ids" && hasValue) {
-            if (!ParseRange(argv[++i], range.currentFirst, range.currentLast)) return Usage();
-            ranged = true;
-        } else if (!arg.starts_with("--") && folderCount < 2) {
-            folders[folderCount++] = argv[i];
         } else {
-            return Usage();
+            return Wrong("unknown option " + arg);
         }
     }
-    if (folderCount != 2) return Usage();
+    if (folders.size() != 2) return Wrong("give a prior and a current season folder");
 
     const SeasonPair seasons = ranged ? MakeRangeSeasons(range) : MakeDemoSeasons(demo);
-    for (int i = 0; i < 2; ++i) {
+    for (std::size_t i = 0; i < 2; ++i) {
         if (!WriteSeason(folders[i], i == 0 ? seasons.prior : seasons.current)) {
-            std::fprintf(stderr, "trelvane-make-seasons: cannot write the season files in %s\n", folders[i]);
+            std::fprintf(stderr, "trelvane-make-seasons: cannot write the season files in %s\n", folders[i].c_str());
             return 1;
         }
     }
+    std::printf("trelvane-make-seasons: wrote %zu players and %zu teams in %s, %zu players and %zu teams in %s\n",
+                CountPlayers(seasons.prior), seasons.prior.teams.size(), folders[0].c_str(),
+                CountPlayers(seasons.current), seasons.current.teams.size(), folders[1].c_str());
     return 0;
 }

@@ -1,0 +1,63 @@
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+#include "LineBatch.h"
+#include "ReportOutput.h"
+#include "SeasonComparison.h"
+
+namespace trelvane::cli {
+
+// Counts and lists for people. Names go out as their Windows-1252 bytes, or
+// in UTF-8 when utf8 is set.
+struct TextLists {
+    const LineBatch& departed;
+    const LineBatch& arrivals;
+    const LineBatch& moved;
+};
+void WriteTextReport(const SeasonComparison& comparison, const TextLists& lists, bool utf8, ReportOutput& output);
+
+// One row per change, in UTF-8: departed, then arrived, then moved.
+void WriteCsvReport(const SeasonComparison& comparison, ReportOutput& output);
+
+// One object, in UTF-8; the folders as given on the command line.
+void WriteJsonReport(const SeasonComparison& comparison, std::string_view priorFolder, std::string_view currentFolder,
+                     ReportOutput& output);
+
+// One player's change, as the CSV and JSON forms show it. Texts are the
+// files' Windows-1252 bytes; an empty team is no team.
+struct Change {
+    std::int32_t id;
+    std::string_view lastName;
+    std::string_view firstName;
+    std::string_view priorTeam;
+    std::string_view currentTeam;
+};
+enum class ChangeKind { kDeparted, kArrived, kMoved };
+struct ChangeList {
+    ChangeKind kind;
+    std::string_view name;  // "departed", "arrived", "moved"
+    const std::vector<std::int32_t>& ids;
+};
+inline std::array<ChangeList, 3> ChangeLists(const SeasonComparison& comparison) {
+    return {{{ChangeKind::kDeparted, "departed", comparison.departed},
+             {ChangeKind::kArrived, "arrived", comparison.arrived},
+             {ChangeKind::kMoved, "moved", comparison.moved}}};
+}
+// A departed player as the prior season has him, the others as the current
+// one has them.
+inline Change ChangeOf(const SeasonComparison& comparison, ChangeKind kind, std::int32_t id) {
+    const Season &prior = comparison.prior, &current = comparison.current;
+    const Season& named = kind == ChangeKind::kDeparted ? prior : current;
+    return {id, named.players.LastName(id), named.players.FirstName(id),
+            kind == ChangeKind::kArrived ? std::string_view{} : prior.rosters.TeamNameOf(id),
+            kind == ChangeKind::kDeparted ? std::string_view{} : current.rosters.TeamNameOf(id)};
+}
+
+// The decimal digits of a number, appended.
+void AppendNumber(std::string& out, std::size_t number);
+
+}  // namespace trelvane::cli

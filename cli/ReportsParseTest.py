@@ -1,0 +1,107 @@
+#!/usr/bin/env python3
+"""The CSV and JSON reports of trelvane-compare, read back by Python's own
+csv and json modules, against the seasons' files read here independently.
+
+usage: ReportsParseTest.py COMPARE_EXE MAKE_SEASONS_EXE WORK_FOLDER
+"""
+import csv
+import io
+import json
+import pathlib
+import struct
+import subprocess
+import sys
+
+compare, make_seasons, work = sys.argv[1], sys.argv[2], pathlib.Path(sys.argv[3])
+prior, current = work / "prior", work / "current"
+subprocess.run([make_seasons, "--seed", "11", "--players", "3000", "--teams", "40", str(prior), str(current)],
+               check=True, stdout=subprocess.DEVNULL)
+
+
+def text(raw):
+    raw = raw.split(b"\0", 1)[0]
+    # Windows-1252, with its five undefined bytes kept as the control
+    # characters of the same number.
+    return "".join(chr(b) if 0x80 <= b < 0xA0 and b in b"\x81\x8d\x8f\x90\x9d" else bytes([b]).decode("cp1252")
+                   for b in raw)
+
+
+def players(folder):
+    data, found = (folder / "KOVPLYR.DAT").read_bytes(), {}
+    for at in range(0, len(data), 664):
+        record = data[at:at + 660].ljust(660, b"\0")
+        status, = struct.unpack_from("<h", record, 0)
+        pid, = struct.unpack_from("<i", record, 8)
+        if status == 0 and 10000 < pid <= 50000:
+            found[pid] = (text(record[36:660]), text(record[22:660]))
+    return found
+
+
+def rosters(folder):
+    data, team_of = (folder / "KOVTEAM.DAT").read_bytes(), {}
+    for at in range(0, len(data), 928):
+        record = data[at:at + 927].ljust(927, b"\0")
+        status, number = struct.unpack_from("<hh", record, 0)[0], struct.unpack_from("<h", record, 8)[0]
+        if status != 0 or number <= 0:
+            continue
+        name = text(record[17:927]) + " " + text(record[33:927])
+        for pid in struct.unpack_from("<80i", record, 264):
+            if 10000 <= pid <= 50000:
+                team_of[pid] = (number, name)
+    return team_of
+
+
+before, after = players(prior), players(current)
+teams_before, teams_after = rosters(prior), rosters(current)
+team = lambda table, pid: table[pid][1] if pid in table else None
+number = lambda table, pid: table[pid][0] if pid in table else 0
+expected = []
+for pid in sorted(set(before) - set(after)):
+    expected.append(("departed", pid, *before[pid], team(teams_before, pid), None))
+for pid in sorted(set(after) - set(before)):
+    expected.append(("arrived", pid, *after[pid], None, team(teams_after, pid)))
+for pid in sorted(set(before) & set(after)):
+    if number(teams_before, pid) != number(teams_after, pid):
+        expected.append(("moved", pid, *after[pid], team(teams_before, pid), team(teams_after, pid)))
+
+kinds = {kind for kind, *_ in expected}
+names = "".join(last + first for _, _, last, first, *_ in expected)
+assert kinds == {"departed", "arrived", "moved"}, kinds
+assert all(c in names for c in "\u00e9\u00df\u20ac\x81"), "the demo league lacks a Windows-1252 name"
+assert any(row[4] is None and row[0] == "moved" for row in expected), "no signing"
+assert any(row[5] is None and row[0] == "moved" for row in expected), "no release"
+
+
+def run(form):
+    result = subprocess.run([compare, str(prior), str(current), "--format", form], capture_output=True, check=True)
+    assert result.stderr == b"", result.stderr
+    return result.stdout
+
+
+raw_csv = run("csv")
+assert raw_csv.endswith(b"\r\n") and raw_csv.count(b"\n") == raw_csv.count(b"\r\n")
+rows = list(csv.reader(io.StringIO(raw_csv.decode("utf-8", errors="strict"), newline="")))
+assert rows[0] == ["change", "id", "last_name", "first_name", "prior_team", "current_team"], rows[0]
+as_csv = [(k, pid, last, first, prior_team or None, current_team or None) for k, pid, last, first, prior_team, current_team
+          in [(r[0], int(r[1]), *r[2:]) for r in rows[1:]]]
+assert as_csv == expected, next(((a, b) for a, b in zip(as_csv, expected) if a != b), (len(as_csv), len(expected)))
+
+report = json.loads(run("json").decode("utf-8", errors="strict"))
+as_json = [(kind, e["id"], e["last_name"], e["first_name"], e["prior_team"], e["current_team"])
+           for kind in ("departed", "arrived", "moved") for e in report[kind]]
+assert as_json == expected, next(((a, b) for a, b in zip(as_json, expected) if a != b), (len(as_json), len(expected)))
+assert report["prior_folder"] == str(prior) and report["current_folder"] == str(current)
+assert [f["read"] for f in report["files"]] == [True] * 4 and all(f["problem"] is None for f in report["files"])
+
+# A reader that goes away after the first line, as "| head -1" does: a quiet
+# end, and the list asked for is still saved.
+moved_file = work / "moved.txt"
+reader = subprocess.Popen([compare, str(prior), str(current), "--format", "json", "--moved", str(moved_file)],
+                          stdout=subprocess.PIPE, stderr=subprocess.PIPE)
+reader.stdout.readline()
+reader.stdout.close()
+assert reader.wait() == 0 and reader.stderr.read() == b"", reader.returncode
+assert moved_file.read_bytes().count(b"\r\n") == sum(1 for e in expected if e[0] == "moved")
+
+print(f"{len(expected)} changes ({', '.join(f'{k}: {sum(1 for e in expected if e[0] == k)}' for k in sorted(kinds))})"
+      " read back alike from CSV and JSON")

@@ -1,0 +1,13 @@
+#include "SystemText.h"
+#include "Windows1252.h"
+
+namespace trelvane::cli {
+
+std::string Utf8FromSystemText(std::string_view text) {
+    if (IsUtf8(text)) return std::string(text);
+    std::string utf8;
+    AppendUtf8FromWindows1252(utf8, text);
+    return utf8;
+}
+
+}  // namespace trelvane::cli

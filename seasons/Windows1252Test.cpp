@@ -1,0 +1,39 @@
+#include "Windows1252.h"
+
+#include <gtest/gtest.h>
+
+namespace trelvane {
+namespace {
+
+std::string Utf8(std::string_view text) {
+    std::string out = "[";
+    AppendUtf8FromWindows1252(out, text);
+    return out + "]";
+}
+
+TEST(Windows1252, ConvertsToUtf8KeepingUndefinedBytesAsControls) {
+    const std::pair<std::string_view, std::string_view> cases[] = {
+        {"", "[]"},
+        {"Doe,Jan", "[Doe,Jan]"},
+        {"K\xE9rr", "[K\xC3\xA9rr]"},
+        {"Wei\xDF", "[Wei\xC3\x9F]"},
+        {"\x80", "[\xE2\x82\xAC]"},
+        {"\x81\x8D\x8F\x90\x9D", "[\xC2\x81\xC2\x8D\xC2\x8F\xC2\x90\xC2\x9D]"},
+        {"\x8A\x9F\xA0\xFF", "[\xC5\xA0\xC5\xB8\xC2\xA0\xC3\xBF]"},
+        {"\x99x\x7F", "[\xE2\x84\xA2x\x7F]"},
+    };
+    for (const auto& [ansi, utf8] : cases) EXPECT_EQ(Utf8(ansi), utf8) << ansi;
+}
+
+TEST(Utf8, WellFormedOnly) {
+    const std::pair<std::string_view, bool> cases[] = {
+        {"plain /tmp/x", true},      {"K\xC3\xA9rr", true},   {"\xE2\x82\xAC", true},
+        {"\xF0\x9F\x8F\x92", true},  {"K\xE9rr", false},      {"\xC3", false},
+        {"\xC0\xAF", false},         {"\xE0\x80\xAF", false}, {"\xED\xA0\x80", false},
+        {"\xF4\x90\x80\x80", false}, {"\x80", false},
+    };
+    for (const auto& [text, valid] : cases) EXPECT_EQ(IsUtf8(text), valid) << text;
+}
+
+}  // namespace
+}  // namespace trelvane
