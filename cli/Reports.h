@@ -5,7 +5,6 @@
 #include <string>
 #include <string_view>
 
-#include "LineBatch.h"
 #include "ReportOutput.h"
 #include "SeasonComparison.h"
 
@@ -14,9 +13,9 @@ namespace trelvane::cli {
 // Counts and lists for people. Names go out as their Windows-1252 bytes, or
 // in UTF-8 when utf8 is set.
 struct TextLists {
-    const LineBatch& departed;
-    const LineBatch& arrivals;
-    const LineBatch& moved;
+    const ListLines& departed;
+    const ListLines& arrivals;
+    const ListLines& moved;
 };
 void WriteTextReport(const SeasonComparison& comparison, const TextLists& lists, bool utf8, ReportOutput& output);
 

@@ -30,16 +30,17 @@ void AppendTotals(std::string& out, std::string_view season, const Season& playe
     out += '\n';
 }
 
-void AppendList(ReportOutput& output, std::string_view heading, const LineBatch& lines, bool utf8) {
+void AppendList(ReportOutput& output, std::string_view heading, const ListLines& lines, bool utf8) {
     std::string& text = output.Text();
     text += '\n';
     text += heading;
     text += '\n';
+    std::string scratch;
     for (std::size_t i = 0; i < lines.Count(); ++i) {
         if (utf8) {
-            AppendUtf8FromWindows1252(text, lines[i]);
+            AppendUtf8FromWindows1252(text, lines(i, scratch));
         } else {
-            text += lines[i];
+            text += lines(i, scratch);
         }
         text += '\n';
         output.EndLine();

@@ -82,46 +82,43 @@ SeasonComparison CompareSources(SeasonSources& sources) {
     return result;
 }
 
-LineBatch DepartedLines(const SeasonComparison& comparison) {
-    const PlayerTable& players = comparison.prior.players;
-    const RosterTable& rosters = comparison.prior.rosters;
-    // Sized once, instead of growing by copies through tens of thousands of
-    // lines.
-    std::size_t bytes = 0;
-    for (const std::int32_t id : comparison.departed) bytes += kListLineNameEnd + rosters.TeamNameOf(id).size();
-    LineBatch lines;
-    lines.Reserve(comparison.departed.size(), bytes);
-    std::string line;
-    for (const std::int32_t id : comparison.departed) {
-        FormatListLine(line, id, players.DisplayName(id), rosters.TeamNameOf(id));
-        lines.Add(line);
+ListLines::ListLines(const SeasonComparison& comparison, ListKind kind)
+    : comparison_(&comparison),
+      kind_(kind),
+      ids_(kind == ListKind::kDeparted   ? &comparison.departed
+           : kind == ListKind::kArrivals ? &comparison.arrived
+                                         : &comparison.moved) {}
+
+std::string_view ListLines::operator()(std::size_t index, std::string& scratch) const {
+    const std::int32_t id = (*ids_)[index];
+    const SeasonComparison& c = *comparison_;
+    switch (kind_) {
+        case ListKind::kDeparted:
+            FormatListLine(scratch, id, c.prior.players.DisplayName(id), c.prior.rosters.TeamNameOf(id));
+            break;
+        case ListKind::kArrivals:
+            FormatListLine(scratch, id, c.current.players.DisplayName(id));
+            break;
+        case ListKind::kMoved: {
+            auto teamOrFreeAgent = [](std::string_view team) { return team.empty() ? kFreeAgent : team; };
+            FormatListLine(scratch, id, c.current.players.DisplayName(id));
+            scratch += teamOrFreeAgent(c.prior.rosters.TeamNameOf(id));
+            scratch += " -> ";
+            scratch += teamOrFreeAgent(c.current.rosters.TeamNameOf(id));
+            break;
+        }
     }
-    return lines;
+    return scratch;
 }
 
-LineBatch ArrivalLines(const SeasonComparison& comparison) {
-    LineBatch lines;
-    lines.Reserve(comparison.arrived.size(), comparison.arrived.size() * kListLineNameEnd);
-    std::string line;
-    for (const std::int32_t id : comparison.arrived) {
-        FormatListLine(line, id, comparison.current.players.DisplayName(id));
-        lines.Add(line);
-    }
-    return lines;
-}
-
-LineBatch MovedLines(const SeasonComparison& comparison) {
-    auto teamOrFreeAgent = [](std::string_view team) { return team.empty() ? kFreeAgent : team; };
-    LineBatch lines;
-    std::string line, teams;
-    for (const std::int32_t id : comparison.moved) {
-        teams = teamOrFreeAgent(comparison.prior.rosters.TeamNameOf(id));
-        teams += " -> ";
-        teams += teamOrFreeAgent(comparison.current.rosters.TeamNameOf(id));
-        FormatListLine(line, id, comparison.current.players.DisplayName(id), teams);
-        lines.Add(line);
-    }
-    return lines;
+LineBatch AllLines(const ListLines& lines) {
+    LineBatch batch;
+    // Most lines are a little longer than the name column; the batch grows
+    // past that only by a few copies.
+    batch.Reserve(lines.Count(), lines.Count() * (kListLineNameEnd + 16));
+    std::string scratch;
+    for (std::size_t i = 0; i < lines.Count(); ++i) batch.Add(lines(i, scratch));
+    return batch;
 }
 
 }  // namespace trelvane

@@ -68,13 +68,38 @@ struct SeasonSources {
 // Reads every source to its end, closes it and compares.
 SeasonComparison CompareSources(SeasonSources& sources);
 
-// The window's list lines: each departed player with his prior-season team,
-// each arrival without a team.
-LineBatch DepartedLines(const SeasonComparison& comparison);
-LineBatch ArrivalLines(const SeasonComparison& comparison);
-// Each moved player, named as the current season names him, then
-// "prior team -> current team"; kFreeAgent stands for no team.
-LineBatch MovedLines(const SeasonComparison& comparison);
-inline constexpr std::string_view kFreeAgent = "(free agent)";
+enum class ListKind {
+    kDeparted,  // each player with his prior-season team
+    kArrivals,  // without a team
+    kMoved,     // named as the current season names him, then "prior team -> current team"
+};
+inline constexpr std::string_view kFreeAgent = "(free agent)";  // stands for no team on a moved line
+
+// One list's lines in identifier order, each made when asked for, so that
+// a list can be shown and saved without being kept whole.
+class ListLines {
+public:
+    ListLines(const SeasonComparison& comparison, ListKind kind);
+    std::size_t Count() const { return ids_->size(); }
+    // Line index, made in scratch.
+    std::string_view operator()(std::size_t index, std::string& scratch) const;
+
+private:
+    const SeasonComparison* comparison_;
+    ListKind kind_;
+    const std::vector<std::int32_t>* ids_;
+};
+
+// A whole list at once, as the window's list boxes take it.
+LineBatch AllLines(const ListLines& lines);
+inline LineBatch DepartedLines(const SeasonComparison& comparison) {
+    return AllLines(ListLines(comparison, ListKind::kDeparted));
+}
+inline LineBatch ArrivalLines(const SeasonComparison& comparison) {
+    return AllLines(ListLines(comparison, ListKind::kArrivals));
+}
+inline LineBatch MovedLines(const SeasonComparison& comparison) {
+    return AllLines(ListLines(comparison, ListKind::kMoved));
+}
 
 }  // namespace trelvane
