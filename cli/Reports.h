@@ -35,25 +35,24 @@ struct Change {
     std::string_view priorTeam;
     std::string_view currentTeam;
 };
-enum class ChangeKind { kDeparted, kArrived, kMoved };
 struct ChangeList {
-    ChangeKind kind;
+    ListKind kind;
     std::string_view name;  // "departed", "arrived", "moved"
     const std::vector<std::int32_t>& ids;
 };
 inline std::array<ChangeList, 3> ChangeLists(const SeasonComparison& comparison) {
-    return {{{ChangeKind::kDeparted, "departed", comparison.departed},
-             {ChangeKind::kArrived, "arrived", comparison.arrived},
-             {ChangeKind::kMoved, "moved", comparison.moved}}};
+    return {{{ListKind::kDeparted, "departed", comparison.departed},
+             {ListKind::kArrivals, "arrived", comparison.arrived},
+             {ListKind::kMoved, "moved", comparison.moved}}};
 }
 // A departed player as the prior season has him, the others as the current
 // one has them.
-inline Change ChangeOf(const SeasonComparison& comparison, ChangeKind kind, std::int32_t id) {
+inline Change ChangeOf(const SeasonComparison& comparison, ListKind kind, std::int32_t id) {
     const Season &prior = comparison.prior, &current = comparison.current;
-    const Season& named = kind == ChangeKind::kDeparted ? prior : current;
+    const Season& named = kind == ListKind::kDeparted ? prior : current;
     return {id, named.players.LastName(id), named.players.FirstName(id),
-            kind == ChangeKind::kArrived ? std::string_view{} : prior.rosters.TeamNameOf(id),
-            kind == ChangeKind::kDeparted ? std::string_view{} : current.rosters.TeamNameOf(id)};
+            kind == ListKind::kArrivals ? std::string_view{} : prior.rosters.TeamNameOf(id),
+            kind == ListKind::kDeparted ? std::string_view{} : current.rosters.TeamNameOf(id)};
 }
 
 // The decimal digits of a number, appended.

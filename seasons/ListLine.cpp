@@ -1,19 +1,22 @@
 #include "ListLine.h"
 
-#include <algorithm>
+#include <cstring>
 
 namespace trelvane {
 
 void FormatListLine(std::string& line, std::int32_t playerId, std::string_view displayName, std::string_view team) {
-    line.assign(kListLineNameEnd, ' ');
+    const std::string_view shown = displayName.substr(0, kListNameWidth);
+    line.resize(kListLineNameEnd + team.size());
+    char* out = line.data();
     // Lines only ever carry identifiers 10001 to 50000, five digits each.
     for (int column = 4; column >= 0; --column) {
-        line[static_cast<std::size_t>(column)] = static_cast<char>('0' + playerId % 10);
+        out[column] = static_cast<char>('0' + playerId % 10);
         playerId /= 10;
     }
-    const std::string_view shown = displayName.substr(0, kListNameWidth);
-    std::copy(shown.begin(), shown.end(), line.begin() + 7);
-    line += team;
+    out[5] = out[6] = ' ';
+    std::memcpy(out + 7, shown.data(), shown.size());
+    std::memset(out + 7 + shown.size(), ' ', kListNameWidth - shown.size());
+    std::memcpy(out + kListLineNameEnd, team.data(), team.size());
 }
 
 std::string FormatListLine(std::int32_t playerId, std::string_view displayName, std::string_view team) {
