@@ -92,10 +92,8 @@ TEST_F(WriteListFileTest, WritesEveryLineWithCrLfReplacingWhatTheFileHeld) {
     EXPECT_EQ(FileNamesIn(folder.Path()), Names{"departed.txt"});
 }
 
-TEST_F(WriteListFileTest, LeavesAReadOnlyHeldOrSeasonFileAsItWasAndSaysWhy) {
-    for (const char* name : {"read-only.txt", "held.txt", "KOVPLYR.DAT", "kovteam.dat", "trelvane.TXT"}) {
-        PutFile(folder / name, "old content");
-    }
+TEST_F(WriteListFileTest, LeavesAReadOnlyHeldOrSettingsFileAsItWasAndSaysWhy) {
+    for (const char* name : {"read-only.txt", "held.txt", "trelvane.TXT"}) PutFile(folder / name, "old content");
     SetFileAttributesW((folder / "read-only.txt").c_str(), FILE_ATTRIBUTE_READONLY);
     EXPECT_EQ(Write(folder / "read-only.txt"), "the file is read-only");
     SetFileAttributesW((folder / "read-only.txt").c_str(), FILE_ATTRIBUTE_NORMAL);
@@ -104,14 +102,9 @@ TEST_F(WriteListFileTest, LeavesAReadOnlyHeldOrSeasonFileAsItWasAndSaysWhy) {
         ASSERT_TRUE(holder);
         EXPECT_EQ(Write(folder / "held.txt"), "another program is using it");
     }
-    EXPECT_EQ(Write(folder / "KOVPLYR.DAT"), "it is a season file of the game");
-    EXPECT_EQ(Write(folder / "kovteam.dat"), "it is a season file of the game");
     EXPECT_EQ(Write(folder / "trelvane.TXT"), "Trelvane keeps its folders in it");
-    EXPECT_EQ(Write(folder / "KOVPLYR.DAT"), "it is a season file of the game");
-    for (const std::string& name : FileNamesIn(folder.Path()))
-        EXPECT_EQ(FileBytes(folder / name), "old content") << name;
-    EXPECT_EQ(FileNamesIn(folder.Path()),
-              (Names{"KOVPLYR.DAT", "held.txt", "kovteam.dat", "read-only.txt", "trelvane.TXT"}));
+    for (const std::string& name : FileNamesIn(folder.Path())) EXPECT_EQ(FileBytes(folder / name), "old content");
+    EXPECT_EQ(FileNamesIn(folder.Path()), (Names{"held.txt", "read-only.txt", "trelvane.TXT"}));
 }
 
 TEST_F(WriteListFileTest, WritesNothingAnywhereForAnOverlongPathOrAFolderItCannotWriteIn) {
