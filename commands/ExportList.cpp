@@ -7,10 +7,9 @@
 #include "AnsiText.h"
 #include "DialogControls.h"
 #include "DialogPlacement.h"
-#include "Limits.h"
+#include "FailureMessage.h"
+#include "FailureText.h"
 #include "LineText.h"
-#include "ReplaceFile.h"
-#include "Win32Handles.h"
 
 namespace trelvane {
 namespace {
@@ -30,17 +29,17 @@ UINT_PTR CALLBACK PlaceDialog(HWND child, UINT message, WPARAM, LPARAM lParam) {
 
 }  // namespace
 
-bool WriteListFile(const std::wstring& path, DialogControls& controls, int list) {
-    if (AnsiFromWide(path).size() > kMaxPathLength || IsReadOnlyFile(path)) return false;
-    const UniqueFile file =
-        OpenedFile(CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, OPEN_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
-    if (!file || !SetEndOfFile(file.get())) return false;
+FileWriteResult WriteListFile(const std::wstring& path, DialogControls& controls, int list) {
+    if (const std::string_view refused = RefusedExportName(AnsiFromWide(path)); !refused.empty()) {
+        return {std::string(refused)};
+    }
     const auto lineAt = [&](std::size_t index, std::string& line) -> std::string_view {
         controls.ReadListLine(list, static_cast<int>(index), line);
         return line;
     };
-    return WriteLines(static_cast<std::size_t>(controls.ListCount(list)), lineAt, kSavedLineEnd,
-                      [&](std::string_view piece) { return WriteAllBytes(file.get(), piece); });
+    const auto count = static_cast<std::size_t>(controls.ListCount(list));
+    return ReplaceFileContents(path,
+                               [&](const PutBytes& put) { return WriteLines(count, lineAt, kSavedLineEnd, put); });
 }
 
 std::int32_t ExportList(const ExportConfig& config, const CommandArgs& args) {
@@ -65,7 +64,10 @@ std::int32_t ExportList(const ExportConfig& config, const CommandArgs& args) {
     if (!GetSaveFileNameW(&request)) return 0;
 
     DialogControls controls(args.form);
-    WriteListFile(fileName.data(), controls, config.list);
+    const std::wstring path = fileName.data();
+    if (const FileWriteResult result = WriteListFile(path, controls, config.list); !result.Written()) {
+        ShowFailure(args.form, ListNotSavedText(AnsiFromWide(path), result.problem));
+    }
     return 0;
 }
 

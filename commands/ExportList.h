@@ -8,6 +8,7 @@
 #include "CommandArgs.h"
 #include "ControlIds.h"
 #include "DialogControls.h"
+#include "ReplaceFile.h"
 
 namespace trelvane {
 
@@ -25,14 +26,13 @@ inline constexpr ExportConfig kCurrentExport{control_id::kCurrentExportButton, c
                                              L"FILE FOR CURRENT PLAYERS"};
 
 // Asks for a file name with the save-file dialog, then writes every line of
-// the configured list to it. Cancelling writes nothing. Returns 0.
+// the configured list to it. Cancelling writes nothing; a failure is
+// told in a message box. Returns 0.
 std::int32_t ExportList(const ExportConfig& config, const CommandArgs& args);
 
-// Writes every line of a list to path, each ended by CR LF, replacing what
-// the file held. The file is opened exclusively; when it cannot be opened
-// (read-only, locked, no write access) it is left as it was. A path longer
-// than 255 characters in the ANSI code page is refused and nothing is
-// written anywhere. Returns whether the file was written.
-bool WriteListFile(const std::wstring& path, DialogControls& controls, int list);
+// Writes every line of a list to path, each ended by CR LF, replacing the
+// file whole or not at all (see ReplaceFileContents). The game's season
+// files and the settings file are refused by name, and nothing is written.
+FileWriteResult WriteListFile(const std::wstring& path, DialogControls& controls, int list);
 
 }  // namespace trelvane

@@ -1,13 +1,28 @@
 #include "ProcessSeasons.h"
 
+#include "AnsiText.h"
 #include "ControlIds.h"
 #include "DialogControls.h"
+#include "FailureMessage.h"
+#include "FailureText.h"
+#include "FileProblems.h"
 #include "ListLine.h"
+#include "ReplaceFile.h"
 #include "SeasonComparison.h"
 
 namespace trelvane {
+namespace {
 
 using namespace control_id;
+
+// A folder typed as a relative path is shown as the file it named.
+SeasonFileReport WithFullPath(SeasonFileReport file) {
+    if (!file.Read() && file.problem != file_problem::kNoFolderGiven)
+        file.path = AnsiFromWide(FullPath(WideFromAnsi(file.path)));
+    return file;
+}
+
+}  // namespace
 
 std::int32_t ProcessSeasons(const CommandArgs& args) {
     DialogControls controls(args.form);
@@ -19,6 +34,11 @@ std::int32_t ProcessSeasons(const CommandArgs& args) {
     controls.AddLines(kArrivalsList, ArrivalLines(result));
     controls.SetBoxText(kDepartedCountBox, CountText(result.departed.size()));
     controls.SetBoxText(kArrivalsCountBox, CountText(result.arrived.size()));
+
+    const std::string notRead =
+        SeasonFilesNotReadText(WithFullPath(result.priorPlayerFile), WithFullPath(result.currentPlayerFile),
+                               WithFullPath(result.priorTeamFile));
+    if (!notRead.empty()) ShowFailure(args.form, notRead);
     return 0;
 }
 

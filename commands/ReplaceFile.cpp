@@ -2,6 +2,14 @@
 
 #include <windows.h>
 
+#include <algorithm>
+#include <set>
+
+#include "AnsiText.h"
+#include "FailureText.h"
+#include "FileProblems.h"
+#include "Limits.h"
+#include "SystemMessage.h"
 #include "Win32Handles.h"
 
 namespace trelvane {
@@ -12,7 +20,101 @@ std::wstring FolderOf(const std::wstring& path) {
     return separator == std::wstring::npos ? L"." : path.substr(0, separator + 1);
 }
 
+bool IsFolder(const std::wstring& path) {
+    const DWORD attributes = GetFileAttributesW(path.c_str());
+    return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY);
+}
+
+std::string ProblemOf(DWORD error, const std::wstring& path) {
+    switch (error) {
+        case ERROR_PATH_NOT_FOUND:
+        case ERROR_DIRECTORY:
+        case ERROR_BAD_NETPATH:
+        case ERROR_BAD_NET_NAME:
+        case ERROR_INVALID_DRIVE:
+        case ERROR_NOT_READY:
+            return file_problem::kFolderMissing;
+        case ERROR_SHARING_VIOLATION:
+        case ERROR_LOCK_VIOLATION:
+        // ReplaceFileW could not move the old file aside: another program
+        // holds it.
+        case ERROR_UNABLE_TO_REMOVE_REPLACED:
+            return file_problem::kInUse;
+        case ERROR_ACCESS_DENIED:
+            return IsFolder(path) ? file_problem::kNotAFile : file_problem::kAccessDenied;
+        case ERROR_DISK_FULL:
+        case ERROR_HANDLE_DISK_FULL:
+            return write_problem::kDiskFull;
+        default:
+            return SystemMessage(error);
+    }
+}
+
+// Why an existing file at path cannot be replaced; empty when it can, or
+// when there is none. Windows refuses to replace a read-only file, but Wine
+// run as root does not, so the attribute is checked here.
+std::string ProblemWithOldFile(const std::wstring& path) {
+    const DWORD attributes = GetFileAttributesW(path.c_str());
+    if (attributes == INVALID_FILE_ATTRIBUTES) return {};
+    if (attributes & FILE_ATTRIBUTE_DIRECTORY) return file_problem::kNotAFile;
+    if (attributes & FILE_ATTRIBUTE_READONLY) return write_problem::kReadOnly;
+    // Only to learn whether another program holds it: nothing is written.
+    if (!OpenedFile(
+            CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr))) {
+        return ProblemOf(GetLastError(), path);
+    }
+    return {};
+}
+
+// The empty rf*.tmp files in folder. Wine's ReplaceFileW first moves the old
+// file aside onto such a name, and when that fails (the file is held) it
+// leaves the empty file behind.
+std::set<std::wstring> AsideFiles(const std::wstring& folder) {
+    std::set<std::wstring> names;
+    WIN32_FIND_DATAW found;
+    const UniqueSearch search = StartedSearch(FindFirstFileW((folder + L"rf*.tmp").c_str(), &found));
+    if (!search) return names;
+    do {
+        if (found.nFileSizeLow == 0 && found.nFileSizeHigh == 0) names.insert(found.cFileName);
+    } while (FindNextFileW(search.get(), &found));
+    return names;
+}
+
+// Puts the new file in the old one's place: ReplaceFileW keeps the old
+// file's attributes and permissions; a new file is only moved in, never
+// over a file that appeared meanwhile. On failure the last error says why.
+bool MoveIntoPlace(const std::wstring& temporary, const std::wstring& path) {
+    if (GetFileAttributesW(path.c_str()) == INVALID_FILE_ATTRIBUTES) {
+        return MoveFileExW(temporary.c_str(), path.c_str(), MOVEFILE_WRITE_THROUGH);
+    }
+    const std::wstring folder = FolderOf(path);
+    const std::set<std::wstring> before = AsideFiles(folder);
+    // Wine's ReplaceFileW drops the old file's attributes: the new file
+    // takes them before it moves in.
+    constexpr DWORD kKept =
+        FILE_ATTRIBUTE_ARCHIVE | FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM | FILE_ATTRIBUTE_NOT_CONTENT_INDEXED;
+    SetFileAttributesW(temporary.c_str(), GetFileAttributesW(path.c_str()) & kKept);
+    if (ReplaceFileW(path.c_str(), temporary.c_str(), nullptr, REPLACEFILE_IGNORE_MERGE_ERRORS, nullptr, nullptr)) {
+        return true;
+    }
+    const DWORD error = GetLastError();
+    for (const std::wstring& name : AsideFiles(folder)) {
+        if (!before.contains(name)) DeleteFileW((folder + name).c_str());
+    }
+    SetLastError(error);
+    return false;
+}
+
 }  // namespace
+
+std::wstring FullPath(const std::wstring& path) {
+    const DWORD size = GetFullPathNameW(path.c_str(), 0, nullptr, nullptr);
+    std::wstring full(size, L'\0');
+    const DWORD length = size ? GetFullPathNameW(path.c_str(), size, full.data(), nullptr) : 0;
+    if (length == 0 || length >= size) return path;
+    full.resize(length);
+    return full;
+}
 
 bool WriteAllBytes(HANDLE file, std::string_view bytes) {
     while (!bytes.empty()) {
@@ -24,27 +126,47 @@ bool WriteAllBytes(HANDLE file, std::string_view bytes) {
     return true;
 }
 
-bool IsReadOnlyFile(const std::wstring& path) {
-    const DWORD attributes = GetFileAttributesW(path.c_str());
-    return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_READONLY);
-}
+FileWriteResult ReplaceFileContents(const std::wstring& pathGiven, const FileContent& content, FileWriter write) {
+    // Longer paths are refused whole rather than cut to some other path.
+    if (AnsiFromWide(pathGiven).size() > kMaxPathLength) return {file_problem::kPathTooLong};
+    // ReplaceFileW moves the old file aside within its folder, which a bare
+    // file name does not give it.
+    const std::wstring path = FullPath(pathGiven);
+    if (std::string problem = ProblemWithOldFile(path); !problem.empty()) return {std::move(problem)};
 
-bool ReplaceFileContents(const std::wstring& path, std::string_view bytes, FileWriter write) {
-    if (IsReadOnlyFile(path)) return false;
+    // Wine's GetTempFileNameW gives a name even when it could not create the
+    // file, so the open decides.
     wchar_t temporary[MAX_PATH];
-    if (!GetTempFileNameW(FolderOf(path).c_str(), L"trv", 0, temporary)) return false;
-
-    bool written = false;
-    {
-        const UniqueFile file = OpenedFile(
+    const bool named = GetTempFileNameW(FolderOf(path).c_str(), L"trv", 0, temporary);
+    UniqueFile file;
+    if (named) {
+        file = OpenedFile(
             CreateFileW(temporary, GENERIC_WRITE, 0, nullptr, TRUNCATE_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
-        written = file && write(file.get(), bytes) && FlushFileBuffers(file.get());
     }
-    if (written && MoveFileExW(temporary, path.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
-        return true;
+    if (!file) {
+        const DWORD error = GetLastError();
+        if (named) DeleteFileW(temporary);
+        // Wine reports a folder that refuses new files (Z:\sys) as "not found".
+        const bool refused = error == ERROR_ACCESS_DENIED || error == ERROR_WRITE_PROTECT ||
+                             (error == ERROR_FILE_NOT_FOUND && IsFolder(FolderOf(path)));
+        return {refused ? write_problem::kFolderRefusesFiles : ProblemOf(error, path)};
+    }
+
+    const PutBytes put = [&](std::string_view bytes) { return write(file.get(), bytes); };
+    const bool written = content(put) && FlushFileBuffers(file.get());
+    DWORD error = written ? ERROR_SUCCESS : GetLastError();
+    file.reset();
+    if (written) {
+        if (MoveIntoPlace(temporary, path)) return {};
+        error = GetLastError();
     }
     DeleteFileW(temporary);
-    return false;
+    return {ProblemOf(error == ERROR_SUCCESS ? ERROR_WRITE_FAULT : error, path)};
+}
+
+FileWriteResult ReplaceFileContents(const std::wstring& path, std::string_view bytes, FileWriter write) {
+    return ReplaceFileContents(
+        path, [bytes](const PutBytes& put) { return put(bytes); }, write);
 }
 
 }  // namespace trelvane

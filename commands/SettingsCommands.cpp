@@ -1,8 +1,12 @@
 #include "SettingsCommands.h"
 
+#include <optional>
+
+#include "AnsiText.h"
 #include "ControlIds.h"
 #include "DialogControls.h"
-#include "ReplaceFile.h"
+#include "FailureMessage.h"
+#include "FailureText.h"
 #include "SettingsFile.h"
 #include "Win32Handles.h"
 
@@ -11,34 +15,41 @@ namespace {
 
 using namespace control_id;
 
+// Whether the last load found a settings file it could not read. The boxes
+// it left empty must not replace the user's folders at "Exit".
+bool gSettingsUnread = false;
+
 // True only for an existing entry that is neither a folder nor a volume
 // label.
 bool SettingsFileExists() {
     WIN32_FIND_DATAW found;
-    const HANDLE search = FindFirstFileW(kSettingsFileNameW, &found);
-    if (search == INVALID_HANDLE_VALUE) return false;
-    FindClose(search);
+    if (!StartedSearch(FindFirstFileW(kSettingsFileNameW, &found))) return false;
     return (found.dwFileAttributes & (FILE_ATTRIBUTE_DIRECTORY | 0x8 /* volume label */)) == 0;
 }
 
-std::string ReadWholeFile(HANDLE file) {
+// The whole file, or nothing when it cannot be opened or a read fails.
+std::optional<std::string> ReadSettingsFile() {
+    const UniqueFile file = OpenedFile(
+        CreateFileW(kSettingsFileNameW, GENERIC_READ, 0, nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+    if (!file) return std::nullopt;
     std::string bytes;
     char block[64 * 1024];
     DWORD got = 0;
-    while (ReadFile(file, block, sizeof block, &got, nullptr) && got > 0) bytes.append(block, got);
-    return bytes;
+    while (true) {
+        if (!ReadFile(file.get(), block, sizeof block, &got, nullptr)) return std::nullopt;
+        if (got == 0) return bytes;
+        bytes.append(block, got);
+    }
 }
 
 }  // namespace
 
 std::int32_t LoadSettings(HWND form) {
+    gSettingsUnread = false;
     if (!SettingsFileExists()) return 0;
-    std::string bytes;
-    if (const UniqueFile file = OpenedFile(
-            CreateFileW(kSettingsFileNameW, GENERIC_READ, 0, nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr))) {
-        bytes = ReadWholeFile(file.get());
-    }
-    const FolderSettings folders = ParseSettings(bytes);
+    const std::optional<std::string> bytes = ReadSettingsFile();
+    gSettingsUnread = !bytes;
+    const FolderSettings folders = ParseSettings(bytes.value_or(""));
     DialogControls controls(form);
     controls.SetBoxText(kMainFolderBox, folders.mainFolder);
     controls.SetBoxText(kPriorFolderBox, folders.priorFolder);
@@ -46,17 +57,20 @@ std::int32_t LoadSettings(HWND form) {
     return 0;
 }
 
-bool SaveSettings(HWND form) {
+FileWriteResult SaveSettings(HWND form) {
     DialogControls controls(form);
     FolderSettings folders;
     folders.mainFolder = controls.EditText(kMainFolderBox);
     folders.priorFolder = controls.EditText(kPriorFolderBox);
     folders.currentFolder = controls.EditText(kCurrentFolderBox);
+    if (gSettingsUnread && folders == FolderSettings{}) return {};
     return ReplaceFileContents(kSettingsFileNameW, SettingsText(folders));
 }
 
 std::int32_t SaveSettingsAndEnd(const CommandArgs& args) {
-    SaveSettings(args.form);
+    if (const FileWriteResult saved = SaveSettings(args.form); !saved.Written()) {
+        ShowFailure(args.form, FoldersNotSavedText(AnsiFromWide(FullPath(kSettingsFileNameW)), saved.problem));
+    }
     ExitProcess(0);
 }
 

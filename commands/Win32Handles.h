@@ -12,4 +12,12 @@ using UniqueFile = UniqueAny<HANDLE, &CloseHandle>;
 
 inline UniqueFile OpenedFile(HANDLE handle) { return UniqueFile(handle == INVALID_HANDLE_VALUE ? nullptr : handle); }
 
+// A directory search from FindFirstFileW, which also fails with
+// INVALID_HANDLE_VALUE.
+using UniqueSearch = UniqueAny<HANDLE, &FindClose>;
+
+inline UniqueSearch StartedSearch(HANDLE handle) {
+    return UniqueSearch(handle == INVALID_HANDLE_VALUE ? nullptr : handle);
+}
+
 }  // namespace trelvane

@@ -18,6 +18,8 @@ struct FindRequest {
     DWORD processId;
     std::wstring classPrefix;
     std::wstring title;
+    HWND owner = nullptr;
+    bool shown = true;
     HWND found = nullptr;
 };
 
@@ -25,7 +27,8 @@ BOOL CALLBACK MatchWindow(HWND window, LPARAM lParam) {
     auto* request = reinterpret_cast<FindRequest*>(lParam);
     DWORD owner = 0;
     GetWindowThreadProcessId(window, &owner);
-    if (owner != request->processId || !IsWindowVisible(window)) return TRUE;
+    if (owner != request->processId || (request->shown && !IsWindowVisible(window))) return TRUE;
+    if (request->owner && GetWindow(window, GW_OWNER) != request->owner) return TRUE;
     wchar_t className[256] = {}, title[256] = {};
     GetClassNameW(window, className, 256);
     GetWindowTextW(window, title, 256);
@@ -35,17 +38,56 @@ BOOL CALLBACK MatchWindow(HWND window, LPARAM lParam) {
     return FALSE;
 }
 
-HWND FindTopLevel(DWORD processId, const std::wstring& classPrefix, const std::wstring& title, DWORD timeoutMs) {
-    for (DWORD waited = 0; waited < timeoutMs; waited += 20) {
-        FindRequest request{processId, classPrefix, title};
+HWND FindTopLevel(FindRequest request, DWORD timeoutMs) {
+    for (DWORD waited = 0;; waited += 20) {
         EnumWindows(MatchWindow, reinterpret_cast<LPARAM>(&request));
-        if (request.found) return request.found;
+        if (request.found || waited >= timeoutMs) return request.found;
         Sleep(20);
     }
-    return nullptr;
+}
+
+HWND FindTopLevel(DWORD processId, const std::wstring& classPrefix, const std::wstring& title, DWORD timeoutMs) {
+    return FindTopLevel({processId, classPrefix, title}, timeoutMs);
+}
+
+std::wstring WindowText(HWND window) {
+    wchar_t text[4096] = {};
+    SendMessageTimeoutW(window, WM_GETTEXT, 4096, reinterpret_cast<LPARAM>(text), SMTO_NORMAL, 5000, nullptr);
+    return text;
+}
+
+BOOL CALLBACK KeepLongestStaticText(HWND child, LPARAM lParam) {
+    auto* longest = reinterpret_cast<std::wstring*>(lParam);
+    wchar_t className[64] = {};
+    GetClassNameW(child, className, 64);
+    if (_wcsicmp(className, L"Static") == 0) {
+        // The icon is a Static too, without text.
+        if (std::wstring text = WindowText(child); text.size() > longest->size()) *longest = std::move(text);
+    }
+    return TRUE;
 }
 
 }  // namespace
+
+HWND WaitForOwnedDialog(DWORD processId, HWND owner, bool shown, DWORD timeoutMs) {
+    return FindTopLevel({processId, L"#32770", L"", owner, shown}, timeoutMs);
+}
+
+std::string MessageBoxText(HWND box) {
+    std::wstring text;
+    EnumChildWindows(box, KeepLongestStaticText, reinterpret_cast<LPARAM>(&text));
+    return AnsiFromWide(text);
+}
+
+void PressOk(HWND box) {
+    const HWND ok = GetDlgItem(box, IDOK);
+    if (ok) {
+        PostMessageW(ok, BM_CLICK, 0, 0);
+    } else {
+        PostMessageW(box, WM_COMMAND, IDOK, 0);
+    }
+    for (int i = 0; i < 1000 && IsWindow(box); ++i) Sleep(20);
+}
 
 ProgramDriver::ProgramDriver(const std::filesystem::path& workingFolder) {
     std::wstring commandLine = L"\"" + ProgramPath().wstring() + L"\"";
@@ -92,9 +134,9 @@ std::vector<std::string> ProgramDriver::Lines(int listId) const {
     return lines;
 }
 
-void ProgramDriver::Click(int id) {
+bool ProgramDriver::Click(int id, DWORD timeoutMs) {
     DWORD_PTR ignored = 0;
-    SendMessageTimeoutW(Control(id), BM_CLICK, 0, 0, SMTO_NORMAL, 60000, &ignored);
+    return SendMessageTimeoutW(Control(id), BM_CLICK, 0, 0, SMTO_NORMAL, timeoutMs, &ignored) != 0;
 }
 
 void ProgramDriver::Press(int id) { PostMessageW(Control(id), BM_CLICK, 0, 0); }
@@ -106,6 +148,35 @@ void ProgramDriver::Sync() const {
 
 HWND ProgramDriver::WaitForDialog(const std::wstring& title, DWORD timeoutMs) const {
     return FindTopLevel(process_.dwProcessId, L"#32770", title, timeoutMs);
+}
+
+bool ProgramDriver::SaveAs(const std::wstring& title, const std::filesystem::path& file) {
+    const HWND dialog = WaitForDialog(title);
+    HWND name = dialog ? GetDlgItem(dialog, 0x47C) : nullptr;  // cmb13: the file name box
+    if (dialog && !name) name = GetDlgItem(dialog, 0x480);
+    if (!name) return false;
+    SendMessageW(name, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(file.wstring().c_str()));
+    PostMessageW(GetDlgItem(dialog, IDOK), BM_CLICK, 0, 0);
+    for (int i = 0; i < 500 && IsWindow(dialog); ++i) Sleep(20);
+    Sync();
+    return true;
+}
+
+HWND ProgramDriver::WaitForMessageBox(DWORD timeoutMs) const {
+    return FindTopLevel({process_.dwProcessId, L"#32770", WindowText(form_), form_, true}, timeoutMs);
+}
+
+bool ProgramDriver::HasMessageBox() const {
+    return FindTopLevel({process_.dwProcessId, L"#32770", WindowText(form_), form_, false}, 0) != nullptr;
+}
+
+std::string ProgramDriver::AnswerMessageBox(DWORD timeoutMs) {
+    const HWND box = WaitForMessageBox(timeoutMs);
+    if (!box) return {};
+    std::string text = MessageBoxText(box);
+    PressOk(box);
+    Sync();
+    return text;
 }
 
 DWORD ProgramDriver::WaitForExit(DWORD timeoutMs) {

@@ -28,8 +28,9 @@ public:
     std::vector<std::string> Lines(int listId) const;
 
     // Presses a button the way a click does and returns once its command
-    // has run (for "Exit", once the program has ended).
-    void Click(int id);
+    // has run (for "Exit", once the program has ended); false when it had
+    // not within timeoutMs, as when a message box waits for an answer.
+    bool Click(int id, DWORD timeoutMs = 60000);
     // Presses a button without waiting: for the commands that open a dialog.
     void Press(int id);
     // Waits until the program has handled everything sent so far.
@@ -38,14 +39,39 @@ public:
     // A dialog of the program with this title (empty: any), once it shows.
     HWND WaitForDialog(const std::wstring& title, DWORD timeoutMs = 10000) const;
 
+    // Fills the save dialog of this title with file and confirms it; false
+    // when no such dialog showed.
+    bool SaveAs(const std::wstring& title, const std::filesystem::path& file);
+
+    // The program's message box (owned by the form, with its caption), once
+    // it shows; null when none showed within timeoutMs. Under Xvfb without a
+    // window manager one shows at once but takes about 2 s to go.
+    HWND WaitForMessageBox(DWORD timeoutMs = 20000) const;
+    // Whether the program has a message box now, shown or not yet: one that
+    // a command shows exists as soon as the command is waiting on it.
+    bool HasMessageBox() const;
+    // The text of the program's next message box, once it has been answered
+    // with OK and has gone; empty when none showed.
+    std::string AnswerMessageBox(DWORD timeoutMs = 20000);
+
     // Waits for the program to end; its exit code, or STILL_ACTIVE.
     DWORD WaitForExit(DWORD timeoutMs = 10000);
     bool Running() const;
+    HANDLE Process() const { return process_.hProcess; }
 
 private:
     PROCESS_INFORMATION process_{};
     HWND form_ = nullptr;
 };
+
+// A dialog of the process with class "#32770" owned by owner (any owner
+// when null), once it exists, and once it shows if shown is set.
+HWND WaitForOwnedDialog(DWORD processId, HWND owner, bool shown, DWORD timeoutMs);
+// The text of a message box. Under Wine it is a Static child whose
+// identifier differs from Windows', so it is found by class.
+std::string MessageBoxText(HWND box);
+// Presses a message box's OK and waits until it has gone.
+void PressOk(HWND box);
 
 // What the screen's DPI makes of a design-unit value: rounded to nearest,
 // halves to even.

@@ -1,0 +1,76 @@
+#include "FailureText.h"
+
+#include <algorithm>
+
+#include "FileProblems.h"
+#include "SeasonRecords.h"
+#include "SettingsFile.h"
+
+namespace trelvane {
+namespace {
+
+bool SameLetters(std::string_view a, std::string_view b) {
+    const auto lower = [](char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; };
+    return std::ranges::equal(a, b, [&](char x, char y) { return lower(x) == lower(y); });
+}
+
+std::string_view FileNameOf(std::string_view path) {
+    const std::size_t separator = path.find_last_of("\\/");
+    return separator == std::string_view::npos ? path : path.substr(separator + 1);
+}
+
+void AddNotReadLine(std::string& text, const SeasonFileReport& file, std::string_view season) {
+    if (file.Read()) return;
+    // An empty folder box gives no path worth showing.
+    if (file.problem == file_problem::kNoFolderGiven) {
+        text += "The " + std::string(season) + " season's " + std::string(FileNameOf(file.path));
+    } else {
+        text += file.path;
+    }
+    text += " was not read: " + file.problem + ".\n";
+}
+
+}  // namespace
+
+std::string_view RefusedExportName(std::string_view path) {
+    std::string_view name = FileNameOf(path);
+    // Windows drops trailing dots and blanks: "KOVPLYR.DAT." opens KOVPLYR.DAT.
+    while (!name.empty() && (name.back() == '.' || name.back() == ' ')) name.remove_suffix(1);
+    if (SameLetters(name, kPlayerFileName) || SameLetters(name, kTeamFileName)) return write_problem::kSeasonFile;
+    if (SameLetters(name, kSettingsFileName)) return write_problem::kSettingsFile;
+    return {};
+}
+
+std::string SeasonFilesNotReadText(const SeasonFileReport& priorPlayers, const SeasonFileReport& currentPlayers,
+                                   const SeasonFileReport& priorTeams) {
+    std::string text;
+    AddNotReadLine(text, priorPlayers, "prior");
+    AddNotReadLine(text, currentPlayers, "current");
+    AddNotReadLine(text, priorTeams, "prior");
+    if (text.empty()) return text;
+
+    if (!priorPlayers.Read() && !currentPlayers.Read()) {
+        text += "Both seasons count as empty, so both lists are empty.";
+    } else if (!priorPlayers.Read()) {
+        text += "The prior season counts as empty, so every player of the current season is listed as arrived.";
+    } else if (!currentPlayers.Read()) {
+        text += "The current season counts as empty, so every player of the prior season is listed as departed.";
+    }
+    // Without prior players there is no departed line to miss its team.
+    if (priorPlayers.Read() && !priorTeams.Read()) {
+        if (!currentPlayers.Read()) text += ' ';
+        text += "Departed players are listed without their team.";
+    }
+    return text;
+}
+
+std::string ListNotSavedText(std::string_view path, std::string_view problem) {
+    return "The list was not saved in " + std::string(path) + ": " + std::string(problem) + ".\nNo file was changed.";
+}
+
+std::string FoldersNotSavedText(std::string_view path, std::string_view problem) {
+    return "The folders were not saved in " + std::string(path) + ": " + std::string(problem) +
+           ".\nNo file was changed.";
+}
+
+}  // namespace trelvane
