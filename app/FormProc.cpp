@@ -101,7 +101,8 @@ LRESULT CALLBACK FormProc(HWND form, UINT message, WPARAM wParam, LPARAM lParam)
             AnchorOnSize(form, wParam);
             break;
         case WM_ACTIVATE:
-            gApp.activeForm = wParam == 0 ? nullptr : form;
+            // The high word says whether the form is minimised, active or not.
+            gApp.activeForm = LOWORD(wParam) == WA_INACTIVE ? nullptr : form;
             break;
         case WM_SETFOCUS:
             OnSetFocus(form);

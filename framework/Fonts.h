@@ -20,7 +20,7 @@ double WindowsVersion();
 std::int32_t PointsFromHeight(std::int32_t height);
 
 // Reads a font specification (see FontSpec.h) with heights converted at the
-// screen's DPI. Outputs the specification does not set keep their values.
+// screen's DPI. Outputs the font specification does not set keep their values.
 void ParseFontSpec(std::string_view spec, std::string& face, std::int32_t& points, std::int32_t& weight,
                    std::int32_t& italic, std::int32_t& underline, std::int32_t& strikeout, std::int32_t& style);
 
@@ -44,8 +44,8 @@ Scaling ScreenScaling(float dpi);
 [[nodiscard]] UniqueFont MakeFont(std::string_view face, std::int32_t points, std::int32_t weight, std::int32_t italic,
                                   std::int32_t underline, std::int32_t strikeout);
 
-// The font a specification such as "Tahoma,10,1" asks for; empty for an
-// empty specification. Each call makes a new font; the caller owns it.
+// The font a font specification such as "Tahoma,10,1" asks for; empty for
+// an empty one. Each call makes a new font; the caller owns it.
 [[nodiscard]] UniqueFont FontFromSpec(std::string_view spec);
 
 }  // namespace trelvane

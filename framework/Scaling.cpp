@@ -11,7 +11,7 @@ Scaling ScalingFor(float dpi, std::int32_t logPixelsX, std::int32_t logPixelsY) 
         scaling.Dpi = logPixelsX;
         dpi = static_cast<float>(logPixelsX);
     }
-    if (dpi >= 0) {
+    if (dpi > 0) {
         scaling.ScaleX = dpi / 96.0f;
         scaling.ScaleY = dpi / 96.0f;
     } else {

@@ -14,8 +14,8 @@ struct Scaling {
 
 // The scaling for a requested dpi on a screen reporting logPixelsX and
 // logPixelsY. A negative request means the screen's DPI (LOGPIXELSX).
-// Requests between -0.5 and 0 round to a Dpi of 0 and take both factors
-// from the screen, each axis from its own capability.
+// Requests from -0.5 to 0 round to a Dpi of 0 and take both factors from
+// the screen, each axis from its own capability.
 Scaling ScalingFor(float dpi, std::int32_t logPixelsX, std::int32_t logPixelsY);
 
 // Windows' "pick a default" coordinate, passed through scaling unchanged.
