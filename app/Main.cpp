@@ -23,7 +23,7 @@ int MainProcedure(HINSTANCE module) {
     // started with is not passed on. What this returns is not examined: a
     // form that could not be made shows nothing, and the process still ends
     // with the form result.
-    CreateAndRunMainForm(nullptr, true, 0);
+    CreateAndRunMainForm({.owner = nullptr, .modality = Modality::kModal, .initialResult = 0});
     return gApp.formResult;
 }
 

@@ -26,4 +26,9 @@ std::int32_t ScaleDesignUnits(std::int32_t value, float scale) {
     return RoundHalfEven(static_cast<double>(value) * scale);
 }
 
+Placement ScaleDesignUnits(const Placement& design, const Scaling& scaling) {
+    return {ScaleDesignUnits(design.x, scaling.ScaleX), ScaleDesignUnits(design.y, scaling.ScaleY),
+            ScaleDesignUnits(design.width, scaling.ScaleX), ScaleDesignUnits(design.height, scaling.ScaleY)};
+}
+
 }  // namespace trelvane

@@ -2,6 +2,8 @@
 
 #include <cstdint>
 
+#include "Geometry.h"
+
 namespace trelvane {
 
 // The DPI a form lays out and sizes fonts for, and the factors that turn
@@ -23,5 +25,9 @@ inline constexpr std::int32_t kUseDefaultCoordinate = static_cast<std::int32_t>(
 
 // value * scale rounded halves to even; kUseDefaultCoordinate stays as it is.
 std::int32_t ScaleDesignUnits(std::int32_t value, float scale);
+
+// x and width scaled by ScaleX, y and height by ScaleY, each as
+// ScaleDesignUnits does it.
+Placement ScaleDesignUnits(const Placement& design, const Scaling& scaling);
 
 }  // namespace trelvane
