@@ -47,8 +47,4 @@ private:
     HWND form_ = nullptr;
 };
 
-// What the screen's DPI makes of a design-unit value: rounded to nearest,
-// halves to even.
-int Scaled(int designUnits, int dpi);
-
 }  // namespace trelvane::testing
