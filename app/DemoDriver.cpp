@@ -12,12 +12,12 @@
 #include <cstdlib>
 #include <cstring>
 
+#include "WindowQueries.h"
+
 namespace {
 
 BOOL CALLBACK MatchForm(HWND window, LPARAM lParam) {
-    char className[256] = {};
-    GetClassNameA(window, className, sizeof className);
-    if (std::strncmp(className, "FORM_KOV_TRELVANE_FORM1_CLASS:", 30) != 0) return TRUE;
+    if (!trelvane::ClassNameOf(window).starts_with("FORM_KOV_TRELVANE_FORM1_CLASS:")) return TRUE;
     *reinterpret_cast<HWND*>(lParam) = window;
     return FALSE;
 }

@@ -5,6 +5,7 @@
 #include "Anchoring.h"
 #include "AppState.h"
 #include "BrowseFolder.h"
+#include "CWindow.h"
 #include "Colours.h"
 #include "CommandArgs.h"
 #include "ControlRecord.h"
@@ -78,7 +79,9 @@ void OnSetFocus(HWND form) {
     if (const ControlRecord* record = RecordOf(form)) SetFocus(record->last_focus);
 }
 
-// A modal form gives its owner back before it goes.
+// A modal form gives its owner back before it goes, so that the owner, not
+// some other program, is activated when the form is destroyed. RunForm
+// enables the owner again on every other way out.
 void OnClose(HWND form) {
     const ControlRecord* record = RecordOf(form);
     if (!record || !record->modal) return;
@@ -101,7 +104,8 @@ LRESULT CALLBACK FormProc(HWND form, UINT message, WPARAM wParam, LPARAM lParam)
             AnchorOnSize(form, wParam);
             break;
         case WM_ACTIVATE:
-            gApp.activeForm = wParam == 0 ? nullptr : form;
+            // The high word says whether the form is minimised, active or not.
+            gApp.activeForm = LOWORD(wParam) == WA_INACTIVE ? nullptr : form;
             break;
         case WM_SETFOCUS:
             OnSetFocus(form);
@@ -120,9 +124,8 @@ LRESULT CALLBACK FormProc(HWND form, UINT message, WPARAM wParam, LPARAM lParam)
         case WM_COMMAND:
             return OnCommand(form, wParam, lParam);
         case WM_SYSCOMMAND:
-            if ((wParam & 0xFFF0) != SC_CLOSE) break;
-            SendMessageA(form, WM_CLOSE, wParam, lParam);
-            return 0;
+            if (SysCloseToClose(form, wParam)) return 0;
+            break;
         case WM_CTLCOLOREDIT:
         case WM_CTLCOLORLISTBOX:
         case WM_CTLCOLORBTN:

@@ -2,11 +2,11 @@
 // joined.
 #include <windows.h>
 #include <commctrl.h>
-#include <objbase.h>
 
 #include "AppState.h"
 #include "MainForm.h"
 #include "RichEdit.h"
+#include "WinHandles.h"
 
 namespace trelvane {
 
@@ -23,7 +23,7 @@ int MainProcedure(HINSTANCE module) {
     // started with is not passed on. What this returns is not examined: a
     // form that could not be made shows nothing, and the process still ends
     // with the form result.
-    CreateAndRunMainForm(nullptr, true, 0);
+    CreateAndRunMainForm({.owner = nullptr, .modality = Modality::kModal, .initialResult = 0});
     return gApp.formResult;
 }
 
@@ -32,10 +32,8 @@ int MainProcedure(HINSTANCE module) {
 
 int WINAPI WinMain(HINSTANCE module, HINSTANCE, LPSTR, int) {
     // The folder browser needs a single-threaded apartment.
-    const HRESULT com = CoInitialize(nullptr);
+    const trelvane::ComApartment com;
     const INITCOMMONCONTROLSEX classes{sizeof(INITCOMMONCONTROLSEX), ICC_WIN95_CLASSES | ICC_STANDARD_CLASSES};
     InitCommonControlsEx(&classes);
-    const int exitCode = trelvane::MainProcedure(module);
-    if (SUCCEEDED(com)) CoUninitialize();
-    return exitCode;
+    return trelvane::MainProcedure(module);
 }

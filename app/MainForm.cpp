@@ -38,9 +38,13 @@ int CreateMainFormControls(HWND form, const CREATESTRUCTA* create) {
     if (ControlRecord* record = RecordOf(form)) record->create_data = create ? create->lpCreateParams : nullptr;
 
     for (const ControlLayout& control : kMainFormControls) {
-        const HWND hwnd =
-            object->AddControl(control.className, form, control.id, control.caption, control.left, control.top,
-                               control.width, control.height, control.style, control.exStyle, nullptr, nullptr, false);
+        const HWND hwnd = object->AddControl({.className = control.className,
+                                              .parent = form,
+                                              .id = control.id,
+                                              .text = control.caption,
+                                              .at = {control.left, control.top, control.width, control.height},
+                                              .style = control.style,
+                                              .exStyle = control.exStyle});
         SetupControl(hwnd, SetupFor(control));
         SetTag(hwnd, "");
         SetTag2(hwnd, "");
@@ -57,14 +61,18 @@ int CreateMainFormControls(HWND form, const CREATESTRUCTA* create) {
     return 0;
 }
 
-std::intptr_t CreateAndRunMainForm(HWND owner, bool modal, std::int32_t initialResult) {
+std::intptr_t CreateAndRunMainForm(const MainFormRun& run) {
     const CWindowRef object = CWindow::Create();
     if (!object) return -1;
     object->SetClassName(kMainFormClass);
-    gApp.formResult = initialResult;
+    gApp.formResult = run.initialResult;
     object->SetDpi(-1);
-    const HWND form = object->CreateForm(owner, kMainFormCaption, 0, 0, kMainFormWidth, kMainFormHeight, kMainFormStyle,
-                                         kMainFormExStyle, FormProc, false);
+    const HWND form = object->CreateForm({.parent = run.owner,
+                                          .caption = kMainFormCaption,
+                                          .at = {.width = kMainFormWidth, .height = kMainFormHeight},
+                                          .style = kMainFormStyle,
+                                          .exStyle = kMainFormExStyle,
+                                          .windowProc = FormProc});
     if (!IsWindow(form)) return -1;
 
     object->SetClassStyle(CS_HREDRAW | CS_VREDRAW | CS_DBLCLKS);
@@ -74,7 +82,7 @@ std::intptr_t CreateAndRunMainForm(HWND owner, bool modal, std::int32_t initialR
     object->SetSmallIcon(LoadIconA(gApp.module, MAKEINTRESOURCEA(32512)));
     object->SetBigIcon(LoadIconA(gApp.module, MAKEINTRESOURCEA(32512)));
     object->Centre(nullptr, nullptr);
-    return RunForm(modal, form, owner, SW_SHOWNORMAL, false);
+    return RunForm(form, {.modality = run.modality, .owner = run.owner, .showCommand = SW_SHOWNORMAL});
 }
 
 }  // namespace trelvane

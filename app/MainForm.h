@@ -4,11 +4,20 @@
 
 #include <cstdint>
 
+#include "MessageLoop.h"
+
 namespace trelvane {
+
+// How CreateAndRunMainForm runs the form.
+struct MainFormRun {
+    HWND owner = nullptr;
+    Modality modality = Modality::kModal;
+    std::int32_t initialResult = 0;  // the form result until a command sets one
+};
 
 // Creates the main form, centres it on the work area and runs it until it
 // is gone. Returns the form result, or -1 when the form could not be made.
-std::intptr_t CreateAndRunMainForm(HWND owner, bool modal, std::int32_t initialResult);
+std::intptr_t CreateAndRunMainForm(const MainFormRun& run);
 
 // The form's WM_CREATE step that makes its fourteen controls. Returns -1
 // (and makes none) when the form's object cannot be found.

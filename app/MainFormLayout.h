@@ -8,9 +8,9 @@ namespace trelvane {
 
 inline constexpr char kMainFormClass[] = "FORM_KOV_TRELVANE_FORM1_CLASS";
 inline constexpr char kMainFormCaption[] = "KOV (V11) Utility - Trelvane";
-// WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_THICKFRAME | WS_MINIMIZEBOX |
-// WS_MAXIMIZEBOX | WS_CLIPSIBLINGS | WS_CLIPCHILDREN; shown by the loop.
-inline constexpr DWORD kMainFormStyle = 0x86CF0000;
+// Not yet visible: the message loop shows it.
+inline constexpr DWORD kMainFormStyle = WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_THICKFRAME | WS_MINIMIZEBOX |
+                                        WS_MAXIMIZEBOX | WS_CLIPSIBLINGS | WS_CLIPCHILDREN;
 inline constexpr DWORD kMainFormExStyle = WS_EX_CONTROLPARENT | WS_EX_WINDOWEDGE;
 // Outer size in design units (pixels at 96 DPI).
 inline constexpr int kMainFormWidth = 635;

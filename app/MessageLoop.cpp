@@ -3,21 +3,16 @@
 #include "AppState.h"
 #include "ControlRecord.h"
 #include "FindForm.h"
+#include "WindowQueries.h"
 
 namespace trelvane {
 namespace {
-
-bool IsClass(HWND window, const char* name) {
-    char className[260] = {};
-    GetClassNameA(window, className, sizeof className);
-    return name[0] != '\0' && lstrcmpiA(className, name) == 0;
-}
 
 // In a multi-line edit box Escape would be swallowed and Tab typed into the
 // text; turn them into the form's Cancel and a move to the next control.
 void HandleMultiLineEditKeys(MSG& message) {
     const HWND focus = GetFocus();
-    if (!focus || !(IsClass(focus, "EDIT") || IsClass(focus, gApp.richEditClass.c_str()))) return;
+    if (!focus || !(HasClassName(focus, "EDIT") || HasClassName(focus, gApp.richEditClass))) return;
     if (!(GetWindowLongA(focus, GWL_STYLE) & ES_MULTILINE)) return;
     if (message.message == WM_KEYDOWN && message.wParam == VK_ESCAPE) {
         message.message = WM_COMMAND;
@@ -32,28 +27,28 @@ void HandleMultiLineEditKeys(MSG& message) {
 
 }  // namespace
 
-std::intptr_t RunForm(bool modal, HWND form, HWND owner, int showCommand, bool mdi) {
+std::intptr_t RunForm(HWND form, const FormRun& run) {
     ControlRecord* const record = RecordOf(form);
     if (!record) return 0;
-    if (GetWindowLongA(form, GWL_EXSTYLE) & WS_EX_MDICHILD) modal = false;
-    if (!modal) {
-        ShowWindow(form, showCommand);
+    if (run.modality == Modality::kModeless || (GetWindowLongA(form, GWL_EXSTYLE) & WS_EX_MDICHILD)) {
+        ShowWindow(form, run.showCommand);
         return reinterpret_cast<std::intptr_t>(form);
     }
 
+    HWND owner = run.owner;
     while (owner && (GetWindowLongA(owner, GWL_STYLE) & WS_CHILD) &&
            !(GetWindowLongA(owner, GWL_EXSTYLE) & WS_EX_MDICHILD)) {
         owner = GetParent(owner);
     }
     record->modal = 1;
     record->owner = owner;
-    if (owner) EnableWindow(owner, FALSE);
-    ShowWindow(form, showCommand);
+    const DisabledOwner disabled = DisableOwner(owner);
+    ShowWindow(form, run.showCommand);
     UpdateWindow(form);
 
     MSG message;
     while (GetMessageA(&message, nullptr, 0, 0) > 0 && IsWindow(form) && message.message != WM_QUIT) {
-        if (mdi && TranslateMDISysAccel(form, &message)) continue;
+        if (run.mdiAccelerators && TranslateMDISysAccel(form, &message)) continue;
         // The record is gone once the form is destroyed; read it afresh.
         if (ControlRecord* current = RecordOf(form);
             current && current->accel && TranslateAcceleratorA(form, current->accel.get(), &message)) {

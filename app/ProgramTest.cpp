@@ -11,7 +11,6 @@
 #include "ControlIds.h"
 #include "DemoSeasons.h"
 #include "ListLine.h"
-#include "MainFormLayout.h"
 #include "ProgramDriver.h"
 #include "SeasonComparison.h"
 #include "TempFolder.h"
@@ -40,6 +39,82 @@ RECT RectInForm(HWND form, HWND control) {
     MapWindowPoints(nullptr, form, reinterpret_cast<POINT*>(&rect), 2);
     return rect;
 }
+
+std::wstring ClassOf(HWND window) {
+    wchar_t name[256] = {};
+    GetClassNameW(window, name, 256);
+    return name;
+}
+
+std::wstring TextOf(HWND window) {
+    wchar_t text[256] = {};
+    GetWindowTextW(window, text, 256);
+    return text;
+}
+
+// Where a window is and how big, in pixels at 96 and at 120 DPI.
+struct Box {
+    int left, top, width, height;
+};
+struct Boxes {
+    Box at96, at120;
+    const Box& AtScreenDpi() const { return ScreenDpi() == 120 ? at120 : at96; }
+};
+
+// What the program shows, written out by hand: a slip in the program's
+// layout table must not carry over into what it is checked against.
+// Edit box:    WS_CHILD | WS_VISIBLE | WS_TABSTOP | ES_LEFT | ES_AUTOHSCROLL
+// Wide button: WS_CHILD | WS_VISIBLE | WS_TABSTOP | BS_PUSHBUTTON | BS_CENTER | BS_TOP | BS_MULTILINE | BS_NOTIFY
+// Folder button: ... | BS_PUSHBUTTON | BS_CENTER | BS_VCENTER | BS_NOTIFY
+// List box: ... | LBS_NOTIFY | LBS_SORT | LBS_NOINTEGRALHEIGHT | LBS_NOSEL, and WS_VSCROLL, which Windows
+// clears while the list fits the box
+constexpr LONG kEdit = 0x50010080, kWide = 0x50016700, kFolder = 0x50014F00, kList = 0x50014103;
+constexpr LONG kEdge = WS_EX_CLIENTEDGE;
+struct ControlShown {
+    int id;
+    const wchar_t* className;
+    LONG style, exStyle;
+    const wchar_t* caption;  // null: the box shows a folder from the settings
+};
+constexpr ControlShown kControlsShown[] = {
+    {kDepartedCountBox, L"Edit", kEdit, kEdge, L""},
+    {kArrivalsCountBox, L"Edit", kEdit, kEdge, L""},
+    {kPriorExportButton, L"Button", kWide, 0, L"Prior Season Names to a File"},
+    {kCurrentExportButton, L"Button", kWide, 0, L"Current Season Names to a File"},
+    {kExitButton, L"Button", kWide, 0, L"Exit"},
+    {kMainFolderButton, L"Button", kFolder, 0, L"Point to KOV Folder"},
+    {kPriorFolderButton, L"Button", kFolder, 0, L"Point to Prior Season Folder"},
+    {kCurrentFolderButton, L"Button", kFolder, 0, L"Point to Current Season Folder"},
+    {kMainFolderBox, L"Edit", kEdit, kEdge, nullptr},
+    {kPriorFolderBox, L"Edit", kEdit, kEdge, nullptr},
+    {kCurrentFolderBox, L"Edit", kEdit, kEdge, nullptr},
+    {kProcessButton, L"Button", kWide, 0, L"Process"},
+    {kArrivalsList, L"ListBox", kList, kEdge, L""},
+    {kDepartedList, L"ListBox", kList, kEdge, L""},
+};
+struct ControlAt {
+    int id;
+    Boxes box;
+};
+constexpr ControlAt kControlsAt[] = {
+    {kDepartedCountBox, {{136, 128, 70, 30}, {170, 160, 88, 38}}},
+    {kArrivalsCountBox, {{400, 130, 70, 30}, {500, 162, 88, 38}}},
+    {kPriorExportButton, {{176, 408, 120, 45}, {220, 510, 150, 56}}},
+    {kCurrentExportButton, {{312, 408, 120, 45}, {390, 510, 150, 56}}},
+    {kExitButton, {{448, 408, 120, 45}, {560, 510, 150, 56}}},
+    {kMainFolderButton, {{344, 8, 200, 35}, {430, 10, 250, 44}}},
+    {kPriorFolderButton, {{344, 48, 200, 35}, {430, 60, 250, 44}}},
+    {kCurrentFolderButton, {{344, 88, 200, 35}, {430, 110, 250, 44}}},
+    {kMainFolderBox, {{40, 8, 300, 35}, {50, 10, 375, 44}}},
+    {kPriorFolderBox, {{40, 48, 300, 35}, {50, 60, 375, 44}}},
+    {kCurrentFolderBox, {{40, 88, 300, 35}, {50, 110, 375, 44}}},
+    // 45 * 1.25 = 56.25 rounds to 56.
+    {kProcessButton, {{40, 408, 120, 45}, {50, 510, 150, 56}}},
+    {kArrivalsList, {{312, 168, 300, 240}, {390, 210, 375, 300}}},
+    {kDepartedList, {{6, 168, 304, 240}, {8, 210, 380, 300}}},
+};
+// The form's outer size.
+constexpr Boxes kFormShown{{0, 0, 635, 500}, {0, 0, 794, 625}};
 
 HWND FocusOf(const ProgramDriver& program) {
     GUITHREADINFO info{};
@@ -156,6 +231,7 @@ TEST_F(ProgramTest, ProcessFillsBothListsAndCountsAndAgainGivesTheSame) {
     EXPECT_EQ(program.Text(kDepartedCountBox), CountText(expected.departed.size()));
     EXPECT_EQ(program.Text(kArrivalsCountBox), CountText(expected.arrived.size()));
     EXPECT_GT(program.Lines(kDepartedList).size(), 20u);
+    EXPECT_EQ(GetWindowLongW(program.Control(kDepartedList), GWL_STYLE), kList | WS_VSCROLL) << "more than it shows";
 
     // The same folder on both sides: nothing departed, nothing arrived.
     program.SetText(kCurrentFolderBox, prior.string());
@@ -235,27 +311,53 @@ TEST_F(ProgramTest, CloseBoxLeavesTheSettingsFileAndEndsWithZero) {
     const std::string before = FileBytes(work / "Trelvane.txt");
     ProgramDriver program(work.Path());
     program.SetText(kPriorFolderBox, "changed");
+    // Other system commands do not close it.
+    SendMessageW(program.Form(), WM_SYSCOMMAND, SC_MINIMIZE, 0);
+    EXPECT_TRUE(IsIconic(program.Form()));
+    EXPECT_TRUE(program.Running());
     PostMessageW(program.Form(), WM_SYSCOMMAND, SC_CLOSE, 0);
     EXPECT_EQ(program.WaitForExit(), 0u);
     EXPECT_EQ(FileBytes(work / "Trelvane.txt"), before);
 }
 
+TEST_F(ProgramTest, FormAndControlsHaveTheirClassesStylesAndCaptions) {
+    ProgramDriver program(work.Path());
+    const HWND form = program.Form();
+    EXPECT_EQ(ClassOf(form), L"FORM_KOV_TRELVANE_FORM1_CLASS:0");
+    EXPECT_EQ(GetClassLongW(form, GCL_STYLE), static_cast<DWORD>(CS_VREDRAW | CS_HREDRAW | CS_DBLCLKS));
+    // WS_POPUP | WS_VISIBLE | WS_CLIPSIBLINGS | WS_CLIPCHILDREN | WS_CAPTION | WS_SYSMENU | WS_THICKFRAME |
+    // WS_MINIMIZEBOX | WS_MAXIMIZEBOX
+    EXPECT_EQ(GetWindowLongW(form, GWL_STYLE), static_cast<LONG>(0x96CF0000));
+    EXPECT_EQ(GetWindowLongW(form, GWL_EXSTYLE), WS_EX_CONTROLPARENT | WS_EX_WINDOWEDGE);
+    EXPECT_EQ(TextOf(form), L"KOV (V11) Utility - Trelvane");
+    for (const ControlShown& shown : kControlsShown) {
+        const HWND control = program.Control(shown.id);
+        EXPECT_EQ(ClassOf(control), shown.className) << shown.id;
+        EXPECT_EQ(GetWindowLongW(control, GWL_STYLE), shown.style) << shown.id;
+        EXPECT_EQ(GetWindowLongW(control, GWL_EXSTYLE), shown.exStyle) << shown.id;
+        if (shown.caption) {
+            EXPECT_EQ(TextOf(control), shown.caption) << shown.id;
+        }
+    }
+}
+
 TEST_F(ProgramTest, ControlsSitAtTheirScaledRectanglesAndStretchWithTheForm) {
     ProgramDriver program(work.Path());
-    const int dpi = ScreenDpi();
+    ASSERT_TRUE(ScreenDpi() == 96 || ScreenDpi() == 120) << "nothing expected at " << ScreenDpi() << " DPI";
     RECT form;
     GetWindowRect(program.Form(), &form);
-    EXPECT_EQ(form.right - form.left, testing::Scaled(kMainFormWidth, dpi));
-    EXPECT_EQ(form.bottom - form.top, testing::Scaled(kMainFormHeight, dpi));
+    EXPECT_EQ(form.right - form.left, kFormShown.AtScreenDpi().width);
+    EXPECT_EQ(form.bottom - form.top, kFormShown.AtScreenDpi().height);
 
     RECT client;
     GetClientRect(program.Form(), &client);
-    for (const ControlLayout& layout : kMainFormControls) {
-        const RECT rect = RectInForm(program.Form(), program.Control(layout.id));
-        EXPECT_EQ(rect.left, testing::Scaled(layout.left, dpi)) << layout.id;
-        EXPECT_EQ(rect.top, testing::Scaled(layout.top, dpi)) << layout.id;
-        EXPECT_EQ(rect.right - rect.left, testing::Scaled(layout.width, dpi)) << layout.id;
-        EXPECT_EQ(rect.bottom - rect.top, testing::Scaled(layout.height, dpi)) << layout.id;
+    for (const ControlAt& control : kControlsAt) {
+        const RECT rect = RectInForm(program.Form(), program.Control(control.id));
+        const Box& box = control.box.AtScreenDpi();
+        EXPECT_EQ(rect.left, box.left) << control.id;
+        EXPECT_EQ(rect.top, box.top) << control.id;
+        EXPECT_EQ(rect.right - rect.left, box.width) << control.id;
+        EXPECT_EQ(rect.bottom - rect.top, box.height) << control.id;
     }
 
     // Twice as wide and as high: every edge follows the client area.
@@ -266,27 +368,12 @@ TEST_F(ProgramTest, ControlsSitAtTheirScaledRectanglesAndStretchWithTheForm) {
     GetClientRect(program.Form(), &bigger);
     const double sx = double(bigger.right) / client.right, sy = double(bigger.bottom) / client.bottom;
     ASSERT_GT(sx, 1.5);
-    for (const ControlLayout& layout : kMainFormControls) {
-        const RECT rect = RectInForm(program.Form(), program.Control(layout.id));
-        EXPECT_NEAR(rect.left, testing::Scaled(layout.left, dpi) * sx, 1.5) << layout.id;
-        EXPECT_NEAR(rect.bottom, testing::Scaled(layout.top + layout.height, dpi) * sy, 1.5) << layout.id;
+    for (const ControlAt& control : kControlsAt) {
+        const RECT rect = RectInForm(program.Form(), program.Control(control.id));
+        const Box& box = control.box.AtScreenDpi();
+        EXPECT_NEAR(rect.left, box.left * sx, 1.5) << control.id;
+        EXPECT_NEAR(rect.bottom, (box.top + box.height) * sy, 1.5) << control.id;
     }
-}
-
-// Run in a prefix whose screen has 120 DPI: scale 1.25, and 45 * 1.25 =
-// 56.25 rounds to 56.
-TEST_F(ProgramTest, At120DpiTheFormAndProcessButtonHaveTheirScaledSizes) {
-    if (ScreenDpi() != 120) GTEST_SKIP() << "the screen has " << ScreenDpi() << " DPI";
-    ProgramDriver program(work.Path());
-    RECT form;
-    GetWindowRect(program.Form(), &form);
-    EXPECT_EQ(form.right - form.left, 794);
-    EXPECT_EQ(form.bottom - form.top, 625);
-    const RECT button = RectInForm(program.Form(), program.Control(kProcessButton));
-    EXPECT_EQ(button.left, 50);
-    EXPECT_EQ(button.top, 510);
-    EXPECT_EQ(button.right - button.left, 150);
-    EXPECT_EQ(button.bottom - button.top, 56);
 }
 
 TEST_F(ProgramTest, TabVisitsTheControlsInIdentifierOrderAndWraps) {
@@ -299,6 +386,31 @@ TEST_F(ProgramTest, TabVisitsTheControlsInIdentifierOrderAndWraps) {
         const int expectedId = id > kLast ? kFirst : id;
         EXPECT_EQ(FocusOf(program), program.Control(expectedId)) << "after Tab, expected " << expectedId;
     }
+}
+
+// Returns once the program has handled every message posted to it so far:
+// a selection posted behind them shows when they are done.
+void WaitForPostedMessages(const ProgramDriver& program) {
+    const HWND box = program.Control(kMainFolderBox);
+    SendMessageW(box, EM_SETSEL, 0, 0);
+    PostMessageW(box, EM_SETSEL, 1, 2);
+    for (int i = 0; i < 250 && SendMessageW(box, EM_GETSEL, 0, 0) != MAKELRESULT(1, 2); ++i) Sleep(20);
+}
+
+TEST_F(ProgramTest, AFormDeactivatedWhileMinimisedTakesNoTabUntilActivatedAgain) {
+    ProgramDriver program(work.Path());
+    SetForegroundWindow(program.Form());
+    program.Sync();
+    ASSERT_EQ(FocusOf(program), program.Control(kDepartedCountBox));
+    // The high word only says that the form is minimised.
+    SendMessageW(program.Form(), WM_ACTIVATE, MAKEWPARAM(WA_INACTIVE, TRUE), 0);
+    PostKey(FocusOf(program), VK_TAB);
+    WaitForPostedMessages(program);
+    EXPECT_EQ(FocusOf(program), program.Control(kDepartedCountBox));
+
+    SendMessageW(program.Form(), WM_ACTIVATE, MAKEWPARAM(WA_ACTIVE, FALSE), 0);
+    TabAndWait(program);
+    EXPECT_EQ(FocusOf(program), program.Control(kArrivalsCountBox));
 }
 
 TEST_F(ProgramTest, EnterEscapeAndDoubleClickRunNothing) {

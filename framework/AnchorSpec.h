@@ -20,7 +20,7 @@ namespace trelvane {
 // C0 is the edge at capture, E0 and E1 the parent's client width (left and
 // right edges) or height (top and bottom edges) at capture and now.
 inline constexpr std::size_t kMaxAnchorLength = 29;
-// Shorter specifications leave the control where it is.
+// Shorter anchor specifications leave the control where it is.
 inline constexpr std::size_t kMinAnchorLength = 7;
 
 enum class EdgeRule { Scale, Follow, None };
@@ -40,7 +40,7 @@ AnchorEdge ParseAnchorEdge(std::string_view code);
 // rectangle was parentAtCapture, goes now that the parent's client rectangle
 // is parentNow. Edges are worked in single precision; the width and height
 // are rounded from the differences of the unrounded edges. Empty when the
-// control stays where it is: a specification that is too short, or an "S"
+// control stays where it is: an anchor specification that is too short, or an "S"
 // edge whose captured extent is 0 (there is nothing to scale from).
 std::optional<Placement> AnchoredPlacement(std::string_view anchor, const Rect& parentAtCapture, const Rect& parentNow,
                                            const Rect& controlAtCapture);

@@ -2,21 +2,15 @@
 
 #include "AnchorSpec.h"
 #include "ControlRecord.h"
+#include "WindowQueries.h"
 
 namespace trelvane {
-namespace {
-
-Rect ToRect(const RECT& rect) { return {rect.left, rect.top, rect.right, rect.bottom}; }
-
-}  // namespace
 
 BOOL CALLBACK CaptureLayout(HWND child, LPARAM) {
     ControlRecord* record = RecordOf(child);
     if (!record || record->layout_captured == 1) return TRUE;
-    const HWND parent = GetParent(child);
-    GetClientRect(parent, &record->parent_rect0);
-    GetWindowRect(child, &record->rect0);
-    MapWindowPoints(HWND_DESKTOP, parent, reinterpret_cast<POINT*>(&record->rect0), 2);
+    GetClientRect(GetParent(child), &record->parent_rect0);
+    record->rect0 = RectInParent(child);
     record->layout_captured = 1;
     return TRUE;
 }

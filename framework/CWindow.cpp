@@ -10,6 +10,7 @@
 #include "FontSpec.h"
 #include "Fonts.h"
 #include "FormClassName.h"
+#include "WindowQueries.h"
 
 namespace trelvane {
 namespace {
@@ -17,8 +18,6 @@ namespace {
 // Form classes registered so far in this process; the next one's number.
 int gClassCounter = 0;
 
-constexpr std::size_t kMaxStoredClassName = 259;
-constexpr int kClassNameBuffer = 260;
 constexpr std::size_t kMaxTooltipText = 79;
 constexpr DWORD kAllCommonControlClasses = 0x7FFF;
 constexpr UINT kFormClassStyle = CS_VREDRAW | CS_HREDRAW | CS_DBLCLKS;
@@ -30,8 +29,6 @@ constexpr DWORD kDefaultFormExStyle = WS_EX_CONTROLPARENT | WS_EX_WINDOWEDGE;
 constexpr DWORD kDefaultControlStyle = WS_VISIBLE | WS_TABSTOP;
 
 bool IsDefaultStyle(DWORD style) { return style == 0 || style == kDefaultStyle; }
-
-Rect ToRect(const RECT& rect) { return {rect.left, rect.top, rect.right, rect.bottom}; }
 
 }  // namespace
 
@@ -61,37 +58,30 @@ void CWindow::Release() noexcept {
     if (--references_ == 0) delete this;
 }
 
-void CWindow::SetClassName(std::string_view name) { class_name = name.substr(0, kMaxStoredClassName); }
+void CWindow::SetClassName(std::string_view name) { class_name = name.substr(0, kMaxClassNameLength); }
 
-HWND CWindow::CreateForm(HWND parent, std::string_view caption, int x, int y, int width, int height, DWORD style,
-                         DWORD exStyle, WNDPROC windowProc, bool noScale) {
+HWND CWindow::CreateForm(const NewForm& form) {
     if (hwnd) return hwnd;
-    if (width == 0) {
-        width = CW_USEDEFAULT;
-        if (x == 0) x = CW_USEDEFAULT;
+    Placement at = form.at;
+    if (at.width == 0) {
+        at.width = CW_USEDEFAULT;
+        if (at.x == 0) at.x = CW_USEDEFAULT;
     }
-    RegisteredClass formClass = RegisterFormClass(class_name, hinstance, windowProc);
+    RegisteredClass formClass = RegisterFormClass(class_name, hinstance, form.windowProc);
     if (!formClass) return nullptr;
     class_atom = formClass.Atom();
     registered_class = std::move(formClass);
-    if (IsDefaultStyle(style)) style = kDefaultFormStyle;
-    if (IsDefaultStyle(exStyle)) exStyle = kDefaultFormExStyle;
-    form_font = MakeScaledFont(default_face, default_points, FW_NORMAL, 0, 0, 0, DEFAULT_CHARSET, false);
-    if (!noScale) {
-        x = ScaleDesignUnits(x, scaling.ScaleX);
-        width = ScaleDesignUnits(width, scaling.ScaleX);
-        y = ScaleDesignUnits(y, scaling.ScaleY);
-        height = ScaleDesignUnits(height, scaling.ScaleY);
-    }
+    const DWORD style = IsDefaultStyle(form.style) ? kDefaultFormStyle : form.style;
+    const DWORD exStyle = IsDefaultStyle(form.exStyle) ? kDefaultFormExStyle : form.exStyle;
+    form_font = MakeScaledFont({.face = default_face, .points = default_points});
+    if (form.units == Units::kDesign) at = ScaleDesignUnits(at, scaling);
     // WM_CREATE finds the object through this (ObjectFromCreateData).
     CWindow* self = this;
-    hwnd = CreateWindowExA(exStyle, MAKEINTATOM(class_atom), std::string(caption).c_str(), style, x, y, width, height,
-                           parent, nullptr, hinstance, &self);
+    hwnd = CreateWindowExA(exStyle, MAKEINTATOM(class_atom), std::string(form.caption).c_str(), style, at.x, at.y,
+                           at.width, at.height, form.parent, nullptr, hinstance, &self);
     if (!hwnd) return nullptr;
     SetClassLongPtrA(hwnd, 0, reinterpret_cast<LONG_PTR>(this));
-    char registeredName[kClassNameBuffer] = {};
-    GetClassNameA(hwnd, registeredName, sizeof registeredName);
-    class_name = registeredName;
+    class_name = ClassNameOf(hwnd);
     SendMessageA(hwnd, WM_SETFONT, reinterpret_cast<WPARAM>(form_font.get()), FALSE);
     return hwnd;
 }
@@ -117,10 +107,7 @@ void CWindow::SetHandle(HWND window) {
     if (!hwnd) hwnd = window;
 }
 
-UniqueFont CWindow::MakeScaledFont(std::string_view face, std::int32_t points, std::int32_t weight, BYTE italic,
-                                   BYTE underline, BYTE strikeout, BYTE charset, bool keepPoints) const {
-    return MakeScaledFontAt(scaling.Dpi, face, points, weight, italic, underline, strikeout, charset, keepPoints);
-}
+UniqueFont CWindow::MakeScaledFont(const FontRequest& request) const { return MakeScaledFontAt(scaling.Dpi, request); }
 
 void CWindow::SetBigIcon(HICON icon) { SendMessageA(hwnd, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(icon)); }
 
@@ -145,27 +132,19 @@ void CWindow::SetBackgroundBrush(HBRUSH brush) {
 
 void CWindow::SetDpi(float dpi) { scaling = ScreenScaling(dpi); }
 
-HWND CWindow::AddControl(std::string_view className, HWND parent, int id, std::string_view text, int x, int y,
-                         int width, int height, DWORD style, DWORD exStyle, void* createParam, WNDPROC windowProc,
-                         bool noScale) {
-    if (!parent) parent = hwnd;
-    if (style == kDefaultStyle) style = kDefaultControlStyle;
-    if (exStyle == kDefaultStyle) exStyle = 0;
-    style |= WS_CHILD;
-    if (!noScale) {
-        x = ScaleDesignUnits(x, scaling.ScaleX);
-        width = ScaleDesignUnits(width, scaling.ScaleX);
-        y = ScaleDesignUnits(y, scaling.ScaleY);
-        height = ScaleDesignUnits(height, scaling.ScaleY);
+HWND CWindow::AddControl(const NewControl& control) {
+    const DWORD style = (control.style == kDefaultStyle ? kDefaultControlStyle : control.style) | WS_CHILD;
+    const DWORD exStyle = control.exStyle == kDefaultStyle ? 0 : control.exStyle;
+    const Placement at = control.units == Units::kDesign ? ScaleDesignUnits(control.at, scaling) : control.at;
+    const HWND made =
+        CreateWindowExA(exStyle, std::string(control.className).c_str(), std::string(control.text).c_str(), style, at.x,
+                        at.y, at.width, at.height, control.parent ? control.parent : hwnd,
+                        reinterpret_cast<HMENU>(static_cast<INT_PTR>(control.id)), hinstance, control.createParam);
+    if (made && control.windowProc) {
+        const LONG_PTR oldProc = SetWindowLongPtrA(made, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(control.windowProc));
+        SetPropA(made, kOldWndProcProperty, reinterpret_cast<HANDLE>(oldProc));
     }
-    const HWND control =
-        CreateWindowExA(exStyle, std::string(className).c_str(), std::string(text).c_str(), style, x, y, width, height,
-                        parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), hinstance, createParam);
-    if (control && windowProc) {
-        const LONG_PTR oldProc = SetWindowLongPtrA(control, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(windowProc));
-        SetPropA(control, kOldWndProcProperty, reinterpret_cast<HANDLE>(oldProc));
-    }
-    return control;
+    return made;
 }
 
 UniqueWindow CWindow::AddTooltip(HWND control, std::string_view text, bool balloon, bool centre) {
@@ -222,12 +201,18 @@ CWindowRef ObjectFromCreateData(const CREATESTRUCTA* create) {
     return CWindowRef::Share(*static_cast<CWindow* const*>(create->lpCreateParams));
 }
 
+bool SysCloseToClose(HWND form, WPARAM command) {
+    // The low four bits of a system command are Windows' own.
+    if ((command & 0xFFF0) != SC_CLOSE) return false;
+    SendMessageA(form, WM_CLOSE, 0, 0);
+    return true;
+}
+
 LRESULT CALLBACK DefaultFormProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
         case WM_SYSCOMMAND:
-            if ((wParam & 0xFFF0) != SC_CLOSE) break;
-            SendMessageA(hwnd, WM_CLOSE, 0, 0);
-            return 0;
+            if (SysCloseToClose(hwnd, wParam)) return 0;
+            break;
         case WM_COMMAND:
             if (LOWORD(wParam) != IDCANCEL || HIWORD(wParam) != 0) break;
             SendMessageA(hwnd, WM_CLOSE, 0, 0);

@@ -6,6 +6,8 @@
 #include <string>
 #include <string_view>
 
+#include "Fonts.h"
+#include "Geometry.h"
 #include "OwnedHandles.h"
 #include "RefPtr.h"
 #include "Scaling.h"
@@ -14,6 +16,40 @@ namespace trelvane {
 
 // "Pick the default" for a style or extended style argument.
 inline constexpr DWORD kDefaultStyle = static_cast<DWORD>(-1);
+
+// What a position and size are given in: design units, scaled by the
+// object's ScaleX and ScaleY, or pixels taken as they are.
+enum class Units { kDesign, kPixels };
+
+// The form CWindow::CreateForm makes. A width of 0 (and an x of 0 with it)
+// leaves position and size to Windows; a style or extended style of 0 or
+// kDefaultStyle gives an overlapped window and a control parent.
+struct NewForm {
+    HWND parent = nullptr;
+    std::string_view caption{};
+    Placement at{};
+    DWORD style = kDefaultStyle;
+    DWORD exStyle = kDefaultStyle;
+    WNDPROC windowProc = nullptr;  // null: DefaultFormProc
+    Units units = Units::kDesign;
+};
+
+// A control CWindow::AddControl makes. kDefaultStyle as style gives a
+// visible tab stop, as exStyle none; WS_CHILD is always added. With
+// windowProc the control is subclassed and its old procedure kept in the
+// "OLDWNDPROC" property.
+struct NewControl {
+    std::string_view className;
+    HWND parent = nullptr;  // null: the form
+    int id = 0;
+    std::string_view text{};
+    Placement at{};
+    DWORD style = kDefaultStyle;
+    DWORD exStyle = 0;
+    void* createParam = nullptr;
+    WNDPROC windowProc = nullptr;
+    Units units = Units::kDesign;
+};
 
 class CWindow;
 using CWindowRef = RefPtr<CWindow>;
@@ -43,17 +79,13 @@ public:
     // The class name to register under; after CreateForm, the name actually
     // registered (with ":" and the running number).
     const std::string& ClassName() const { return class_name; }
-    void SetClassName(std::string_view name);  // cut to 259 characters
+    void SetClassName(std::string_view name);  // cut to kMaxClassNameLength characters
 
-    // Registers a new class for the form (windowProc, or DefaultFormProc
-    // when null) and creates the window. Position and size are design units
-    // scaled by ScaleX / ScaleY unless noScale; width 0 (and x 0 with it)
-    // leaves them to Windows; style and exStyle of 0 or kDefaultStyle give an
-    // overlapped window and a control parent. The form procedure's WM_CREATE
-    // runs inside. Returns the window, or null when registration or creation
-    // fails. Acts once: later calls return the window it already has.
-    HWND CreateForm(HWND parent, std::string_view caption, int x, int y, int width, int height, DWORD style,
-                    DWORD exStyle, WNDPROC windowProc, bool noScale);
+    // Registers a new class for the form and creates the window (see
+    // NewForm). The form procedure's WM_CREATE runs inside. Returns the
+    // window, or null when registration or creation fails. Acts once: later
+    // calls return the window it already has.
+    HWND CreateForm(const NewForm& form);
 
     // Centres window (null: the form) over relativeTo (null: the work area),
     // kept inside the work area. A child window is placed in its parent's
@@ -64,9 +96,7 @@ public:
     void SetHandle(HWND window);  // only while the object has no window
 
     // A font for this object's Dpi (see MakeScaledFontAt); the caller owns it.
-    [[nodiscard]] UniqueFont MakeScaledFont(std::string_view face, std::int32_t points, std::int32_t weight,
-                                            BYTE italic, BYTE underline, BYTE strikeout, BYTE charset,
-                                            bool keepPoints) const;
+    [[nodiscard]] UniqueFont MakeScaledFont(const FontRequest& request) const;
     // The form's default font, owned by the object.
     HFONT FormFont() const { return form_font.get(); }
     const std::string& DefaultFace() const { return default_face; }
@@ -93,13 +123,9 @@ public:
     float GetScaleY() const { return scaling.ScaleY; }
     void SetScaleY(float scale) { scaling.ScaleY = scale; }
 
-    // Creates a child control of parent (null: the form) with identifier id,
-    // at design units scaled unless noScale. kDefaultStyle gives a visible
-    // tab stop, kDefaultStyle as exStyle none; WS_CHILD is always added. With
-    // windowProc the control is subclassed and its old procedure kept in the
-    // "OLDWNDPROC" property. Returns the control (owned by its parent) or null.
-    HWND AddControl(std::string_view className, HWND parent, int id, std::string_view text, int x, int y, int width,
-                    int height, DWORD style, DWORD exStyle, void* createParam, WNDPROC windowProc, bool noScale);
+    // Creates a child control (see NewControl). Returns the control (owned
+    // by its parent) or null.
+    HWND AddControl(const NewControl& control);
 
     // A topmost tooltip showing text (first 79 characters) over control.
     // The tooltip has no parent, so the caller owns it; empty when control
@@ -135,6 +161,11 @@ private:
 // The object whose CreateForm is running, from the CREATESTRUCTA of
 // WM_CREATE, as a new reference; empty when there is none.
 [[nodiscard]] CWindowRef ObjectFromCreateData(const CREATESTRUCTA* create);
+
+// A form procedure's WM_SYSCOMMAND step: the system menu's Close (the close
+// box, Alt+F4) becomes the form's own WM_CLOSE, so that every way of closing
+// runs the same handling. True when it was Close and has been handled.
+bool SysCloseToClose(HWND form, WPARAM command);
 
 // Window procedure of forms that give none: Close and Escape (IDCANCEL)
 // close the form, and its destruction ends the message loop.

@@ -6,6 +6,7 @@
 
 #include "ControlRecord.h"
 #include "TestWindows.h"
+#include "WindowQueries.h"
 
 namespace trelvane {
 namespace {
@@ -27,7 +28,7 @@ constexpr FormAt kForms[] = {
 Rect WindowRect(HWND window) {
     RECT rect{};
     GetWindowRect(window, &rect);
-    return {rect.left, rect.top, rect.right, rect.bottom};
+    return ToRect(rect);
 }
 
 bool ClassExists(const std::string& name) {
@@ -36,9 +37,8 @@ bool ClassExists(const std::string& name) {
     return GetClassInfoExA(GetModuleHandleA(nullptr), name.c_str(), &info) != FALSE;
 }
 
-HWND AddStatic(CWindow& form, int x, int y, int width, int height, bool noScale = false) {
-    return form.AddControl("STATIC", nullptr, 0, "", x, y, width, height, kDefaultStyle, kDefaultStyle, nullptr,
-                           nullptr, noScale);
+HWND AddStatic(CWindow& form, const Placement& at, Units units = Units::kDesign) {
+    return form.AddControl({.className = "STATIC", .at = at, .units = units});
 }
 
 // A form procedure that remembers its font and adds a subclassed control while its window is made.
@@ -51,8 +51,11 @@ LRESULT CALLBACK TestFormProc(HWND window, UINT message, WPARAM wParam, LPARAM l
         if (!object) return -1;
         gObjectInCreate = object.get();
         object->SetHandle(window);
-        object->AddControl("EDIT", nullptr, 1001, "", 10, 10, 80, 24, kDefaultStyle, kDefaultStyle, nullptr,
-                           test::ProbeProc, true);
+        object->AddControl({.className = "EDIT",
+                            .id = 1001,
+                            .at = {10, 10, 80, 24},
+                            .windowProc = test::ProbeProc,
+                            .units = Units::kPixels});
     }
     return DefaultFormProc(window, message, wParam, lParam);
 }
@@ -64,11 +67,16 @@ protected:
         if (form_ && IsWindow(form_->GetHandle())) DestroyWindow(form_->GetHandle());
         test::PumpMessages();  // DefaultFormProc posts WM_QUIT
     }
-    HWND Create(int width = 635, int height = 500, bool noScale = false) {
+    HWND Create(int width = 635, int height = 500, Units units = Units::kDesign) {
         form_ = CWindow::Create();
         form_->SetClassName("FORM_Test");
         form_->SetDpi(-1.0f);
-        return form_->CreateForm(nullptr, "Test", 0, 0, width, height, 0, 0, TestFormProc, noScale);
+        return form_->CreateForm({.caption = "Test",
+                                  .at = {.width = width, .height = height},
+                                  .style = 0,
+                                  .exStyle = 0,
+                                  .windowProc = TestFormProc,
+                                  .units = units});
     }
     CWindowRef form_;
 };
@@ -79,8 +87,8 @@ TEST_F(FormTest, FormControlsAndFontAreScaledForTheScreensDpi) {
     ASSERT_TRUE(window);
     EXPECT_EQ(form_->GetDpi(), test::ExpectedDpi());
     EXPECT_EQ(WindowRect(window), expected.form);
-    EXPECT_EQ(ChildRect(AddStatic(*form_, 5, 3, 7, 9)), expected.control);
-    EXPECT_EQ(ChildRect(AddStatic(*form_, 5, 3, 7, 9, true)), (Rect{5, 3, 12, 12}));
+    EXPECT_EQ(ChildRect(AddStatic(*form_, {5, 3, 7, 9})), expected.control);
+    EXPECT_EQ(ChildRect(AddStatic(*form_, {5, 3, 7, 9}, Units::kPixels)), (Rect{5, 3, 12, 12}));
     EXPECT_EQ(gFontSent, form_->FormFont());
     const LOGFONTA font = test::FontInfo(form_->FormFont());
     EXPECT_STREQ(font.lfFaceName, "Segoe UI");  // Wine reports Windows 6 or later
@@ -90,13 +98,13 @@ TEST_F(FormTest, FormControlsAndFontAreScaledForTheScreensDpi) {
 }
 
 TEST_F(FormTest, ControlsRoundHalvesToEvenAtAnAskedDpi) {
-    ASSERT_TRUE(Create(400, 300, true));
+    ASSERT_TRUE(Create(400, 300, Units::kPixels));
     form_->SetDpi(120.0f);
-    EXPECT_EQ(ChildRect(AddStatic(*form_, 2, 6, 10, 14)), (Rect{2, 8, 14, 26}));  // 2.5, 7.5, 12.5, 17.5
+    EXPECT_EQ(ChildRect(AddStatic(*form_, {2, 6, 10, 14})), (Rect{2, 8, 14, 26}));  // 2.5, 7.5, 12.5, 17.5
 }
 
-TEST_F(FormTest, FormProcedureFindsItsObjectAddsSubclassedControlsAndClosesOnEscape) {
-    const HWND window = Create(200, 100, true);
+TEST_F(FormTest, FormProcedureFindsItsObjectAndAddsSubclassedControls) {
+    const HWND window = Create(200, 100, Units::kPixels);
     ASSERT_TRUE(window);
     EXPECT_EQ(gObjectInCreate, form_.get());
     const HWND edit = GetDlgItem(window, 1001);
@@ -107,20 +115,27 @@ TEST_F(FormTest, FormProcedureFindsItsObjectAddsSubclassedControlsAndClosesOnEsc
               WS_CHILD | WS_VISIBLE | WS_TABSTOP);
     EXPECT_EQ(reinterpret_cast<WNDPROC>(GetWindowLongPtrA(edit, GWLP_WNDPROC)), test::ProbeProc);
     EXPECT_NE(GetPropA(edit, kOldWndProcProperty), nullptr);
-    EXPECT_EQ(form_->CreateForm(nullptr, "Again", 0, 0, 100, 100, 0, 0, nullptr, false), window);
+    EXPECT_EQ(form_->CreateForm({.caption = "Again", .at = {.width = 100, .height = 100}}), window);
+}
 
-    // Escape closes the form and ends the loop; OK is the form's own business.
-    SendMessageA(window, WM_COMMAND, MAKEWPARAM(IDOK, 0), 0);
-    EXPECT_TRUE(IsWindow(window));
-    SendMessageA(window, WM_COMMAND, MAKEWPARAM(IDCANCEL, 0), 0);
-    EXPECT_FALSE(IsWindow(window));
-    EXPECT_TRUE(test::PumpMessages());
+TEST_F(FormTest, EscapeAndTheSystemMenusCloseCloseTheFormAndEndTheLoop) {
+    for (const auto& [message, wParam] :
+         {std::pair<UINT, WPARAM>{WM_COMMAND, MAKEWPARAM(IDCANCEL, 0)}, {WM_SYSCOMMAND, SC_CLOSE}}) {
+        const HWND window = Create(200, 100, Units::kPixels);
+        // OK and the other system commands are the form's own business.
+        SendMessageA(window, WM_COMMAND, MAKEWPARAM(IDOK, 0), 0);
+        SendMessageA(window, WM_SYSCOMMAND, SC_MINIMIZE, 0);
+        EXPECT_TRUE(IsIconic(window)) << message;
+        SendMessageA(window, message, wParam, 0);
+        EXPECT_FALSE(IsWindow(window)) << message;
+        EXPECT_TRUE(test::PumpMessages()) << message;
+    }
 }
 
 TEST(CWindowLifetime, LastReferenceDeletesTheFontAndUnregistersTheClass) {
     CWindowRef form = CWindow::Create();
     form->SetClassName("FORM_Lifetime");
-    const HWND window = form->CreateForm(nullptr, "Lifetime", 0, 0, 100, 100, 0, 0, nullptr, false);
+    const HWND window = form->CreateForm({.caption = "Lifetime", .at = {.width = 100, .height = 100}});
     ASSERT_TRUE(window);
     const std::string name = form->ClassName();
     const HFONT font = form->FormFont();
@@ -138,7 +153,7 @@ TEST_F(FormTest, CentreKeepsWindowsInsideTheWorkArea) {
     RECT saved{}, area{0, 0, 1000, 700};
     SystemParametersInfoA(SPI_GETWORKAREA, 0, &saved, 0);
     SystemParametersInfoA(SPI_SETWORKAREA, 0, &area, 0);
-    const HWND window = Create(794, 625, true);
+    const HWND window = Create(794, 625, Units::kPixels);
     form_->Centre(nullptr, nullptr);
     const Rect centred = WindowRect(window);
     const UniqueWindow host{CreateWindowExA(0, "STATIC", "", WS_POPUP, 100, 100, 300, 200, nullptr, nullptr,

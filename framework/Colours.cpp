@@ -1,12 +1,10 @@
 #include "Colours.h"
 
 #include "ControlRecord.h"
-#include "SpecFields.h"
+#include "WindowQueries.h"
 
 namespace trelvane {
 namespace {
-
-constexpr int kClassNameBuffer = 260;
 
 COLORREF Resolve(COLORREF colour, std::int32_t isSys) { return isSys ? GetSysColor(static_cast<int>(colour)) : colour; }
 
@@ -19,9 +17,7 @@ std::optional<HBRUSH> ControlColours(HDC hdc, HWND control) {
     SetTextColor(hdc, Resolve(record->text_colour, record->text_is_sys));
     SetBkColor(hdc, Resolve(record->back_colour, record->back_is_sys));
     HBRUSH result = record->brush.get();
-    char className[kClassNameBuffer] = {};
-    GetClassNameA(record->hwnd, className, sizeof className);
-    if (UpperCase(className) == "EDIT") {
+    if (HasClassName(record->hwnd, "EDIT")) {
         SetBkMode(hdc, OPAQUE);
         if (!IsWindowEnabled(control)) {
             SetBkColor(hdc, GetSysColor(COLOR_BTNFACE));

@@ -6,14 +6,11 @@
 
 #include "AnchorSpec.h"
 #include "Fonts.h"
-#include "SpecFields.h"
 #include "Tags.h"
+#include "WindowQueries.h"
 
 namespace trelvane {
 namespace {
-
-// Controls are created with ANSI functions; their class names are short.
-constexpr int kControlClassNameBuffer = 50;
 
 using OwnedRecord = std::unique_ptr<ControlRecord>;
 
@@ -30,10 +27,8 @@ ControlRecord* AttachRecord(HWND hwnd, OwnedRecord record) {
 
 void SetControlFont(HWND hwnd, HFONT font) {
     SendMessageA(hwnd, WM_SETFONT, reinterpret_cast<WPARAM>(font), TRUE);
-    char className[kControlClassNameBuffer] = {};
-    GetClassNameA(hwnd, className, sizeof className);
     // The picker's drop-down calendar keeps its own font.
-    if (UpperCase(className) == "SYSDATETIMEPICK32") {
+    if (HasClassName(hwnd, DATETIMEPICK_CLASSA)) {
         SendMessageA(hwnd, DTM_SETMCFONT, reinterpret_cast<WPARAM>(font), TRUE);
     }
 }

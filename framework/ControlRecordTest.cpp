@@ -50,7 +50,7 @@ TEST_F(ControlRecordTest, SetupSubclassesAndGivesEachControlItsOwnFont) {
     const HWND plain = Child("EDIT");
     const HFONT before = FontOf(plain);
     EXPECT_FALSE(SetupControl(plain, EditSetup(""))->font);
-    EXPECT_EQ(FontOf(plain), before) << "an empty specification keeps the font";
+    EXPECT_EQ(FontOf(plain), before) << "an empty font specification keeps the font";
 
     const INITCOMMONCONTROLSEX classes{sizeof classes, ICC_DATE_CLASSES};
     InitCommonControlsEx(&classes);

@@ -7,7 +7,7 @@
 
 namespace trelvane {
 
-// What a font specification asks for. Fields the specification does not set
+// What a font specification asks for. Fields the font specification does not set
 // keep the values they had when parsing started.
 struct FontSpecParts {
     std::string face;

@@ -50,9 +50,14 @@ TEST(FontArithmetic, VersionFacesHeightsAndPoints) {
     }
     EXPECT_EQ(PointsFromHeightAt(-13, 96), 10);  // 9.75
     EXPECT_EQ(PointsFromHeightAt(-16, 0), 1);
-    EXPECT_EQ(ScaledPoints(120, 9, 96), 11);   // 11.25
-    EXPECT_EQ(ScaledPoints(96, -9, 120), -7);  // toward zero
-    EXPECT_EQ(ScaledPoints(96, 10, 0), 10);
+    // Truncated toward zero, where rounding (either way) or flooring would differ.
+    for (const auto& [dpi, points, logPixelsY, scaled] : {std::tuple{120, 9, 96, 11},  // 11.25
+                                                          {144, 9, 96, 13},            // 13.5
+                                                          {120, 11, 96, 13},           // 13.75
+                                                          {96, -9, 120, -7},           // -7.2
+                                                          {96, 10, 0, 10}}) {          // no screen: as they are
+        EXPECT_EQ(ScaledPoints(dpi, points, logPixelsY), scaled) << dpi << " " << points << " " << logPixelsY;
+    }
 }
 
 }  // namespace

@@ -55,23 +55,22 @@ Scaling ScreenScaling(float dpi) {
     return ScalingFor(dpi, screen.Caps(LOGPIXELSX), screen.Caps(LOGPIXELSY));
 }
 
-UniqueFont MakeScaledFontAt(std::int32_t dpi, std::string_view face, std::int32_t points, std::int32_t weight,
-                            BYTE italic, BYTE underline, BYTE strikeout, BYTE charset, bool keepPoints) {
+UniqueFont MakeScaledFontAt(std::int32_t dpi, const FontRequest& request) {
     const int logPixelsY = ScreenDc().Caps(LOGPIXELSY);
-    if (!keepPoints) points = ScaledPoints(dpi, points, logPixelsY);
+    const std::int32_t points = request.keepPoints ? request.points : ScaledPoints(dpi, request.points, logPixelsY);
     LOGFONTA font{};
     font.lfHeight = FontHeightForPoints(points, logPixelsY);
-    font.lfWeight = weight;
-    font.lfItalic = italic;
-    font.lfUnderline = underline;
-    font.lfStrikeOut = strikeout;
-    font.lfCharSet = charset;
+    font.lfWeight = request.weight;
+    font.lfItalic = request.italic;
+    font.lfUnderline = request.underline;
+    font.lfStrikeOut = request.strikeout;
+    font.lfCharSet = request.charset;
     font.lfOutPrecision = OUT_TT_PRECIS;
     font.lfClipPrecision = CLIP_DEFAULT_PRECIS;
     font.lfQuality = DEFAULT_QUALITY;
     font.lfPitchAndFamily = 0;
-    const std::size_t length = std::min(face.size(), kMaxFaceLength);
-    std::memcpy(font.lfFaceName, face.data(), length);
+    const std::size_t length = std::min(request.face.size(), kMaxFaceLength);
+    std::memcpy(font.lfFaceName, request.face.data(), length);
     font.lfFaceName[length] = '\0';
     return UniqueFont{CreateFontIndirectA(&font)};
 }
@@ -79,9 +78,13 @@ UniqueFont MakeScaledFontAt(std::int32_t dpi, std::string_view face, std::int32_
 UniqueFont MakeFont(std::string_view face, std::int32_t points, std::int32_t weight, std::int32_t italic,
                     std::int32_t underline, std::int32_t strikeout) {
     if (face.empty()) return {};
-    const auto charset = static_cast<BYTE>(FindFaceCharset(face));
-    return MakeScaledFontAt(ScreenScaling(-1.0f).Dpi, face, points, weight, static_cast<BYTE>(italic),
-                            static_cast<BYTE>(underline), static_cast<BYTE>(strikeout), charset, false);
+    return MakeScaledFontAt(ScreenScaling(-1.0f).Dpi, {.face = face,
+                                                       .points = points,
+                                                       .weight = weight,
+                                                       .italic = static_cast<BYTE>(italic),
+                                                       .underline = static_cast<BYTE>(underline),
+                                                       .strikeout = static_cast<BYTE>(strikeout),
+                                                       .charset = static_cast<BYTE>(FindFaceCharset(face))});
 }
 
 UniqueFont FontFromSpec(std::string_view spec) {

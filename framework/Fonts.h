@@ -20,7 +20,7 @@ double WindowsVersion();
 std::int32_t PointsFromHeight(std::int32_t height);
 
 // Reads a font specification (see FontSpec.h) with heights converted at the
-// screen's DPI. Outputs the specification does not set keep their values.
+// screen's DPI. Outputs the font specification does not set keep their values.
 void ParseFontSpec(std::string_view spec, std::string& face, std::int32_t& points, std::int32_t& weight,
                    std::int32_t& italic, std::int32_t& underline, std::int32_t& strikeout, std::int32_t& style);
 
@@ -32,20 +32,31 @@ std::int32_t FindFaceCharset(std::string_view face);
 // screen's own DPI.
 Scaling ScreenScaling(float dpi);
 
+// The font MakeScaledFontAt makes; read well with designated initialisers:
+//     MakeScaledFontAt(dpi, {.face = "Tahoma", .points = 10, .weight = FW_BOLD});
+struct FontRequest {
+    std::string_view face;
+    std::int32_t points = 0;
+    std::int32_t weight = FW_NORMAL;
+    BYTE italic = 0;
+    BYTE underline = 0;
+    BYTE strikeout = 0;
+    BYTE charset = DEFAULT_CHARSET;
+    bool keepPoints = false;  // points as they are, not sized for the layout's DPI
+};
+
 // A font for a layout at dpi: unless keepPoints, points are first sized by
 // dpi / LOGPIXELSY; the height is then -points * LOGPIXELSY / 72 and the face
 // is cut to 31 characters. The caller owns the font.
-[[nodiscard]] UniqueFont MakeScaledFontAt(std::int32_t dpi, std::string_view face, std::int32_t points,
-                                          std::int32_t weight, BYTE italic, BYTE underline, BYTE strikeout,
-                                          BYTE charset, bool keepPoints);
+[[nodiscard]] UniqueFont MakeScaledFontAt(std::int32_t dpi, const FontRequest& request);
 
 // A font of face at points on this screen, in the face's character set.
 // An empty face gives no font. Each call makes a new font; the caller owns it.
 [[nodiscard]] UniqueFont MakeFont(std::string_view face, std::int32_t points, std::int32_t weight, std::int32_t italic,
                                   std::int32_t underline, std::int32_t strikeout);
 
-// The font a specification such as "Tahoma,10,1" asks for; empty for an
-// empty specification. Each call makes a new font; the caller owns it.
+// The font a font specification such as "Tahoma,10,1" asks for; empty for
+// an empty one. Each call makes a new font; the caller owns it.
 [[nodiscard]] UniqueFont FontFromSpec(std::string_view spec);
 
 }  // namespace trelvane

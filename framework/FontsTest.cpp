@@ -42,7 +42,7 @@ TEST(FontFromSpec, ReadsBackFaceHeightAndStyleAtTheScreensDpi) {
     EXPECT_EQ(PointsFromHeight(heights.tenPoints), 10);
 }
 
-TEST(FontFromSpec, MakesANewFontEachCallAndNoneForAnEmptySpecification) {
+TEST(FontFromSpec, MakesANewFontEachCallAndNoneForAnEmptyFontSpecification) {
     const UniqueFont first = FontFromSpec("Tahoma,10,1");
     const UniqueFont second = FontFromSpec("Tahoma,10,1");
     ASSERT_TRUE(first && second);

@@ -13,7 +13,7 @@ TEST(FormClassNumbering, CountsEveryFormClassFromZero) {
     for (const auto& [base, registered] : forms) {
         const CWindowRef& form = made.emplace_back(CWindow::Create());
         if (*base) form->SetClassName(base);
-        ASSERT_TRUE(form->CreateForm(nullptr, "Form", 0, 0, 200, 100, 0, 0, nullptr, false));
+        ASSERT_TRUE(form->CreateForm({.caption = "Form", .at = {.width = 200, .height = 100}}));
         EXPECT_EQ(form->ClassName(), registered);
         EXPECT_EQ(ObjectOfWindow(form->GetHandle()).get(), form.get()) << "each class carries its own object";
     }

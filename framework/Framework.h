@@ -8,3 +8,4 @@
 #include "FindForm.h"
 #include "Fonts.h"
 #include "Tags.h"
+#include "WindowQueries.h"

@@ -17,6 +17,7 @@ inline void DestroyAccelerators(HACCEL accel) { DestroyAcceleratorTable(accel); 
 inline void DestroyOwnedWindow(HWND window) { DestroyWindow(window); }
 inline void FreeHeapBlock(void* block) { HeapFree(GetProcessHeap(), 0, block); }
 inline void KillThreadTimer(UINT_PTR timer) { KillTimer(nullptr, timer); }
+inline void EnableAgain(HWND window) { EnableWindow(window, TRUE); }
 }  // namespace release
 
 using UniqueFont = UniqueAny<HFONT, release::DeleteFont>;
@@ -26,6 +27,16 @@ using UniqueAccel = UniqueAny<HACCEL, release::DestroyAccelerators>;
 using UniqueWindow = UniqueAny<HWND, release::DestroyOwnedWindow>;
 using UniqueHeapBlock = UniqueAny<void*, release::FreeHeapBlock>;         // from the process heap
 using UniqueThreadTimer = UniqueAny<UINT_PTR, release::KillThreadTimer>;  // SetTimer with no window
+
+// The owner of a modal form, disabled while the form runs and enabled again
+// when this goes, however the form ends.
+using DisabledOwner = UniqueAny<HWND, release::EnableAgain>;
+
+// Disables owner (nothing when it is null) and returns what enables it again.
+[[nodiscard]] inline DisabledOwner DisableOwner(HWND owner) {
+    if (owner) EnableWindow(owner, FALSE);
+    return DisabledOwner{owner};
+}
 
 // The screen's device context, borrowed with GetDC and given back on scope
 // exit. Null when the screen cannot be had.

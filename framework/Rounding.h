@@ -5,7 +5,7 @@
 namespace trelvane {
 
 // Nearest integer, halves to even (10.5 gives 10, 11.5 gives 12); every
-// conversion of a position, size or specification field to an integer goes
+// conversion of a position, size or font specification field to an integer goes
 // through here. Values beyond the 32-bit range are held at its ends, and a
 // value that is not a number gives 0.
 std::int32_t RoundHalfEven(double value);

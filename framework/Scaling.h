@@ -2,6 +2,8 @@
 
 #include <cstdint>
 
+#include "Geometry.h"
+
 namespace trelvane {
 
 // The DPI a form lays out and sizes fonts for, and the factors that turn
@@ -14,8 +16,8 @@ struct Scaling {
 
 // The scaling for a requested dpi on a screen reporting logPixelsX and
 // logPixelsY. A negative request means the screen's DPI (LOGPIXELSX).
-// Requests between -0.5 and 0 round to a Dpi of 0 and take both factors
-// from the screen, each axis from its own capability.
+// Requests from -0.5 to 0 round to a Dpi of 0 and take both factors from
+// the screen, each axis from its own capability.
 Scaling ScalingFor(float dpi, std::int32_t logPixelsX, std::int32_t logPixelsY);
 
 // Windows' "pick a default" coordinate, passed through scaling unchanged.
@@ -23,5 +25,9 @@ inline constexpr std::int32_t kUseDefaultCoordinate = static_cast<std::int32_t>(
 
 // value * scale rounded halves to even; kUseDefaultCoordinate stays as it is.
 std::int32_t ScaleDesignUnits(std::int32_t value, float scale);
+
+// x and width scaled by ScaleX, y and height by ScaleY, each as
+// ScaleDesignUnits does it.
+Placement ScaleDesignUnits(const Placement& design, const Scaling& scaling);
 
 }  // namespace trelvane

@@ -5,6 +5,7 @@
 #include "Anchoring.h"
 #include "Colours.h"
 #include "ControlRecord.h"
+#include "WindowQueries.h"
 
 namespace trelvane::test {
 namespace {
@@ -87,12 +88,7 @@ HWND MakeChild(HWND parent, const char* className, int x, int y, int width, int 
                            GetModuleHandleA(nullptr), nullptr);
 }
 
-Rect ChildRect(HWND child) {
-    RECT rect{};
-    GetWindowRect(child, &rect);
-    MapWindowPoints(HWND_DESKTOP, GetParent(child), reinterpret_cast<POINT*>(&rect), 2);
-    return {rect.left, rect.top, rect.right, rect.bottom};
-}
+Rect ChildRect(HWND child) { return ToRect(RectInParent(child)); }
 
 LOGFONTA FontInfo(HFONT font) {
     LOGFONTA info{};

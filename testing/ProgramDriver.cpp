@@ -1,6 +1,5 @@
 #include "ProgramDriver.h"
 
-#include <cmath>
 #include <stdexcept>
 
 #include "AnsiText.h"
@@ -187,9 +186,5 @@ DWORD ProgramDriver::WaitForExit(DWORD timeoutMs) {
 }
 
 bool ProgramDriver::Running() const { return WaitForSingleObject(process_.hProcess, 0) == WAIT_TIMEOUT; }
-
-int Scaled(int designUnits, int dpi) {
-    return static_cast<int>(std::nearbyint(static_cast<float>(designUnits) * (static_cast<float>(dpi) / 96.0f)));
-}
 
 }  // namespace trelvane::testing

@@ -73,8 +73,4 @@ std::string MessageBoxText(HWND box);
 // Presses a message box's OK and waits until it has gone.
 void PressOk(HWND box);
 
-// What the screen's DPI makes of a design-unit value: rounded to nearest,
-// halves to even.
-int Scaled(int designUnits, int dpi);
-
 }  // namespace trelvane::testing

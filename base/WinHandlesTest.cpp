@@ -1,0 +1,65 @@
+#include "WinHandles.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <thread>
+#include <utility>
+
+namespace trelvane {
+namespace {
+
+TEST(UniqueLocalBuffer, FreesWhatFormatMessageAllocatedOnce) {
+    char* text = nullptr;
+    const DWORD length =
+        FormatMessageA(FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS,
+                       nullptr, ERROR_FILE_NOT_FOUND, 0, reinterpret_cast<char*>(&text), 0, nullptr);
+    ASSERT_GT(length, 0u);
+    UniqueLocalBuffer first{text};
+    ASSERT_TRUE(HeapValidate(GetProcessHeap(), 0, text));
+    UniqueLocalBuffer second{std::move(first)};
+    EXPECT_FALSE(first);
+    EXPECT_TRUE(HeapValidate(GetProcessHeap(), 0, text)) << "a move frees nothing";
+    second.reset();
+    EXPECT_FALSE(HeapValidate(GetProcessHeap(), 0, text));
+}
+
+// What COM says to a multithreaded initialisation on a fresh thread after
+// the apartments of apartments() have come and gone there. S_OK means the
+// thread was left without COM; RPC_E_CHANGED_MODE that a single-threaded
+// apartment was left behind.
+template <typename Apartments> HRESULT AfterwardsOnAFreshThread(Apartments apartments) {
+    HRESULT afterwards = E_FAIL;
+    std::thread([&] {
+        apartments();
+        afterwards = CoInitializeEx(nullptr, COINIT_MULTITHREADED);
+        if (SUCCEEDED(afterwards)) CoUninitialize();
+    }).join();
+    return afterwards;
+}
+
+TEST(ComApartment, LeavesTheThreadAsItFoundIt) {
+    HRESULT first = E_FAIL, nested = E_FAIL;
+    EXPECT_EQ(AfterwardsOnAFreshThread([&] {
+                  const ComApartment outer;
+                  const ComApartment inner;
+                  first = outer.Result();
+                  nested = inner.Result();
+              }),
+              S_OK);
+    EXPECT_EQ(first, S_OK);
+    EXPECT_EQ(nested, S_FALSE);
+
+    // A thread already in the multithreaded apartment refuses; the refusal
+    // must not end that apartment.
+    HRESULT refused = E_FAIL;
+    EXPECT_EQ(AfterwardsOnAFreshThread([&] {
+                  CoInitializeEx(nullptr, COINIT_MULTITHREADED);
+                  refused = ComApartment().Result();
+              }),
+              S_FALSE);
+    EXPECT_EQ(refused, RPC_E_CHANGED_MODE);
+}
+
+}  // namespace
+}  // namespace trelvane
