@@ -1,6 +1,6 @@
 #include "ListLine.h"
 
-#include <cstring>
+#include <algorithm>
 
 namespace trelvane {
 
@@ -14,9 +14,8 @@ void FormatListLine(std::string& line, std::int32_t playerId, std::string_view d
         playerId /= 10;
     }
     out[5] = out[6] = ' ';
-    std::memcpy(out + 7, shown.data(), shown.size());
-    std::memset(out + 7 + shown.size(), ' ', kListNameWidth - shown.size());
-    std::memcpy(out + kListLineNameEnd, team.data(), team.size());
+    std::fill(std::copy(shown.begin(), shown.end(), out + 7), out + kListLineNameEnd, ' ');
+    std::copy(team.begin(), team.end(), out + kListLineNameEnd);
 }
 
 std::string FormatListLine(std::int32_t playerId, std::string_view displayName, std::string_view team) {
