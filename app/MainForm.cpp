@@ -1,5 +1,7 @@
 #include "MainForm.h"
 
+#include <commctrl.h>
+
 #include "AppState.h"
 #include "CWindow.h"
 #include "ControlRecord.h"
@@ -61,9 +63,20 @@ int CreateMainFormControls(HWND form, const CREATESTRUCTA* create) {
     return 0;
 }
 
-std::intptr_t CreateAndRunMainForm(const MainFormRun& run) {
+// A tooltip for each control that has one, and a cue in each folder box.
+std::vector<UniqueWindow> AddHelp(CWindow& object, HWND form) {
+    std::vector<UniqueWindow> tooltips;
+    for (const ControlHelp& help : kMainFormHelp) {
+        const HWND control = GetDlgItem(form, help.id);
+        if (help.tooltip) tooltips.push_back(object.AddTooltip(control, help.tooltip, false, false));
+        if (help.cue) SendMessageW(control, EM_SETCUEBANNER, FALSE, reinterpret_cast<LPARAM>(help.cue));
+    }
+    return tooltips;
+}
+
+std::optional<MainFormWindow> MakeMainForm(const MainFormRun& run) {
     const CWindowRef object = CWindow::Create();
-    if (!object) return -1;
+    if (!object) return std::nullopt;
     object->SetClassName(kMainFormClass);
     gApp.formResult = run.initialResult;
     object->SetDpi(-1);
@@ -73,7 +86,7 @@ std::intptr_t CreateAndRunMainForm(const MainFormRun& run) {
                                           .style = kMainFormStyle,
                                           .exStyle = kMainFormExStyle,
                                           .windowProc = FormProc});
-    if (!IsWindow(form)) return -1;
+    if (!IsWindow(form)) return std::nullopt;
 
     object->SetClassStyle(CS_HREDRAW | CS_VREDRAW | CS_DBLCLKS);
     object->SetBackgroundBrush(reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1));
@@ -82,7 +95,14 @@ std::intptr_t CreateAndRunMainForm(const MainFormRun& run) {
     object->SetSmallIcon(LoadIconA(gApp.module, MAKEINTRESOURCEA(32512)));
     object->SetBigIcon(LoadIconA(gApp.module, MAKEINTRESOURCEA(32512)));
     object->Centre(nullptr, nullptr);
-    return RunForm(form, {.modality = run.modality, .owner = run.owner, .showCommand = SW_SHOWNORMAL});
+    std::vector<UniqueWindow> tooltips = AddHelp(*object, form);
+    return MainFormWindow{object, form, std::move(tooltips)};
+}
+
+std::intptr_t CreateAndRunMainForm(const MainFormRun& run) {
+    const std::optional<MainFormWindow> main = MakeMainForm(run);
+    if (!main) return -1;
+    return RunForm(main->form, {.modality = run.modality, .owner = run.owner, .showCommand = SW_SHOWNORMAL});
 }
 
 }  // namespace trelvane

@@ -3,8 +3,12 @@
 #include <windows.h>
 
 #include <cstdint>
+#include <optional>
+#include <vector>
 
+#include "CWindow.h"
 #include "MessageLoop.h"
+#include "OwnedHandles.h"
 
 namespace trelvane {
 
@@ -15,8 +19,17 @@ struct MainFormRun {
     std::int32_t initialResult = 0;  // the form result until a command sets one
 };
 
-// Creates the main form, centres it on the work area and runs it until it
-// is gone. Returns the form result, or -1 when the form could not be made.
+// The main form, made and centred on the work area but not yet shown, with
+// the tooltips that explain its controls.
+struct MainFormWindow {
+    CWindowRef object;
+    HWND form = nullptr;
+    std::vector<UniqueWindow> tooltips;
+};
+std::optional<MainFormWindow> MakeMainForm(const MainFormRun& run);
+
+// Makes the main form and runs it until it is gone. Returns the form
+// result, or -1 when the form could not be made.
 std::intptr_t CreateAndRunMainForm(const MainFormRun& run);
 
 // The form's WM_CREATE step that makes its fourteen controls. Returns -1

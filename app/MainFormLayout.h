@@ -73,4 +73,30 @@ inline constexpr ControlLayout kMainFormControls[] = {
      "Courier New,8,0"},
 };
 
+// What each control is for, in a short sentence: shown as a tooltip, and in
+// a folder box as its cue while the box is empty (the box's text stays
+// empty for the program and the settings file).
+struct ControlHelp {
+    int id;
+    const char* tooltip;
+    const wchar_t* cue;
+};
+inline constexpr ControlHelp kMainFormHelp[] = {
+    {control_id::kDepartedCountBox, "How many players are on the departed list below", nullptr},
+    {control_id::kArrivalsCountBox, "How many players are on the arrivals list below", nullptr},
+    {control_id::kPriorExportButton, "Saves the departed list (left) to a text file", nullptr},
+    {control_id::kCurrentExportButton, "Saves the arrivals list (right) to a text file", nullptr},
+    {control_id::kExitButton, "Remembers the three folders and closes Trelvane", nullptr},
+    {control_id::kMainFolderButton, "Choose the game's main folder", nullptr},
+    {control_id::kPriorFolderButton, "Choose the folder of the prior season", nullptr},
+    {control_id::kCurrentFolderButton, "Choose the folder of the current season", nullptr},
+    {control_id::kMainFolderBox, nullptr, L"The game's main folder"},
+    {control_id::kPriorFolderBox, nullptr, L"Folder of the prior season (holds KOVPLYR.DAT)"},
+    {control_id::kCurrentFolderBox, nullptr, L"Folder of the current season (holds KOVPLYR.DAT)"},
+    {control_id::kProcessButton, "Compares the two seasons and fills both lists and counts", nullptr},
+    {control_id::kArrivalsList, "Players in the current season who are not in the prior one", nullptr},
+    {control_id::kDepartedList, "Players in the prior season but not in the current one, with their prior team",
+     nullptr},
+};
+
 }  // namespace trelvane
