@@ -32,7 +32,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     // What a control record keeps, and what a resize then makes of it.
     const std::string stored = StoredAnchor(spec);
     fuzz::Check(stored.size() <= kMaxAnchorLength && spec.substr(0, stored.size()) == stored,
-                "the stored anchor is the specification's first characters");
+                "the stored anchor is the anchor specification's first characters");
     const auto placement = AnchoredPlacement(stored, parentAtCapture, parentNow, control);
     if (stored.size() < kMinAnchorLength) fuzz::Check(!placement, "a short specification moves nothing");
 

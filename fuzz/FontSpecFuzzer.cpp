@@ -20,7 +20,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     FontSpecParts parts;
     std::int32_t style = 0;
     ParseFontSpec(spec, parts, style, [&](std::int32_t height) { return PointsFromHeightAt(height, logPixelsY); });
-    fuzz::Check(parts.face.size() <= spec.size(), "the face is part of the specification");
+    fuzz::Check(parts.face.size() <= spec.size(), "the face is part of the font specification");
     if (parts.weight != 400 && parts.weight != 700) {
         fuzz::Check(spec.find(',') != std::string_view::npos, "only the long form sets another weight");
     }

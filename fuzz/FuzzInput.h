@@ -7,8 +7,8 @@
 #include <string>
 #include <string_view>
 
-// How the fuzzers cut their input into parts. The corpus writer uses the
-// same layouts, so its seeds start where the fuzzers understand them.
+// How the fuzzers cut their input into parts; the seeds in fuzz/corpus
+// follow the same layouts.
 namespace trelvane::fuzz {
 
 // Reads little-endian integers from the front of the input; what the input
@@ -39,10 +39,6 @@ private:
     std::string_view rest_;
 };
 
-inline void PutUint32(std::string& out, std::uint32_t value) {
-    for (int i = 0; i < 4; ++i) out += static_cast<char>(value >> (8 * i));
-}
-
 // A broken promise of the code under test: report it and stop, so that
 // libFuzzer keeps the input.
 inline void Check(bool holds, const char* what) {
@@ -70,25 +66,15 @@ inline SeasonInput CutSeasonInput(const std::uint8_t* data, std::size_t size) {
     season.priorTeams = in.Rest();
     return season;
 }
-inline std::string JoinSeasonInput(const SeasonInput& season) {
-    std::string out;
-    PutUint32(out, static_cast<std::uint32_t>(season.priorPlayers.size()));
-    PutUint32(out, static_cast<std::uint32_t>(season.currentPlayers.size()));
-    out += season.priorPlayers;
-    out += season.currentPlayers;
-    out += season.priorTeams;
-    return out;
-}
-
 // Font specification: the screen and Windows version it is read for, then
-// the specification itself.
+// the font specification itself.
 //   int32 screen LOGPIXELSY, int32 layout DPI, uint32 Windows major,
-//   uint32 Windows minor, specification text (the rest)
+//   uint32 Windows minor, font specification text (the rest)
 inline constexpr std::size_t kFontHeaderSize = 16;
 
 // Anchor specification: three rectangles (left, top, right, bottom as
 // int32): the parent's client area at capture, the parent's client area
-// now, the control at capture; then the specification text (the rest).
+// now, the control at capture; then the anchor specification text (the rest).
 inline constexpr std::size_t kAnchorHeaderSize = 48;
 
 }  // namespace trelvane::fuzz
