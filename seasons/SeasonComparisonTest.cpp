@@ -57,9 +57,6 @@ protected:
     Lines Departed() { return AsLines(DepartedLines(result)); }
     Lines Arrivals() { return AsLines(ArrivalLines(result)); }
     std::string Counts() { return CountText(result.departed.size()) + "|" + CountText(result.arrived.size()); }
-    bool AllRead() {
-        return result.priorPlayerFile.Read() && result.currentPlayerFile.Read() && result.priorTeamFile.Read();
-    }
 };
 
 TEST_F(SeasonComparisonTest, ListsDepartedWithPriorTeamAndArrivalsInIdentifierOrderAndRunsAgainTheSame) {
@@ -167,83 +164,53 @@ TEST_F(SeasonComparisonTest, MovedListsPlayersWhoseTeamNumberChangedBetweenTheSe
     EXPECT_EQ(result.prior.rosters.TeamCount(), 0u);
 }
 
-TEST_F(SeasonComparisonTest, MissingFilesOrAFileAsFolderContributeNothingAndNothingIsChangedOrCreated) {
-    const fs::path notAFolder = root / "season.txt";
-    testing::PutFile(notAFolder, "not a season folder");
-    const std::string file = notAFolder.string(), missing = (root / "missing").string();
-    const SeasonComparison& report = Compare(file, missing);
-    EXPECT_TRUE(Departed().empty() && Arrivals().empty());
-    EXPECT_EQ(Counts(), " 0| 0");
-    EXPECT_FALSE(report.priorPlayerFile.problem.empty() || report.priorTeamFile.problem.empty());
-
-    // The prior season has no team file: departed lines end at the name column.
-    ASSERT_TRUE(WriteBytes(prior / kPlayerFileName, Players({{12345, "Jan", "Doe"}})));
-    Compare(prior.string(), missing);
-    EXPECT_EQ(Departed(), Lines{kDoe});
-    EXPECT_EQ(Counts(), " 1| 0");
-    EXPECT_TRUE(report.priorPlayerFile.Read());
-    EXPECT_FALSE(report.priorTeamFile.Read() || report.currentPlayerFile.Read());
-
-    Compare(file, prior.string());
-    EXPECT_EQ(Arrivals(), Lines{kDoe});
-    EXPECT_EQ(report.priorPlayerFile.path, SeasonFilePath(file, kPlayerFileName));
-    EXPECT_EQ(testing::FileBytes(notAFolder), "not a season folder");
-    EXPECT_EQ(std::distance(fs::directory_iterator(root.Path()), fs::directory_iterator()), 3);
-    EXPECT_EQ(std::distance(fs::directory_iterator(prior), fs::directory_iterator()), 1);
-}
-
-TEST_F(SeasonComparisonTest, FilesNotReadSayWhyInPlainWords) {
+// A file that cannot be read contributes no records, says why in plain
+// words, and nothing is created or changed.
+TEST_F(SeasonComparisonTest, FilesNotReadSayWhyAndContributeNothing) {
     ASSERT_TRUE(Write(Players({{12345, "Jan", "Doe"}}), {}));
     fs::remove(prior / kTeamFileName);
     fs::remove(current / kPlayerFileName);
-    // A name that only starts like a season file is not one.
+    // Names that only start like a season file are not one.
     testing::PutFile(current / "KOVPLYR.DAT.bak", std::string(kPlayerRecordLength, '\0'));
     testing::PutFile(current / "KOVTEAM", "");
+    fs::create_directories(root / "nested" / kPlayerFileName);
     const std::string file = (prior / kPlayerFileName).string();
     struct Case {
         std::string folder;
         const char* players;
         const char* teams;
+        Lines departed;
     };
     const std::vector<Case> cases = {
-        {prior.string(), "", file_problem::kNotFound},
-        {current.string(), file_problem::kNotFound, file_problem::kNotFound},
-        {(root / "missing").string(), file_problem::kFolderMissing, file_problem::kFolderMissing},
-        {file, file_problem::kFolderMissing, file_problem::kFolderMissing},
-        {"", file_problem::kNoFolderGiven, file_problem::kNoFolderGiven},
+        {prior.string(), "", file_problem::kNotFound, {kDoe}},
+        {current.string(), file_problem::kNotFound, file_problem::kNotFound, {}},
+        {(root / "missing").string(), file_problem::kFolderMissing, file_problem::kFolderMissing, {}},
+        {file, file_problem::kFolderMissing, file_problem::kFolderMissing, {}},
+        {(root / "nested").string(), file_problem::kNotAFile, file_problem::kNotFound, {}},
+        {"", file_problem::kNoFolderGiven, file_problem::kNoFolderGiven, {}},
     };
     for (const Case& c : cases) {
-        Compare(c.folder, c.folder);
+        Compare(c.folder, (root / "missing").string());
         EXPECT_EQ(result.priorPlayerFile.problem, c.players) << c.folder;
         EXPECT_EQ(result.priorTeamFile.problem, c.teams) << c.folder;
         EXPECT_EQ(result.priorPlayerFile.path, SeasonFilePath(c.folder, kPlayerFileName));
+        EXPECT_EQ(Departed(), c.departed) << c.folder;
+        EXPECT_TRUE(Arrivals().empty());
     }
-    // The folder names a file of its own rather than a folder.
-    fs::create_directories(root / "nested" / kPlayerFileName);
-    Compare((root / "nested").string(), current.string());
-    EXPECT_EQ(result.priorPlayerFile.problem, file_problem::kNotAFile);
+    EXPECT_EQ(fs::file_size(file), kPlayerRecordLength);
+    EXPECT_EQ(std::distance(fs::directory_iterator(root.Path()), fs::directory_iterator()), 3);
+    EXPECT_EQ(std::distance(fs::directory_iterator(prior), fs::directory_iterator()), 1);
 }
 
-// A player whose only team comes before the table of team names is cut
-// back keeps that team.
-TEST_F(SeasonComparisonTest, TeamsKeptAcrossTheCutOfUnusedNamesKeepTheirPlayers) {
+// More team records than the comparison keeps names for at once: the teams
+// still in use survive the cut of the others, an early one included.
+TEST_F(SeasonComparisonTest, TeamsStayRightInAFileOfManyMoreTeamsThanPlayers) {
     std::vector<TeamEntry> teams = {{1, "Gone", "Team", {10003}}, {7, "Early", "Team", {10001}}};
     for (int i = 0; i < 80010; ++i) teams.push_back({1, "T", std::to_string(i), {10002 + i % 2}});
+    teams[7].roster = {10004};  // a player with no record: his team is never shown
     ASSERT_TRUE(Write(Players({{10001, "A", "One"}, {10002, "B", "Two"}, {10003, "C", "Three"}}), {}, Teams(teams)));
     Compare();
     EXPECT_EQ(Departed(), (Lines{"10001  One,A                 Early Team", "10002  Two,B                 T 80008",
-                                 "10003  Three,C               T 80009"}));
-}
-
-// More team records than the comparison keeps names for at once: the names
-// still in use must survive when the others are dropped.
-TEST_F(SeasonComparisonTest, TeamsStayRightInAFileOfManyMoreTeamsThanPlayers) {
-    std::vector<TeamEntry> teams;
-    for (int i = 0; i < 80010; ++i) teams.push_back({1, "T", std::to_string(i), {10001 + i % 3}});
-    teams[5].roster = {10004};  // a player with no record: his team is never shown
-    ASSERT_TRUE(Write(Players({{10001, "A", "One"}, {10002, "B", "Two"}, {10003, "C", "Three"}}), {}, Teams(teams)));
-    Compare();
-    EXPECT_EQ(Departed(), (Lines{"10001  One,A                 T 80007", "10002  Two,B                 T 80008",
                                  "10003  Three,C               T 80009"}));
 }
 
