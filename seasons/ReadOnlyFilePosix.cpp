@@ -16,11 +16,12 @@ void release::CloseFile(std::intptr_t file) { close(static_cast<int>(file)); }
 
 namespace {
 
-bool EqualIgnoringAsciiCase(std::string_view a, std::string_view b) {
+// Whether the folder entry is the wanted name apart from letter case.
+bool EqualIgnoringAsciiCase(std::string_view entry, std::string_view wanted) {
     auto lower = [](unsigned char c) { return c >= 'A' && c <= 'Z' ? c + 32 : c; };
-    if (a.size() != b.size()) return false;
-    for (std::size_t i = 0; i < a.size(); ++i) {
-        if (lower(a[i]) != lower(b[i])) return false;
+    if (entry.size() != wanted.size()) return false;
+    for (std::size_t i = 0; i < wanted.size(); ++i) {
+        if (lower(entry[i]) != lower(wanted[i])) return false;
     }
     return true;
 }

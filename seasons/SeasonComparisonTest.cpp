@@ -202,6 +202,19 @@ TEST_F(SeasonComparisonTest, FilesNotReadSayWhyAndContributeNothing) {
     EXPECT_EQ(std::distance(fs::directory_iterator(prior), fs::directory_iterator()), 1);
 }
 
+// A file that names the same players over and over: the names replaced are
+// dropped from memory now and then, and the names kept stay right.
+TEST_F(SeasonComparisonTest, NamesStayRightInAFileThatRenamesPlayersThousandsOfTimes) {
+    std::vector<PlayerEntry> players = {{10003, "Early", "Name"}};
+    const std::string longName(600, 'x');
+    for (int i = 0; i < 2000; ++i) players.push_back({10001 + i % 2, "y", longName});
+    players.push_back({10001, "One", "Last"});
+    ASSERT_TRUE(Write(Players(players), {}));
+    Compare();
+    EXPECT_EQ(Departed(), (Lines{"10001  Last,One              ", "10002  " + longName.substr(0, 22),
+                                 "10003  Name,Early            "}));
+}
+
 // More team records than the comparison keeps names for at once: the teams
 // still in use survive the cut of the others, an early one included.
 TEST_F(SeasonComparisonTest, TeamsStayRightInAFileOfManyMoreTeamsThanPlayers) {
