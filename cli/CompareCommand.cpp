@@ -13,6 +13,7 @@
 #include "ListLine.h"
 #include "ReadOnlyFile.h"
 #include "Reports.h"
+#include "SavedList.h"
 #include "SeasonComparison.h"
 #include "SystemText.h"
 
@@ -26,46 +27,7 @@ namespace {
 constexpr char kProgram[] = "trelvane-compare";
 constexpr char kStandardOutput[] = "-";
 
-// A file that exists with no write permission for anyone (on Windows: the
-// read-only attribute). A process run as root, or Wine run as root, may
-// write it all the same; the export leaves it alone, as the Windows program
-// does.
-bool IsReadOnlyFile(const std::string& path) {
-    namespace fs = std::filesystem;
-    std::error_code error;
-    const fs::file_status status = fs::status(path, error);
-    constexpr fs::perms kAnyWrite = fs::perms::owner_write | fs::perms::group_write | fs::perms::others_write;
-    return !error && fs::is_regular_file(status) && (status.permissions() & kAnyWrite) == fs::perms::none;
-}
-
 std::string Reason(int error) { return error ? std::strerror(error) : "the write failed"; }
-
-// Writes a saved list, reporting why it could not. An existing file is
-// written over in place and then cut to the new length rather than emptied
-// first: on ext4, a file emptied and written again makes its close wait for
-// the data to reach the disk, 2 ms for a full season's list, which is more
-// than the whole comparison takes.
-std::optional<std::string> WriteListFile(const std::string& path, const ListLines& lines) {
-    if (IsReadOnlyFile(path)) return "the file is read-only";
-    errno = 0;
-    std::FILE* opened = std::fopen(path.c_str(), "r+b");
-    if (!opened && errno == ENOENT) opened = std::fopen(path.c_str(), "wb");
-    std::unique_ptr<std::FILE, int (*)(std::FILE*)> file(opened, std::fclose);
-    if (!file) return Reason(errno);
-    std::uintmax_t size = 0;
-    const bool written = WriteLines(lines.Count(), lines, kSavedLineEnd, [&](std::string_view piece) {
-        size += piece.size();
-        return std::fwrite(piece.data(), 1, piece.size(), file.get()) == piece.size();
-    });
-    if (!written) return Reason(errno);
-    if (std::fclose(file.release()) != 0) return Reason(errno);
-    std::error_code error;
-    if (std::filesystem::is_regular_file(path, error) && std::filesystem::file_size(path, error) > size) {
-        std::filesystem::resize_file(path, size, error);
-        if (error) return error.message();
-    }
-    return std::nullopt;
-}
 
 void WarnAboutTeams(std::ostream& err, const SeasonFileReport& teams, const char* consequence) {
     if (teams.Read()) return;
@@ -87,27 +49,36 @@ void Warn(std::ostream& err, const SeasonComparison& result, const CompareReques
     }
 }
 
+// The three lists, each with the file it is saved to, if any.
 struct Lists {
-    ListLines departed, arrivals, moved;
+    std::array<ListLines, 3> lines;
+    std::array<std::optional<SavedList>, 3> files;
+    std::optional<std::size_t> toStandardOutput;  // the list given "-", which takes the report's place
 };
 
-// Each list with the file it goes to, if any.
-std::array<std::pair<const std::optional<std::string>*, const ListLines*>, 3> Destinations(
-    const CompareRequest& request, const Lists& lists) {
-    return {{{&request.departedFile, &lists.departed},
-             {&request.arrivalsFile, &lists.arrivals},
-             {&request.movedFile, &lists.moved}}};
+Lists ListsOf(const SeasonComparison& result, const CompareRequest& request) {
+    Lists lists{.lines = {{{result, ListKind::kDeparted}, {result, ListKind::kArrivals}, {result, ListKind::kMoved}}},
+                .files = {},
+                .toStandardOutput = {}};
+    const std::optional<std::string>* files[] = {&request.departedFile, &request.arrivalsFile, &request.movedFile};
+    for (std::size_t i = 0; i < 3; ++i) {
+        if (*files[i] == kStandardOutput) {
+            lists.toStandardOutput = i;
+        } else if (*files[i]) {
+            lists.files[i].emplace(**files[i]);
+        }
+    }
+    return lists;
 }
 
-// Writes the report, or the one list given "-", to standard output.
-// Returns the errno of a failed write, or 0.
-int WriteStandardOutput(const SeasonComparison& result, const CompareRequest& request, const Lists& lists,
-                        std::ostream& out) {
+// Writes the report, or the one list given "-", to standard output, and
+// the saved lists. Each line is made once for both. Returns the errno of a
+// failed write to standard output, or 0.
+int WriteLists(const SeasonComparison& result, const CompareRequest& request, Lists& lists, std::ostream& out) {
     ReportOutput output(out);
-    const auto saved = Destinations(request, lists);
-    const auto toOutput = std::ranges::find_if(saved, [](const auto& list) { return *list.first == kStandardOutput; });
-    if (toOutput != saved.end()) {
-        const ListLines& lines = *toOutput->second;
+    std::array<SavedList*, 3> fedByTheReport{};
+    if (lists.toStandardOutput) {
+        const ListLines& lines = lists.lines[*lists.toStandardOutput];
         std::string scratch;
         for (std::size_t i = 0; i < lines.Count(); ++i) {
             output.Text() += lines(i, scratch);
@@ -119,7 +90,14 @@ int WriteStandardOutput(const SeasonComparison& result, const CompareRequest& re
     } else if (request.format == ReportFormat::kJson) {
         WriteJsonReport(result, request.priorFolder, request.currentFolder, output);
     } else {
-        WriteTextReport(result, {lists.departed, lists.arrivals, lists.moved}, kTextReportInUtf8, output);
+        for (std::size_t i = 0; i < 3; ++i) fedByTheReport[i] = lists.files[i] ? &*lists.files[i] : nullptr;
+        WriteTextReport(result, lists.lines, fedByTheReport, kTextReportInUtf8, output);
+    }
+    for (std::size_t list = 0; list < 3; ++list) {
+        if (!lists.files[list] || fedByTheReport[list]) continue;
+        std::string scratch;
+        for (std::size_t i = 0; i < lists.lines[list].Count(); ++i)
+            lists.files[list]->Add(lists.lines[list](i, scratch));
     }
     return output.Finish() ? 0 : (output.Error() ? output.Error() : EIO);
 }
@@ -155,19 +133,20 @@ int RunCompare(const ParsedArguments& arguments, std::ostream& out, std::ostream
     if (failed) return 1;
     Warn(err, result, request);
 
-    const Lists lists{{result, ListKind::kDeparted}, {result, ListKind::kArrivals}, {result, ListKind::kMoved}};
+    Lists lists = ListsOf(result, request);
 
     // A reader that stops early (| head) ends the output quietly; the lists
     // asked for are still saved.
-    if (const int error = WriteStandardOutput(result, request, lists, out); error != 0 && error != EPIPE) {
+    if (const int error = WriteLists(result, request, lists, out); error != 0 && error != EPIPE) {
         err << kProgram << ": cannot write to standard output: " << Reason(error) << '\n';
         failed = true;
     }
 
-    for (const auto& [file, lines] : Destinations(request, lists)) {
-        if (!*file || **file == kStandardOutput) continue;
-        if (const auto problem = WriteListFile(**file, *lines)) {
-            err << kProgram << ": cannot write " << **file << ": " << *problem << '\n';
+    const std::optional<std::string>* files[] = {&request.departedFile, &request.arrivalsFile, &request.movedFile};
+    for (std::size_t i = 0; i < 3; ++i) {
+        if (!lists.files[i]) continue;
+        if (const auto problem = lists.files[i]->Finish()) {
+            err << kProgram << ": cannot write " << **files[i] << ": " << *problem << '\n';
             failed = true;
         }
     }

@@ -6,18 +6,16 @@
 #include <string_view>
 
 #include "ReportOutput.h"
+#include "SavedList.h"
 #include "SeasonComparison.h"
 
 namespace trelvane::cli {
 
 // Counts and lists for people. Names go out as their Windows-1252 bytes, or
 // in UTF-8 when utf8 is set.
-struct TextLists {
-    const ListLines& departed;
-    const ListLines& arrivals;
-    const ListLines& moved;
-};
-void WriteTextReport(const SeasonComparison& comparison, const TextLists& lists, bool utf8, ReportOutput& output);
+// Each list's lines also go to its file, where one is given.
+void WriteTextReport(const SeasonComparison& comparison, const std::array<ListLines, 3>& lists,
+                     const std::array<SavedList*, 3>& files, bool utf8, ReportOutput& output);
 
 // One row per change, in UTF-8: departed, then arrived, then moved.
 void WriteCsvReport(const SeasonComparison& comparison, ReportOutput& output);

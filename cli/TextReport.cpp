@@ -30,17 +30,19 @@ void AppendTotals(std::string& out, std::string_view season, const Season& playe
     out += '\n';
 }
 
-void AppendList(ReportOutput& output, std::string_view heading, const ListLines& lines, bool utf8) {
+void AppendList(ReportOutput& output, std::string_view heading, const ListLines& lines, SavedList* file, bool utf8) {
     std::string& text = output.Text();
     text += '\n';
     text += heading;
     text += '\n';
     std::string scratch;
     for (std::size_t i = 0; i < lines.Count(); ++i) {
+        const std::string_view line = lines(i, scratch);
+        if (file) file->Add(line);
         if (utf8) {
-            AppendUtf8FromWindows1252(text, lines(i, scratch));
+            AppendUtf8FromWindows1252(text, line);
         } else {
-            text += lines(i, scratch);
+            text += line;
         }
         text += '\n';
         output.EndLine();
@@ -49,16 +51,23 @@ void AppendList(ReportOutput& output, std::string_view heading, const ListLines&
 
 }  // namespace
 
-void WriteTextReport(const SeasonComparison& comparison, const TextLists& lists, bool utf8, ReportOutput& output) {
+void WriteTextReport(const SeasonComparison& comparison, const std::array<ListLines, 3>& lists,
+                     const std::array<SavedList*, 3>& files, bool utf8, ReportOutput& output) {
+    static constexpr std::string_view kCounts[] = {"Departed:", "Arrivals:", "Moved:"};
+    static constexpr std::string_view kHeadings[] = {
+        "Departed (in the prior season, not in the current one):",
+        "Arrivals (in the current season, not in the prior one):",
+        "Moved (in both seasons, on another team):",
+    };
     std::string& text = output.Text();
     AppendTotals(text, "Prior", comparison.prior);
     AppendTotals(text, "Current", comparison.current);
-    text += "Departed:" + CountText(lists.departed.Count()) + '\n';
-    text += "Arrivals:" + CountText(lists.arrivals.Count()) + '\n';
-    text += "Moved:" + CountText(lists.moved.Count()) + '\n';
-    AppendList(output, "Departed (in the prior season, not in the current one):", lists.departed, utf8);
-    AppendList(output, "Arrivals (in the current season, not in the prior one):", lists.arrivals, utf8);
-    AppendList(output, "Moved (in both seasons, on another team):", lists.moved, utf8);
+    for (std::size_t i = 0; i < 3; ++i) {
+        text += kCounts[i];
+        text += CountText(lists[i].Count());
+        text += '\n';
+    }
+    for (std::size_t i = 0; i < 3; ++i) AppendList(output, kHeadings[i], lists[i], files[i], utf8);
 }
 
 }  // namespace trelvane::cli
