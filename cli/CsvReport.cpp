@@ -1,4 +1,3 @@
-#include <algorithm>
 #include <array>
 
 #include "Reports.h"
@@ -7,19 +6,26 @@
 namespace trelvane::cli {
 namespace {
 
-constexpr std::array<bool, 256> kNeedsQuotes = [] {
-    std::array<bool, 256> needs{};
-    for (const char c : {',', '"', '\r', '\n'}) needs[static_cast<unsigned char>(c)] = true;
+// What a byte asks of a field: quotes around it (a comma, a quote or a line
+// end inside), or a conversion to UTF-8 (a byte above 0x7F).
+constexpr unsigned kQuote = 1, kConvert = 2;
+constexpr std::array<unsigned char, 256> kNeeds = [] {
+    std::array<unsigned char, 256> needs{};
+    for (const char c : {',', '"', '\r', '\n'}) needs[static_cast<unsigned char>(c)] = kQuote;
+    for (std::size_t byte = 0x80; byte < 0x100; ++byte) needs[byte] = kConvert;
     return needs;
 }();
 
-// Quoted only where a spreadsheet needs it: a comma, a quote or a line end
-// inside the field. A quote inside is doubled.
+// Quoted only where a spreadsheet needs it. A quote inside is doubled.
 void AppendField(std::string& out, std::string_view ansi) {
-    // A table and an early end: find_first_of searches the set once per
-    // character, and every name passes here.
-    const bool quoted = std::ranges::any_of(ansi, [](char c) { return kNeedsQuotes[static_cast<unsigned char>(c)]; });
-    if (!quoted) {
+    // One pass over the field says what it needs: every name passes here.
+    unsigned needs = 0;
+    for (const char c : ansi) needs |= kNeeds[static_cast<unsigned char>(c)];
+    if (needs == 0) {
+        out += ansi;
+        return;
+    }
+    if (needs == kConvert) {
         AppendUtf8FromWindows1252(out, ansi);
         return;
     }

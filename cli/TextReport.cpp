@@ -1,3 +1,5 @@
+#include <charconv>
+
 #include "ListLine.h"
 #include "Reports.h"
 #include "Windows1252.h"
@@ -6,10 +8,7 @@ namespace trelvane::cli {
 
 void AppendNumber(std::string& out, std::size_t number) {
     char digits[20];
-    std::size_t length = 0;
-    do digits[length++] = static_cast<char>('0' + number % 10);
-    while ((number /= 10) != 0);
-    while (length > 0) out += digits[--length];
+    out.append(digits, std::to_chars(digits, digits + sizeof digits, number).ptr);
 }
 
 namespace {
