@@ -29,8 +29,7 @@ void CALLBACK EndTheRun(HWND, UINT, UINT_PTR timer, DWORD) {
 }
 
 TEST(RunForm, AModalRunDisablesItsOwnerAndEnablesItAgainHoweverItEnds) {
-    const UniqueWindow owner{CreateWindowExA(0, "STATIC", "Owner", WS_POPUP, 0, 0, 50, 50, nullptr, nullptr,
-                                             GetModuleHandleA(nullptr), nullptr)};
+    const UniqueWindow owner = test::MakeTestForm(50, 50);
     const std::pair<const char*, void (*)(HWND)> waysOut[] = {
         // The loop sees the form gone at the next message.
         {"the form is destroyed",

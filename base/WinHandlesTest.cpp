@@ -24,10 +24,9 @@ TEST(UniqueLocalBuffer, FreesWhatFormatMessageAllocatedOnce) {
     EXPECT_FALSE(HeapValidate(GetProcessHeap(), 0, text));
 }
 
-// What COM says to a multithreaded initialisation on a fresh thread after
-// the apartments of apartments() have come and gone there. S_OK means the
-// thread was left without COM; RPC_E_CHANGED_MODE that a single-threaded
-// apartment was left behind.
+// What a multithreaded CoInitializeEx says on a fresh thread once apartments()
+// has run there: S_OK when COM was left uninitialised, S_FALSE when the
+// multithreaded apartment stayed.
 template <typename Apartments> HRESULT AfterwardsOnAFreshThread(Apartments apartments) {
     HRESULT afterwards = E_FAIL;
     std::thread([&] {

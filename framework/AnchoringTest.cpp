@@ -27,7 +27,7 @@ protected:
         return control;
     }
 
-    // The form's first WM_SIZE after its controls were set up: it captures them.
+    // The first WM_SIZE after the controls were set up captures them.
     void FirstSize() const { SendMessageA(form_.get(), WM_SIZE, SIZE_RESTORED, MAKELPARAM(600, 400)); }
 
     void Resize(int width, int height) const {
@@ -37,7 +37,7 @@ protected:
     UniqueWindow form_;
 };
 
-TEST_F(AnchoringTest, ControlsFollowTheirEdgeCodesAndContainersTheirOwn) {
+TEST_F(AnchoringTest, ControlsFollowTheirEdgeCodesContainersTheirOwnAndNothingDrifts) {
     // The edge arithmetic itself is AnchoredPlacement's (AnchorSpecTest.cpp).
     const std::pair<const char*, Rect> cases[] = {
         {"S,S,S,S", kScaledAt900}, {"FR,FT,FR,FT", {360, 40, 460, 70}}, {"S,S,S", kControl},  // too short: left alone
@@ -47,6 +47,9 @@ TEST_F(AnchoringTest, ControlsFollowTheirEdgeCodesAndContainersTheirOwn) {
     const HWND bare = test::MakeChild(form_.get(), "STATIC", 60, 40, 100, 30);
     const HWND container = Anchored("S,S,S,S", {0, 0, 300, 200});
     const HWND inner = Anchored("FL,FT,FR,FB", {10, 10, 110, 40}, container);
+    const Rect odd{61, 43, 167, 71};
+    const HWND oddScaled = Anchored("S,S,S,S", odd);
+    const HWND oddCentred = Anchored("F50,F33,F50,F67", odd);
     FirstSize();
     EXPECT_EQ(ChildRect(controls[0]), kControl) << "the first size puts everything where it is";
 
@@ -55,18 +58,12 @@ TEST_F(AnchoringTest, ControlsFollowTheirEdgeCodesAndContainersTheirOwn) {
     EXPECT_EQ(ChildRect(bare), kControl);
     EXPECT_EQ(ChildRect(container), (Rect{0, 0, 450, 300}));
     EXPECT_EQ(ChildRect(inner), (Rect{10, 10, 260, 140}));
-}
 
-TEST_F(AnchoringTest, RepeatedResizingDoesNotDrift) {
-    const Rect odd{61, 43, 167, 71};
-    const HWND scaled = Anchored("S,S,S,S", odd);
-    const HWND centred = Anchored("F50,F33,F50,F67", odd);
-    FirstSize();
     for (const auto& [width, height] : {std::pair{601, 399}, {1234, 987}, {123, 77}, {599, 401}, {600, 400}}) {
         Resize(width, height);
     }
-    EXPECT_EQ(ChildRect(scaled), odd);
-    EXPECT_EQ(ChildRect(centred), odd);
+    EXPECT_EQ(ChildRect(oddScaled), odd);
+    EXPECT_EQ(ChildRect(oddCentred), odd);
 }
 
 TEST_F(AnchoringTest, MinimisingMovesNothingAndRestoringLaysOutAgain) {

@@ -72,7 +72,7 @@ TEST_F(ControlRecordTest, SubstitutedFaceKeepsPointsAndStyle) {
 }
 
 TEST_F(ControlRecordTest, DestroyingTheControlTakesEverythingOfTheFrameworkAway) {
-    test::FinalState final;
+    test::FinalState final{};
     const HWND probe = test::MakeProbe(form_.get(), &final);
     ControlSetup setup = EditSetup();
     setup.backIsSys = false;

@@ -2,13 +2,12 @@
 
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 #include "TestWindows.h"
 
 namespace trelvane {
 namespace {
-
-using test::ExpectedDpi;
-using test::FontInfo;
 
 struct HeightsAt {
     int dpi;
@@ -17,36 +16,20 @@ struct HeightsAt {
 };
 constexpr HeightsAt kHeights[] = {{96, -13, -16}, {120, -17, -17}, {144, -20, -16}};  // 12, 9.6, 8 points
 
-TEST(FontFromSpec, ReadsBackFaceHeightAndStyleAtTheScreensDpi) {
-    ASSERT_EQ(ScreenScaling(-1.0f).Dpi, ExpectedDpi()) << "the Wine prefix's DPI";
-    const HeightsAt& heights = test::RowForScreen(kHeights);
-    struct Case {
-        const char* spec;
-        const char* face;
-        int height, weight, italic, underline, strikeout;
-    };
-    const Case cases[] = {
-        {"Tahoma,10,1", "Tahoma", heights.tenPoints, 700, 0, 0, 0},
-        {"Courier New,10,14", "Courier New", heights.tenPoints, 400, 1, 1, 1},
-        {"Tahoma,-16,0,0,0,700,0,1,0,0,0", "Tahoma", heights.longFormMinus16, 700, 0, 1, 0},
-    };
-    for (const Case& c : cases) {
-        const LOGFONTA info = FontInfo(FontFromSpec(c.spec).get());
-        EXPECT_STREQ(info.lfFaceName, c.face) << c.spec;
-        EXPECT_EQ(info.lfHeight, c.height) << c.spec;
-        EXPECT_EQ(info.lfWeight, c.weight) << c.spec;
-        EXPECT_EQ(info.lfItalic, c.italic) << c.spec;
-        EXPECT_EQ(info.lfUnderline, c.underline) << c.spec;
-        EXPECT_EQ(info.lfStrikeOut, c.strikeout) << c.spec;
-    }
-    EXPECT_EQ(PointsFromHeight(heights.tenPoints), 10);
+// face, height, weight, italic, underline, strikeout
+using ReadBack = std::tuple<std::string, int, int, int, int, int>;
+ReadBack FontMadeFrom(std::string_view spec) {
+    const LOGFONTA info = test::FontInfo(FontFromSpec(spec).get());
+    return {info.lfFaceName, info.lfHeight, info.lfWeight, info.lfItalic, info.lfUnderline, info.lfStrikeOut};
 }
 
-TEST(FontFromSpec, MakesANewFontEachCallAndNoneForAnEmptyFontSpecification) {
-    const UniqueFont first = FontFromSpec("Tahoma,10,1");
-    const UniqueFont second = FontFromSpec("Tahoma,10,1");
-    ASSERT_TRUE(first && second);
-    EXPECT_NE(first.get(), second.get());
+TEST(FontFromSpec, ReadsBackFaceHeightAndStyleAtTheScreensDpiAndMakesNoneWithoutAFace) {
+    const HeightsAt& heights = test::RowForScreen(kHeights);
+    EXPECT_EQ(FontMadeFrom("Tahoma,10,1"), (ReadBack{"Tahoma", heights.tenPoints, 700, 0, 0, 0}));
+    EXPECT_EQ(FontMadeFrom("Courier New,10,14"), (ReadBack{"Courier New", heights.tenPoints, 400, 1, 1, 1}));
+    EXPECT_EQ(FontMadeFrom("Tahoma,-16,0,0,0,700,0,1,0,0,0"),
+              (ReadBack{"Tahoma", heights.longFormMinus16, 700, 0, 1, 0}));
+    EXPECT_EQ(PointsFromHeight(heights.tenPoints), 10);
     EXPECT_FALSE(FontFromSpec(""));
     EXPECT_FALSE(FontFromSpec("  ,10,1"));
 }

@@ -11,17 +11,10 @@ namespace {
 constexpr std::int32_t kMax = std::numeric_limits<std::int32_t>::max();
 
 TEST(RoundHalfEven, HalvesGoToTheEvenNeighbourAndTheRangeIsClamped) {
-    for (const auto& [value, rounded] : {std::pair{10.5, 10},
-                                         {11.5, 12},
-                                         {-0.5, 0},
-                                         {-2.5, -2},
-                                         {-1.5, -2},
-                                         {9.5001, 10},
-                                         {-9.6, -10},
-                                         {1e12, kMax},
-                                         {std::nan(""), 0}}) {
-        EXPECT_EQ(RoundHalfEven(value), rounded) << value;
-    }
+    const std::pair<double, std::int32_t> cases[] = {{10.5, 10},  {11.5, 12},   {-0.5, 0},
+                                                     {-2.5, -2},  {-1.5, -2},   {9.5001, 10},
+                                                     {-9.6, -10}, {1e12, kMax}, {std::nan(""), 0}};
+    for (const auto& [value, rounded] : cases) EXPECT_EQ(RoundHalfEven(value), rounded) << value;
 }
 
 TEST(MulDivRounded, RoundsHalvesAwayFromZeroAndFailsAsMinusOne) {

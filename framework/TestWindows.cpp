@@ -14,45 +14,26 @@ namespace {
 [[maybe_unused]] const bool gDpiAware = SetProcessDPIAware() != FALSE;
 
 LRESULT CALLBACK TestFormProc(HWND form, UINT message, WPARAM wParam, LPARAM lParam) {
-    switch (message) {
-        case WM_CREATE:
-            return CreateFormRecord(form) ? 0 : -1;
-        case WM_DESTROY:
-            DestroyFormRecord(form);
-            return 0;
-        case WM_SIZE:
-            AnchorOnSize(form, wParam);
-            break;
-        case WM_SETFOCUS:
-            if (const ControlRecord* record = RecordOf(form); record && record->last_focus) {
-                SetFocus(record->last_focus);
-            }
-            break;
-        case WM_CTLCOLOREDIT:
-        case WM_CTLCOLORLISTBOX:
-        case WM_CTLCOLORBTN:
-        case WM_CTLCOLORSTATIC:
-            if (auto brush = ControlColours(reinterpret_cast<HDC>(wParam), reinterpret_cast<HWND>(lParam))) {
-                return reinterpret_cast<LRESULT>(*brush);
-            }
-            break;
-        case WM_SYSCOLORCHANGE:
-            EnumChildWindows(form, RefreshSysColors, 0);
-            break;
-        default:
-            break;
+    const ControlRecord* record = RecordOf(form);
+    if (message == WM_CREATE) return CreateFormRecord(form) ? 0 : -1;
+    if (message == WM_DESTROY) DestroyFormRecord(form);
+    if (message == WM_SIZE) AnchorOnSize(form, wParam);
+    if (message == WM_SETFOCUS && record && record->last_focus) SetFocus(record->last_focus);
+    if (message == WM_SYSCOLORCHANGE) EnumChildWindows(form, RefreshSysColors, 0);
+    if (message >= WM_CTLCOLORMSGBOX && message <= WM_CTLCOLORSTATIC) {
+        if (auto brush = ControlColours(reinterpret_cast<HDC>(wParam), reinterpret_cast<HWND>(lParam))) {
+            return reinterpret_cast<LRESULT>(*brush);
+        }
     }
     return DefWindowProcA(form, message, wParam, lParam);
 }
 
-void RegisterOnce(const char* name, WNDPROC procedure) {
-    WNDCLASSEXA windowClass{};
-    windowClass.cbSize = sizeof windowClass;
-    if (GetClassInfoExA(GetModuleHandleA(nullptr), name, &windowClass)) return;
+void Register(const char* name, WNDPROC procedure) {
+    WNDCLASSA windowClass{};
     windowClass.lpfnWndProc = procedure;
     windowClass.hInstance = GetModuleHandleA(nullptr);
     windowClass.lpszClassName = name;
-    RegisterClassExA(&windowClass);
+    RegisterClassA(&windowClass);  // fails, harmlessly, once registered
 }
 
 }  // namespace
@@ -73,7 +54,7 @@ bool PumpMessages() {
 }
 
 UniqueWindow MakeTestForm(int width, int height) {
-    RegisterOnce("FORM_TrelvaneTest", TestFormProc);
+    Register("FORM_TrelvaneTest", TestFormProc);
     UniqueWindow form{CreateWindowExA(WS_EX_CONTROLPARENT, "FORM_TrelvaneTest", "Test form", WS_POPUP, 20, 20, width,
                                       height, nullptr, nullptr, GetModuleHandleA(nullptr), nullptr)};
     // Not activated: without a window manager Wine waits two seconds for one
@@ -83,8 +64,8 @@ UniqueWindow MakeTestForm(int width, int height) {
     return form;
 }
 
-HWND MakeChild(HWND parent, const char* className, int x, int y, int width, int height, DWORD style) {
-    return CreateWindowExA(0, className, "", WS_CHILD | style, x, y, width, height, parent, nullptr,
+HWND MakeChild(HWND parent, const char* className, int x, int y, int width, int height) {
+    return CreateWindowExA(0, className, "", WS_CHILD | WS_VISIBLE, x, y, width, height, parent, nullptr,
                            GetModuleHandleA(nullptr), nullptr);
 }
 
@@ -96,8 +77,6 @@ LOGFONTA FontInfo(HFONT font) {
     return info;
 }
 
-bool IsGdiObject(HGDIOBJ handle) { return GetObjectType(handle) != 0; }
-
 LRESULT CALLBACK ProbeProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
     auto* state = reinterpret_cast<FinalState*>(GetWindowLongPtrA(hwnd, GWLP_USERDATA));
     if (message == WM_NCDESTROY && state) {
@@ -108,7 +87,7 @@ LRESULT CALLBACK ProbeProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam
 }
 
 HWND MakeProbe(HWND parent, FinalState* state) {
-    RegisterOnce("TrelvaneProbe", ProbeProc);
+    Register("TrelvaneProbe", ProbeProc);
     const HWND probe = MakeChild(parent, "TrelvaneProbe", 10, 10, 50, 20);
     SetWindowLongPtrA(probe, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(state));
     return probe;

@@ -28,17 +28,15 @@ bool PumpMessages();
 // anchoring, focus memory, colours.
 UniqueWindow MakeTestForm(int width, int height);
 
-HWND MakeChild(HWND parent, const char* className, int x, int y, int width, int height, DWORD style = WS_VISIBLE);
+HWND MakeChild(HWND parent, const char* className, int x, int y, int width, int height);
 Rect ChildRect(HWND child);  // in its parent's client coordinates
 LOGFONTA FontInfo(HFONT font);
-bool IsGdiObject(HGDIOBJ handle);
+inline bool IsGdiObject(HGDIOBJ handle) { return GetObjectType(handle) != 0; }
 
 // What a window still had when its last message (WM_NCDESTROY) came.
 struct FinalState {
-    HANDLE record = nullptr;
-    HANDLE tag = nullptr;
-    HANDLE tag2 = nullptr;
-    WNDPROC procedure = nullptr;
+    HANDLE record, tag, tag2;
+    WNDPROC procedure;
 };
 // A child whose procedure, ProbeProc, records its final state in *state.
 HWND MakeProbe(HWND parent, FinalState* state);
