@@ -59,13 +59,5 @@ TEST(SeasonFilesNotReadText, ListsEachFileNotReadAndWhatTheListsShowWithoutIt) {
     }
 }
 
-TEST(FailureText, ExportAndExitNameTheFileAndTheReason) {
-    EXPECT_EQ(ListNotSavedText("C:\\Lists\\departed.txt", "the file is read-only"),
-              "The list was not saved in C:\\Lists\\departed.txt: the file is read-only.\nNo file was changed.");
-    EXPECT_EQ(FoldersNotSavedText("C:\\Trelvane\\Trelvane.txt", "another program is using it"),
-              "The folders were not saved in C:\\Trelvane\\Trelvane.txt: another program is using it.\n"
-              "No file was changed.");
-}
-
 }  // namespace
 }  // namespace trelvane

@@ -45,22 +45,14 @@ HWND FindTopLevel(FindRequest request, DWORD timeoutMs) {
     }
 }
 
-HWND FindTopLevel(DWORD processId, const std::wstring& classPrefix, const std::wstring& title, DWORD timeoutMs) {
-    return FindTopLevel({processId, classPrefix, title}, timeoutMs);
-}
-
-std::wstring WindowText(HWND window) {
-    wchar_t text[4096] = {};
-    SendMessageTimeoutW(window, WM_GETTEXT, 4096, reinterpret_cast<LPARAM>(text), SMTO_NORMAL, 5000, nullptr);
-    return text;
-}
-
+// A message box's text is a Static child whose identifier under Wine
+// differs from Windows', so it is found by class; the icon is a Static too,
+// without text.
 BOOL CALLBACK KeepLongestStaticText(HWND child, LPARAM lParam) {
     auto* longest = reinterpret_cast<std::wstring*>(lParam);
     wchar_t className[64] = {};
     GetClassNameW(child, className, 64);
     if (_wcsicmp(className, L"Static") == 0) {
-        // The icon is a Static too, without text.
         if (std::wstring text = WindowText(child); text.size() > longest->size()) *longest = std::move(text);
     }
     return TRUE;
@@ -68,24 +60,15 @@ BOOL CALLBACK KeepLongestStaticText(HWND child, LPARAM lParam) {
 
 }  // namespace
 
-HWND WaitForOwnedDialog(DWORD processId, HWND owner, bool shown, DWORD timeoutMs) {
-    return FindTopLevel({processId, L"#32770", L"", owner, shown}, timeoutMs);
+std::wstring WindowText(HWND window) {
+    wchar_t text[4096] = {};
+    SendMessageTimeoutW(window, WM_GETTEXT, 4096, reinterpret_cast<LPARAM>(text), SMTO_NORMAL, 5000, nullptr);
+    return text;
 }
 
-std::string MessageBoxText(HWND box) {
-    std::wstring text;
-    EnumChildWindows(box, KeepLongestStaticText, reinterpret_cast<LPARAM>(&text));
-    return AnsiFromWide(text);
-}
-
-void PressOk(HWND box) {
-    const HWND ok = GetDlgItem(box, IDOK);
-    if (ok) {
-        PostMessageW(ok, BM_CLICK, 0, 0);
-    } else {
-        PostMessageW(box, WM_COMMAND, IDOK, 0);
-    }
-    for (int i = 0; i < 1000 && IsWindow(box); ++i) Sleep(20);
+void PressAndWaitGone(HWND dialog, int button) {
+    PostMessageW(GetDlgItem(dialog, button), BM_CLICK, 0, 0);
+    for (int i = 0; i < 1000 && IsWindow(dialog); ++i) Sleep(20);
 }
 
 ProgramDriver::ProgramDriver(const std::filesystem::path& workingFolder) {
@@ -97,7 +80,7 @@ ProgramDriver::ProgramDriver(const std::filesystem::path& workingFolder) {
         throw std::runtime_error("cannot start trelvane.exe");
     }
     WaitForInputIdle(process_.hProcess, 10000);
-    form_ = FindTopLevel(process_.dwProcessId, L"FORM_KOV_TRELVANE_FORM1_CLASS:", L"", 10000);
+    form_ = FindTopLevel({process_.dwProcessId, L"FORM_KOV_TRELVANE_FORM1_CLASS:", L""}, 10000);
     if (!form_) throw std::runtime_error("trelvane.exe showed no main form");
     Sync();
 }
@@ -111,11 +94,7 @@ ProgramDriver::~ProgramDriver() {
     CloseHandle(process_.hProcess);
 }
 
-std::string ProgramDriver::Text(int id) const {
-    wchar_t text[4096] = {};
-    SendMessageW(Control(id), WM_GETTEXT, 4096, reinterpret_cast<LPARAM>(text));
-    return AnsiFromWide(text);
-}
+std::string ProgramDriver::Text(int id) const { return AnsiFromWide(WindowText(Control(id))); }
 
 void ProgramDriver::SetText(int id, const std::string& text) {
     SendMessageW(Control(id), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(WideFromAnsi(text).c_str()));
@@ -146,7 +125,7 @@ void ProgramDriver::Sync() const {
 }
 
 HWND ProgramDriver::WaitForDialog(const std::wstring& title, DWORD timeoutMs) const {
-    return FindTopLevel(process_.dwProcessId, L"#32770", title, timeoutMs);
+    return FindTopLevel({process_.dwProcessId, L"#32770", title}, timeoutMs);
 }
 
 bool ProgramDriver::SaveAs(const std::wstring& title, const std::filesystem::path& file) {
@@ -155,8 +134,7 @@ bool ProgramDriver::SaveAs(const std::wstring& title, const std::filesystem::pat
     if (dialog && !name) name = GetDlgItem(dialog, 0x480);
     if (!name) return false;
     SendMessageW(name, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(file.wstring().c_str()));
-    PostMessageW(GetDlgItem(dialog, IDOK), BM_CLICK, 0, 0);
-    for (int i = 0; i < 500 && IsWindow(dialog); ++i) Sleep(20);
+    PressAndWaitGone(dialog, IDOK);
     Sync();
     return true;
 }
@@ -172,10 +150,11 @@ bool ProgramDriver::HasMessageBox() const {
 std::string ProgramDriver::AnswerMessageBox(DWORD timeoutMs) {
     const HWND box = WaitForMessageBox(timeoutMs);
     if (!box) return {};
-    std::string text = MessageBoxText(box);
-    PressOk(box);
+    std::wstring text;
+    EnumChildWindows(box, KeepLongestStaticText, reinterpret_cast<LPARAM>(&text));
+    PressAndWaitGone(box, IDOK);
     Sync();
-    return text;
+    return AnsiFromWide(text);
 }
 
 DWORD ProgramDriver::WaitForExit(DWORD timeoutMs) {

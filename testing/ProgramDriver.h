@@ -21,7 +21,6 @@ public:
 
     HWND Form() const { return form_; }
     HWND Control(int id) const { return GetDlgItem(form_, id); }
-    DWORD ProcessId() const { return process_.dwProcessId; }
 
     std::string Text(int id) const;
     void SetText(int id, const std::string& text);
@@ -38,7 +37,6 @@ public:
 
     // A dialog of the program with this title (empty: any), once it shows.
     HWND WaitForDialog(const std::wstring& title, DWORD timeoutMs = 10000) const;
-
     // Fills the save dialog of this title with file and confirms it; false
     // when no such dialog showed.
     bool SaveAs(const std::wstring& title, const std::filesystem::path& file);
@@ -57,20 +55,15 @@ public:
     // Waits for the program to end; its exit code, or STILL_ACTIVE.
     DWORD WaitForExit(DWORD timeoutMs = 10000);
     bool Running() const;
-    HANDLE Process() const { return process_.hProcess; }
 
 private:
     PROCESS_INFORMATION process_{};
     HWND form_ = nullptr;
 };
 
-// A dialog of the process with class "#32770" owned by owner (any owner
-// when null), once it exists, and once it shows if shown is set.
-HWND WaitForOwnedDialog(DWORD processId, HWND owner, bool shown, DWORD timeoutMs);
-// The text of a message box. Under Wine it is a Static child whose
-// identifier differs from Windows', so it is found by class.
-std::string MessageBoxText(HWND box);
-// Presses a message box's OK and waits until it has gone.
-void PressOk(HWND box);
+// A window's text, asked of the process that owns it.
+std::wstring WindowText(HWND window);
+// Presses a dialog's button and waits until the dialog has gone.
+void PressAndWaitGone(HWND dialog, int button);
 
 }  // namespace trelvane::testing
