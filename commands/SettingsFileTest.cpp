@@ -45,6 +45,7 @@ TEST(SettingsFile, ReadsEveryByteSequenceAsThreeFields) {
         // A lone CR ends a field as CR LF does, except inside quotes.
         {"a\rb\rc", {"a", "b", "c"}},
         {"\"a\"\r\"b\"\r\"c\"", {"a", "b", "c"}},
+        {"\"a\"\r\n\"b\"\r\n\"c\"\r\n", {"a", "b", "c"}},
         {"\"a\rb\",c\r\rd", {"a\rb", "c", ""}},
         // An unterminated quote runs to the end of the file.
         {"\"unterminated, with \r\n line end", {"unterminated, with \r\n line end", "", ""}},
