@@ -6,6 +6,9 @@ namespace trelvane {
 
 void PlayerTable::Take(const PlayerRecord& player) {
     Entry& entry = entries_[player.player_id];
+    // Room for a full season's names at once: memory the system hands out
+    // only as it is written, where growing by copies would touch it twice.
+    if (names_.capacity() == 0) names_.reserve(1 << 20);
     if (entry.length == 0) ++count_;
     liveBytes_ -= entry.length;
     present_.Add(player.player_id);
