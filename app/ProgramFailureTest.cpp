@@ -29,12 +29,6 @@ using testing::ProgramDriver;
 using testing::PutFile;
 using Names = std::vector<std::string>;
 
-Names Lines(const LineBatch& batch) {
-    Names lines;
-    for (std::size_t i = 0; i < batch.Count(); ++i) lines.emplace_back(batch[i]);
-    return lines;
-}
-
 class ProgramFailureTest : public ::testing::Test, public testing::SeasonFolders {
 protected:
     std::string settingsText = "\"C:\\KOV11\",\"" + prior.string() + "\",\"" + current.string() + "\"\r\n";
@@ -71,7 +65,7 @@ TEST_F(ProgramFailureTest, ProcessListsTheSeasonFilesNotReadAndFillsTheListsAsBe
     EXPECT_FALSE(program.HasMessageBox());
     const SeasonComparison expected = CompareSeasons(folder, current.string());
     EXPECT_EQ(program.Lines(kDepartedList), Names{});
-    EXPECT_EQ(program.Lines(kArrivalsList), Lines(ArrivalLines(expected)));
+    EXPECT_EQ(program.Lines(kArrivalsList), testing::AsStrings(ArrivalLines(expected)));
     EXPECT_EQ(program.Text(kDepartedCountBox), " 0");
     EXPECT_EQ(program.Text(kArrivalsCountBox), CountText(expected.arrived.size()));
 }

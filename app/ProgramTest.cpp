@@ -125,12 +125,6 @@ void WaitForPostedMessages(const ProgramDriver& program) {
     for (int i = 0; i < 250 && SendMessageW(box, EM_GETSEL, 0, 0) != MAKELRESULT(1, 2); ++i) Sleep(20);
 }
 
-Names Lines(const LineBatch& batch) {
-    Names lines;
-    for (std::size_t i = 0; i < batch.Count(); ++i) lines.emplace_back(batch[i]);
-    return lines;
-}
-
 // A pair of demo seasons and a settings file naming them.
 class ProgramTest : public ::testing::Test, public testing::SeasonFolders {
 protected:
@@ -178,8 +172,8 @@ TEST_F(ProgramTest, ProcessFillsBothListsAndCountsWithoutAMessage) {
     ASSERT_TRUE(program.Click(kProcessButton, 20000)) << "a message box after a full read";
     EXPECT_FALSE(program.HasMessageBox());
     const SeasonComparison expected = CompareSeasons(prior.string(), current.string());
-    EXPECT_EQ(program.Lines(kDepartedList), Lines(DepartedLines(expected)));
-    EXPECT_EQ(program.Lines(kArrivalsList), Lines(ArrivalLines(expected)));
+    EXPECT_EQ(program.Lines(kDepartedList), testing::AsStrings(DepartedLines(expected)));
+    EXPECT_EQ(program.Lines(kArrivalsList), testing::AsStrings(ArrivalLines(expected)));
     EXPECT_EQ(program.Text(kDepartedCountBox), CountText(expected.departed.size()));
     EXPECT_EQ(program.Text(kArrivalsCountBox), CountText(expected.arrived.size()));
     EXPECT_GT(program.Lines(kDepartedList).size(), 20u);

@@ -25,28 +25,20 @@ bool IsFolder(const std::wstring& path) {
     return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY);
 }
 
+// The reasons a file is not read, and those only writing meets.
 std::string ProblemOf(DWORD error, const std::wstring& path) {
     switch (error) {
-        case ERROR_PATH_NOT_FOUND:
         case ERROR_DIRECTORY:
-        case ERROR_BAD_NETPATH:
-        case ERROR_BAD_NET_NAME:
-        case ERROR_INVALID_DRIVE:
-        case ERROR_NOT_READY:
             return file_problem::kFolderMissing;
-        case ERROR_SHARING_VIOLATION:
-        case ERROR_LOCK_VIOLATION:
         // ReplaceFileW could not move the old file aside: another program
         // holds it.
         case ERROR_UNABLE_TO_REMOVE_REPLACED:
             return file_problem::kInUse;
-        case ERROR_ACCESS_DENIED:
-            return IsFolder(path) ? file_problem::kNotAFile : file_problem::kAccessDenied;
         case ERROR_DISK_FULL:
         case ERROR_HANDLE_DISK_FULL:
             return write_problem::kDiskFull;
         default:
-            return SystemMessage(error);
+            return FileProblemOfError(error, path);
     }
 }
 

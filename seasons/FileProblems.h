@@ -1,5 +1,7 @@
 #pragma once
 
+#include <string>
+
 namespace trelvane::file_problem {
 
 // Why a season file was not read, in the words the user is shown. Other
@@ -13,3 +15,11 @@ inline constexpr char kPathTooLong[] = "the path is longer than 255 characters";
 inline constexpr char kNotAFile[] = "it is not a file";
 
 }  // namespace trelvane::file_problem
+
+#ifdef _WIN32
+namespace trelvane {
+// The words above for a Windows error code met opening path; the system's
+// own words for any other.
+std::string FileProblemOfError(unsigned long error, const std::wstring& path);
+}  // namespace trelvane
+#endif

@@ -4,26 +4,13 @@
 #include "FileProblems.h"
 #include "Limits.h"
 #include "ReadOnlyFile.h"
+#include "SystemMessage.h"
 
 namespace trelvane {
 
 void release::CloseFile(std::intptr_t file) { CloseHandle(reinterpret_cast<HANDLE>(file)); }
 
-namespace {
-
-// The system's own words for an error, without the line end and full stop.
-std::string SystemMessage(DWORD error) {
-    wchar_t text[512];
-    const DWORD length = FormatMessageW(FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS, nullptr, error, 0,
-                                        text, static_cast<DWORD>(std::size(text)), nullptr);
-    std::string message = length ? AnsiFromWide({text, length}) : "error " + std::to_string(error);
-    while (!message.empty() && (message.back() == '\n' || message.back() == '\r' || message.back() == '.')) {
-        message.pop_back();
-    }
-    return message;
-}
-
-std::string ProblemOf(DWORD error, const std::wstring& path) {
+std::string FileProblemOfError(unsigned long error, const std::wstring& path) {
     switch (error) {
         case ERROR_FILE_NOT_FOUND:
             return file_problem::kNotFound;
@@ -47,8 +34,6 @@ std::string ProblemOf(DWORD error, const std::wstring& path) {
     }
 }
 
-}  // namespace
-
 std::string NativePath(const std::string& path) { return path; }
 
 ReadOnlyFile ReadOnlyFile::Open(const std::string& path) {
@@ -62,7 +47,7 @@ ReadOnlyFile ReadOnlyFile::Open(const std::string& path) {
     const HANDLE handle = CreateFileW(wide.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
                                       FILE_ATTRIBUTE_NORMAL, nullptr);
     if (handle == INVALID_HANDLE_VALUE) {
-        file.problem_ = ProblemOf(GetLastError(), wide);
+        file.problem_ = FileProblemOfError(GetLastError(), wide);
         return file;
     }
     file.file_.reset(reinterpret_cast<std::intptr_t>(handle));

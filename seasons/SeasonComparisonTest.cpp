@@ -38,12 +38,6 @@ Bytes Cut(const Bytes& bytes, std::size_t size) {
     return {bytes.begin(), bytes.begin() + static_cast<std::ptrdiff_t>(size)};
 }
 
-Lines AsLines(const LineBatch& batch) {
-    Lines lines;
-    for (std::size_t i = 0; i < batch.Count(); ++i) lines.emplace_back(batch[i]);
-    return lines;
-}
-
 class SeasonComparisonTest : public ::testing::Test, public testing::SeasonFolders {
 protected:
     SeasonComparison result;
@@ -54,8 +48,8 @@ protected:
     }
     const SeasonComparison& Compare() { return Compare(prior.string(), current.string()); }
 
-    Lines Departed() { return AsLines(DepartedLines(result)); }
-    Lines Arrivals() { return AsLines(ArrivalLines(result)); }
+    Lines Departed() { return testing::AsStrings(DepartedLines(result)); }
+    Lines Arrivals() { return testing::AsStrings(ArrivalLines(result)); }
     std::string Counts() { return CountText(result.departed.size()) + "|" + CountText(result.arrived.size()); }
 };
 
@@ -136,10 +130,11 @@ TEST_F(SeasonComparisonTest, MovedListsPlayersWhoseTeamNumberChangedBetweenTheSe
     ASSERT_TRUE(Write(priorPlayers, currentPlayers, priorTeams, &currentTeams));
     result = CompareSeasons(prior.string(), current.string(), {.readCurrentTeams = true});
     EXPECT_EQ(result.moved, (std::vector<std::int32_t>{11001, 11002, 11003, 11007}));
-    EXPECT_EQ(AsLines(MovedLines(result)), (Lines{"11001  Doe-Smith,Jan         Northport Gulls -> Ashford Foxes",
-                                                  "11002  Holt,Rory             (free agent) -> Northport Gulls",
-                                                  "11003  Lund,Emil             Ashford Foxes -> (free agent)",
-                                                  "11007  Costa,Cas             Ashford Foxes -> Northport Gulls"}));
+    EXPECT_EQ(testing::AsStrings(MovedLines(result)),
+              (Lines{"11001  Doe-Smith,Jan         Northport Gulls -> Ashford Foxes",
+                     "11002  Holt,Rory             (free agent) -> Northport Gulls",
+                     "11003  Lund,Emil             Ashford Foxes -> (free agent)",
+                     "11007  Costa,Cas             Ashford Foxes -> Northport Gulls"}));
     EXPECT_EQ(result.departed, std::vector<std::int32_t>{11009});
     EXPECT_EQ(result.arrived, std::vector<std::int32_t>{11010});
     EXPECT_EQ(result.current.rosters.TeamNameOf(11010), "Northport Gulls");

@@ -4,9 +4,11 @@
 #include <cstdint>
 #include <filesystem>
 #include <iterator>
+#include <string>
 #include <vector>
 
 #include "DemoSeasons.h"
+#include "LineBatch.h"
 #include "SeasonRecords.h"
 #include "SeasonWriter.h"
 #include "TempFolder.h"
@@ -24,6 +26,13 @@ inline Bytes Teams(const std::vector<tools::TeamEntry>& teams) {
     Bytes file;
     for (const auto& team : teams) std::ranges::copy(tools::EncodeTeam(team), std::back_inserter(file));
     return file;
+}
+
+// A list's lines, to compare with what a list box or a file holds.
+inline std::vector<std::string> AsStrings(const LineBatch& batch) {
+    std::vector<std::string> lines;
+    for (std::size_t i = 0; i < batch.Count(); ++i) lines.emplace_back(batch[i]);
+    return lines;
 }
 
 // A fresh pair of season folders, prior/ and current/, removed afterwards.
