@@ -34,7 +34,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     fuzz::Check(stored.size() <= kMaxAnchorLength && spec.substr(0, stored.size()) == stored,
                 "the stored anchor is the anchor specification's first characters");
     const auto placement = AnchoredPlacement(stored, parentAtCapture, parentNow, control);
-    if (stored.size() < kMinAnchorLength) fuzz::Check(!placement, "a short specification moves nothing");
+    if (stored.size() < kMinAnchorLength) fuzz::Check(!placement, "a short anchor specification moves nothing");
 
     // Unchanged parent: edges that keep their place leave the control as it
     // is, as far as single precision holds the coordinates exactly.
