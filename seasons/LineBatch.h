@@ -19,17 +19,11 @@ public:
         ends_.reserve(lines);
         text_.reserve(bytes);
     }
-    void Clear() {
-        text_.clear();
-        ends_.clear();
-    }
     std::size_t Count() const { return ends_.size(); }
-    bool Empty() const { return ends_.empty(); }
     std::string_view operator[](std::size_t index) const {
         const std::size_t begin = index == 0 ? 0 : ends_[index - 1];
         return std::string_view(text_).substr(begin, ends_[index] - begin);
     }
-    bool operator==(const LineBatch&) const = default;
 
 private:
     std::string text_;

@@ -45,27 +45,22 @@ TeamRecord DecodeTeam(std::span<const std::uint8_t, kTeamExaminedLength> buffer)
     return team;
 }
 
-void AssignPlayerDisplayName(std::string& out, const PlayerRecord& player) {
-    out.assign(player.name_part_b);
+void AppendPlayerDisplayName(std::string& out, const PlayerRecord& player) {
+    out += player.name_part_b;
     out += ',';
     out += player.name_part_a;
 }
 
-void AssignTeamDisplayName(std::string& out, const TeamRecord& team) {
-    out.assign(team.team_part_a);
-    out += ' ';
-    out += team.team_part_b;
-}
-
 std::string PlayerDisplayName(const PlayerRecord& player) {
     std::string name;
-    AssignPlayerDisplayName(name, player);
+    AppendPlayerDisplayName(name, player);
     return name;
 }
 
 std::string TeamDisplayName(const TeamRecord& team) {
-    std::string name;
-    AssignTeamDisplayName(name, team);
+    std::string name(team.team_part_a);
+    name += ' ';
+    name += team.team_part_b;
     return name;
 }
 

@@ -61,11 +61,9 @@ PlayerRecord DecodePlayer(std::span<const std::uint8_t, kPlayerExaminedLength> b
 TeamRecord DecodeTeam(std::span<const std::uint8_t, kTeamExaminedLength> buffer);
 
 // "name_part_b,name_part_a": never empty, it always holds the comma.
-void AssignPlayerDisplayName(std::string& out, const PlayerRecord& player);
-// "team_part_a team_part_b": never empty, it always holds the blank.
-void AssignTeamDisplayName(std::string& out, const TeamRecord& team);
-
+void AppendPlayerDisplayName(std::string& out, const PlayerRecord& player);
 std::string PlayerDisplayName(const PlayerRecord& player);
+// "team_part_a team_part_b": never empty, it always holds the blank.
 std::string TeamDisplayName(const TeamRecord& team);
 
 // The path of a season file: the folder text exactly as entered, a

@@ -17,9 +17,7 @@ void PlayerTable::Take(const PlayerRecord& player) {
     entry = {static_cast<std::uint32_t>(names_.size()),
              static_cast<std::uint16_t>(player.name_part_b.size() + 1 + player.name_part_a.size()),
              static_cast<std::uint16_t>(player.name_part_b.size())};
-    names_ += player.name_part_b;
-    names_ += ',';
-    names_ += player.name_part_a;
+    AppendPlayerDisplayName(names_, player);
     liveBytes_ += entry.length;
     // A file that names the same players over and over would grow the
     // buffer without end.
