@@ -161,6 +161,16 @@ TEST_F(CompareCommandTest, CsvQuotesAndJsonEscapesWhatTheirReadersWouldMisread) 
     EXPECT_EQ(err, "trelvane-compare: warning: the current season holds no players\n");
 }
 
+#ifndef _WIN32
+// U+009F is the last control character JSON escapes; U+00A0 goes out as it is.
+TEST_F(CompareCommandTest, JsonEscapesControlsUpToU009FInAFolderName) {
+    const fs::path odd = root / "\xC2\x9F\xC2\xA0";
+    fs::rename(prior, odd);
+    EXPECT_EQ(Run({odd.string(), current.string(), "--format=json"}), 0);
+    EXPECT_NE(out.find("\\u009f\xC2\xA0\""), std::string::npos) << out.substr(0, 200);
+}
+#endif
+
 TEST_F(CompareCommandTest, SavedListsAreTheListLinesEachEndedByCrLfAndDashIsStandardOutput) {
     const fs::path departed = root / "departed.txt", arrivals = root / "arrivals.txt", moved = root / "moved.txt";
     std::ofstream(departed) << std::string(500, 'x');  // an older and longer content

@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <array>
 #include <cstring>
+#include <vector>
 
 namespace trelvane {
 namespace {
@@ -35,8 +36,11 @@ TEST(PlayerRecord, DecodesLittleEndianSignedFieldsAndTextsRunningPastTheirSlot) 
     player = DecodePlayer(b.bytes);
     EXPECT_EQ(player.player_id, INT32_MIN);
     EXPECT_EQ(PlayerDisplayName(player), "Baines,MaximilianuszXBaines");
-    std::fill(b.bytes.begin() + 36, b.bytes.end(), 'z');
-    EXPECT_EQ(DecodePlayer(b.bytes).name_part_b.size(), kPlayerExaminedLength - 36);
+    // A text without a zero byte ends with the record, though more bytes
+    // (the next records of a block) follow it.
+    const std::vector<std::uint8_t> block(2 * kPlayerRecordLength, 'z');
+    const std::span<const std::uint8_t, kPlayerExaminedLength> first(block.data(), kPlayerExaminedLength);
+    EXPECT_EQ(DecodePlayer(first).name_part_b.size(), kPlayerExaminedLength - 36);
 }
 
 TEST(TeamRecord, DecodesNumberNamesAndAllEightyRosterSlots) {

@@ -25,6 +25,18 @@ TEST(Windows1252, ConvertsToUtf8KeepingUndefinedBytesAsControls) {
     for (const auto& [ansi, utf8] : cases) EXPECT_EQ(Utf8(ansi), utf8) << ansi;
 }
 
+TEST(Utf8, EncodesEachLengthUpToItsBounds) {
+    const std::pair<char32_t, std::string_view> cases[] = {
+        {0x7FF, "\xDF\xBF"},           {0x800, "\xE0\xA0\x80"},       {0xFFFF, "\xEF\xBF\xBF"},
+        {0x10000, "\xF0\x90\x80\x80"}, {0x1F3D2, "\xF0\x9F\x8F\x92"}, {0x10FFFF, "\xF4\x8F\xBF\xBF"},
+    };
+    for (const auto& [c, utf8] : cases) {
+        std::string out;
+        AppendUtf8(out, c);
+        EXPECT_EQ(out, utf8) << std::hex << static_cast<std::uint32_t>(c);
+    }
+}
+
 TEST(Utf8, WellFormedOnly) {
     const std::pair<std::string_view, bool> cases[] = {
         {"plain /tmp/x", true},      {"K\xC3\xA9rr", true},   {"\xE2\x82\xAC", true},
