@@ -1,0 +1,1 @@
+// The unit that the precompiled headers are made for.
