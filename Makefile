@@ -1,5 +1,5 @@
 # The two commands a fresh machine needs: `make run` and `make test`.
-.PHONY: all build test run bench dist clean native windows asan fuzz format format-check
+.PHONY: all build test run bench dist clean native windows asan fuzz format format-check workflow-check
 
 all: build
 
@@ -23,7 +23,7 @@ asan:
 
 # Every test, native, sanitized and under Wine, then one summary line. A file
 # that clang-format would change fails it first.
-test: format-check build asan
+test: format-check workflow-check build asan
 	@scripts/test
 
 format:
@@ -34,6 +34,10 @@ format-check:
 	@scripts/bootstrap
 	@scripts/format --check
 
+workflow-check:
+	@scripts/bootstrap check
+	@scripts/check-workflows
+
 # libFuzzer on the parsers, about a minute each (FUZZ_SECONDS=N to change);
 # not part of `make test`.
 fuzz:
@@ -42,9 +46,14 @@ fuzz:
 	@cmake --build --preset fuzz
 	@scripts/fuzz $(FUZZ_SECONDS)
 
-# The Windows program on a demo pair of seasons (a screenshot without a display).
-run: build
+# The Windows program on a demo pair of seasons (a screenshot without a
+# display): only the three programs the demo runs are built.
+run:
 	@scripts/bootstrap demo
+	@cmake --preset windows >/dev/null
+	@cmake --build --preset windows --target trelvane trelvane-demo-driver
+	@cmake --preset native >/dev/null
+	@cmake --build --preset native --target trelvane-make-seasons
 	@scripts/demo
 
 # Figures, not pass or fail: the command-line tool against cat, then the
