@@ -101,24 +101,15 @@ TEST_F(SeasonComparisonTest, OnlyRecordsInUseCountAndLaterOnesReplaceEarlierOnes
 // Every kind of move, and the players who did not move although a team
 // changed its name or two rosters named them.
 TEST_F(SeasonComparisonTest, MovedListsPlayersWhoseTeamNumberChangedBetweenTheSeasons) {
-    const Bytes priorPlayers = Players({{11001, "Jan", "Doe"},
-                                        {11002, "Rory", "Holt"},
-                                        {11003, "Emil", "Lund"},
-                                        {11004, "Nils", "Kerr"},
-                                        {11005, "Yuri", "Marsh"},
-                                        {11006, "Teo", "Vidal"},
-                                        {11007, "Cas", "Costa"},
-                                        {11008, "Wes", "Duval"},
-                                        {11009, "Gone", "Away"}});
-    const Bytes currentPlayers = Players({{11001, "Jan", "Doe-Smith"},
-                                          {11002, "Rory", "Holt"},
-                                          {11003, "Emil", "Lund"},
-                                          {11004, "Nils", "Kerr"},
-                                          {11005, "Yuri", "Marsh"},
-                                          {11006, "Teo", "Vidal"},
-                                          {11007, "Cas", "Costa"},
-                                          {11008, "Wes", "Duval"},
-                                          {11010, "New", "Comer"}});
+    const std::vector<PlayerEntry> both = {{11002, "Rory", "Holt"},  {11003, "Emil", "Lund"}, {11004, "Nils", "Kerr"},
+                                           {11005, "Yuri", "Marsh"}, {11006, "Teo", "Vidal"}, {11007, "Cas", "Costa"},
+                                           {11008, "Wes", "Duval"}};
+    auto season = [&](std::vector<PlayerEntry> players) {
+        players.insert(players.end(), both.begin(), both.end());
+        return Players(players);
+    };
+    const Bytes priorPlayers = season({{11001, "Jan", "Doe"}, {11009, "Gone", "Away"}});
+    const Bytes currentPlayers = season({{11001, "Jan", "Doe-Smith"}, {11010, "New", "Comer"}});
     const Bytes priorTeams = Teams({{1, "Northport", "Gulls", {11001, 11005, 11006}},
                                     {2, "Ashford", "Foxes", {11003, 11006, 11007, 11009}},
                                     {3, "Carrow", "Wolves", {11004}}});
