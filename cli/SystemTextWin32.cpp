@@ -1,6 +1,6 @@
 #include <windows.h>
 
-#include "AnsiText.h"
+#include "WindowsText.h"
 #include "SystemText.h"
 
 namespace trelvane::cli {

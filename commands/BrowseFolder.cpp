@@ -2,7 +2,7 @@
 
 #include <shlobj.h>
 
-#include "AnsiText.h"
+#include "WindowsText.h"
 #include "DialogControls.h"
 #include "DialogPlacement.h"
 #include "UniqueAny.h"

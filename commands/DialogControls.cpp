@@ -1,6 +1,6 @@
 #include "DialogControls.h"
 
-#include "AnsiText.h"
+#include "WindowsText.h"
 
 namespace trelvane {
 

@@ -4,7 +4,7 @@
 
 #include <vector>
 
-#include "AnsiText.h"
+#include "WindowsText.h"
 #include "DialogControls.h"
 #include "DialogPlacement.h"
 #include "FailureMessage.h"

@@ -1,6 +1,6 @@
 #include "FailureMessage.h"
 
-#include "AnsiText.h"
+#include "WindowsText.h"
 
 namespace trelvane {
 

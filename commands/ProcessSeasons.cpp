@@ -1,6 +1,6 @@
 #include "ProcessSeasons.h"
 
-#include "AnsiText.h"
+#include "WindowsText.h"
 #include "ControlIds.h"
 #include "DialogControls.h"
 #include "FailureMessage.h"

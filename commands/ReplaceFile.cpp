@@ -5,7 +5,7 @@
 #include <algorithm>
 #include <set>
 
-#include "AnsiText.h"
+#include "WindowsText.h"
 #include "FailureText.h"
 #include "FileProblems.h"
 #include "Limits.h"

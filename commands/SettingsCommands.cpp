@@ -2,7 +2,7 @@
 
 #include <optional>
 
-#include "AnsiText.h"
+#include "WindowsText.h"
 #include "ControlIds.h"
 #include "DialogControls.h"
 #include "FailureMessage.h"

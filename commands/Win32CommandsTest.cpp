@@ -14,7 +14,7 @@
 #include <string>
 #include <vector>
 
-#include "AnsiText.h"
+#include "WindowsText.h"
 #include "ControlIds.h"
 #include "DialogControls.h"
 #include "ExportList.h"

@@ -18,7 +18,7 @@ void CloseFile(std::intptr_t file);
 // read-only season file is still read, and the same file may be open twice.
 class ReadOnlyFile {
 public:
-    // Opens path; on failure the file stays closed and Problem() says why,
+    // Opens path (in UTF-8 on Windows); on failure the file stays closed and Problem() says why,
     // in plain words (see FileProblems.h) where the cause is a common one.
     static ReadOnlyFile Open(const std::string& path);
 

@@ -1,10 +1,10 @@
 #include <windows.h>
 
-#include "AnsiText.h"
 #include "FileProblems.h"
 #include "Limits.h"
 #include "ReadOnlyFile.h"
 #include "SystemMessage.h"
+#include "WindowsText.h"
 
 namespace trelvane {
 
@@ -38,12 +38,13 @@ std::string NativePath(const std::string& path) { return path; }
 
 ReadOnlyFile ReadOnlyFile::Open(const std::string& path) {
     ReadOnlyFile file;
-    // Longer paths are refused whole rather than cut to some other path.
-    if (path.size() > kMaxPathLength) {
+    // The path is UTF-8, exactly as the user gave it. Longer paths are
+    // refused whole rather than cut to some other path.
+    const std::wstring wide = WideFromUtf8(path);
+    if (wide.size() > kMaxPathLength) {
         file.problem_ = file_problem::kPathTooLong;
         return file;
     }
-    const std::wstring wide = WideFromAnsi(path);
     const HANDLE handle = CreateFileW(wide.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
                                       FILE_ATTRIBUTE_NORMAL, nullptr);
     if (handle == INVALID_HANDLE_VALUE) {

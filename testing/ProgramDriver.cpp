@@ -2,7 +2,7 @@
 
 #include <stdexcept>
 
-#include "AnsiText.h"
+#include "WindowsText.h"
 
 namespace trelvane::testing {
 namespace {
