@@ -1,7 +1,7 @@
 // trelvane.exe with what lies outside its window, driven from outside under
-// Windows or Wine: folder names the ANSI code page cannot hold, a library
-// planted beside the program, and a window that cannot be made. At 96 DPI
-// only: nothing here depends on the screen.
+// Windows or Wine: folder names the ANSI code page cannot hold and a library
+// planted beside the program. At 96 DPI only: nothing here depends on the
+// screen.
 #include <windows.h>
 
 #include <gtest/gtest.h>
@@ -27,14 +27,13 @@ using testing::FileBytes;
 using testing::ProgramDriver;
 
 // Runs a program to its end; its exit code, or STILL_ACTIVE after 20 s.
-DWORD RunToEnd(const fs::path& program, const std::wstring& arguments, const fs::path& folder,
-               const wchar_t* environment = nullptr) {
+DWORD RunToEnd(const fs::path& program, const std::wstring& arguments, const fs::path& folder) {
     std::wstring commandLine = L"\"" + program.wstring() + L"\" " + arguments;
     STARTUPINFOW startup{};
     startup.cb = sizeof startup;
     PROCESS_INFORMATION process{};
-    if (!CreateProcessW(nullptr, commandLine.data(), nullptr, nullptr, FALSE, CREATE_UNICODE_ENVIRONMENT,
-                        const_cast<wchar_t*>(environment), folder.c_str(), &startup, &process)) {
+    if (!CreateProcessW(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, folder.c_str(), &startup,
+                        &process)) {
         return STILL_ACTIVE;
     }
     WaitForSingleObject(process.hProcess, 20000);
