@@ -14,10 +14,15 @@
 #include <string>
 #include <vector>
 
+#include <thread>
+
+#include "BrowseFolder.h"
 #include "ControlIds.h"
 #include "DialogControls.h"
 #include "ExportList.h"
+#include "FailureText.h"
 #include "HeldFile.h"
+#include "ProgramDriver.h"
 #include "ReplaceFile.h"
 #include "SettingsCommands.h"
 #include "TempFolder.h"
@@ -92,6 +97,35 @@ TEST(DialogControls, BoxesCrossInUtf8AndListLinesInTheAnsiCodePage) {
     std::string back;
     controls.ReadListLine(kDepartedList, 0, back);
     EXPECT_EQ(back, line);
+}
+
+// The folder browser needs COM. On a thread where it has not started, a
+// folder button says so rather than doing nothing, as Cancel would.
+TEST(BrowseForFolder, WithoutComItTellsTheUserAndLeavesTheBox) {
+    std::string boxAfter;
+    std::thread withoutCom([&] {
+        TestForm form;
+        form.SetText(kPriorFolderBox, "C:\\before");
+        BrowseForFolder(kPriorFolderBrowse, {.form = form.Handle()});
+        boxAfter = form.Text(kPriorFolderBox);
+    });
+    HWND box = nullptr;
+    for (int i = 0; i < 500 && !box; ++i, Sleep(20)) box = FindWindowW(L"#32770", L"form");
+    ASSERT_NE(box, nullptr);
+    std::wstring text;
+    EnumChildWindows(
+        box,
+        [](HWND child, LPARAM found) {
+            if (std::wstring shown = testing::WindowText(child);
+                shown.size() > reinterpret_cast<std::wstring*>(found)->size())
+                *reinterpret_cast<std::wstring*>(found) = shown;
+            return TRUE;
+        },
+        reinterpret_cast<LPARAM>(&text));
+    testing::PressAndWaitGone(box, IDOK);
+    withoutCom.join();
+    EXPECT_EQ(Utf8FromWide(text), kFolderBrowserFailedText);
+    EXPECT_EQ(boxAfter, "C:\\before");
 }
 
 class WriteListFileTest : public ::testing::Test {
