@@ -1,7 +1,7 @@
 #include <windows.h>
 
-#include "WindowsText.h"
 #include "SystemText.h"
+#include "WindowsText.h"
 
 namespace trelvane::cli {
 
