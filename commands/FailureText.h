@@ -13,6 +13,7 @@ namespace write_problem {
 inline constexpr char kReadOnly[] = "the file is read-only";
 inline constexpr char kDiskFull[] = "the disk is full";
 inline constexpr char kFolderRefusesFiles[] = "the folder does not accept new files";
+inline constexpr char kPathTooLong[] = "the path is too long";  // for its folder to take a new file
 inline constexpr char kSeasonFile[] = "it is a season file of the game";
 inline constexpr char kSettingsFile[] = "Trelvane keeps its folders in it";
 }  // namespace write_problem
@@ -32,6 +33,11 @@ std::string SeasonFilesNotReadText(const SeasonFileReport& priorPlayers, const S
 inline constexpr char kFolderBrowserFailedText[] =
     "The folder browser cannot open: Windows could not start the part of the system it needs (COM).\n"
     "Type or paste the folder's path into the box instead.";
+
+// What a folder button tells the user when the item chosen in the browser
+// has no folder path (a library, a network root).
+inline constexpr char kNotAFolderOnDiskText[] =
+    "The item you chose is not a folder on a disk or a network share, so the box keeps its folder.";
 
 std::string ListNotSavedText(std::string_view path, std::string_view problem);
 std::string FoldersNotSavedText(std::string_view path, std::string_view problem);

@@ -129,6 +129,9 @@ FileWriteResult ReplaceFileContents(const std::wstring& pathGiven, const FileCon
     const std::wstring path = FullPath(pathGiven);
     if (std::string problem = ProblemWithOldFile(path); !problem.empty()) return {std::move(problem)};
 
+    // The new file's name is made in the same folder, which leaves room for
+    // a folder of at most MAX_PATH - 14 characters.
+    if (FolderOf(path).size() > MAX_PATH - 14) return {write_problem::kPathTooLong};
     // Wine's GetTempFileNameW gives a name even when it could not create the
     // file, so the open decides.
     wchar_t temporary[MAX_PATH];

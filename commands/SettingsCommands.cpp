@@ -44,8 +44,8 @@ std::optional<std::string> ReadSettingsFile() {
 
 // The folders in UTF-8, as the boxes take them.
 FolderSettings FoldersFromFile(std::string_view bytes) {
-    const bool utf8 = bytes.starts_with(kUtf8Mark);
-    if (utf8) bytes.remove_prefix(kUtf8Mark.size());
+    const bool utf8 = SettingsAreUtf8(bytes);
+    if (bytes.starts_with(kUtf8Mark)) bytes.remove_prefix(kUtf8Mark.size());
     FolderSettings folders = ParseSettings(bytes);
     if (!utf8) {
         for (std::string* folder : {&folders.mainFolder, &folders.priorFolder, &folders.currentFolder}) {

@@ -14,6 +14,9 @@
 #include <string>
 #include <vector>
 
+#include <shlobj.h>
+
+#include <atomic>
 #include <thread>
 
 #include "BrowseFolder.h"
@@ -27,6 +30,7 @@
 #include "SettingsCommands.h"
 #include "TempFolder.h"
 #include "TestFiles.h"
+#include "WinHandles.h"
 #include "WindowsText.h"
 
 namespace trelvane {
@@ -128,6 +132,35 @@ TEST(BrowseForFolder, WithoutComItTellsTheUserAndLeavesTheBox) {
     EXPECT_EQ(boxAfter, "C:\\before");
 }
 
+// The browser offers OK only on an item with a folder path: "This PC" has
+// none, and choosing it would leave the box unchanged without a word.
+TEST(BrowseForFolder, OffersOkOnlyOnAFolderWithAPath) {
+    std::atomic<HWND> form = nullptr;
+    std::thread browsing([&] {
+        const ComApartment com;
+        TestForm testForm;
+        form = testForm.Handle();
+        BrowseForFolder(kPriorFolderBrowse, {.form = testForm.Handle()});
+    });
+    HWND browser = nullptr;
+    for (int i = 0; i < 500 && !browser; ++i, Sleep(20)) {
+        browser = FindWindowW(L"#32770", nullptr);
+        if (browser && (!form || GetWindow(browser, GW_OWNER) != form)) browser = nullptr;
+    }
+    ASSERT_NE(browser, nullptr);
+    LPITEMIDLIST thisPc = nullptr;
+    ASSERT_EQ(SHGetSpecialFolderLocation(nullptr, CSIDL_DRIVES, &thisPc), S_OK);
+    SendMessageW(browser, BFFM_SETSELECTIONW, FALSE, reinterpret_cast<LPARAM>(thisPc));
+    const bool okOnThisPc = IsWindowEnabled(GetDlgItem(browser, IDOK));
+    SendMessageW(browser, BFFM_SETSELECTIONW, TRUE, reinterpret_cast<LPARAM>(L"C:\\windows"));
+    const bool okOnAFolder = IsWindowEnabled(GetDlgItem(browser, IDOK));
+    CoTaskMemFree(thisPc);
+    testing::PressAndWaitGone(browser, IDCANCEL);
+    browsing.join();
+    EXPECT_FALSE(okOnThisPc);
+    EXPECT_TRUE(okOnAFolder);
+}
+
 class WriteListFileTest : public ::testing::Test {
 protected:
     TempFolder folder;
@@ -135,6 +168,14 @@ protected:
     DialogControls form{testForm.Handle()};
     void SetUp() override { form.AddLine(kDepartedList, "12345  Doe,Jan               Northport Gulls"); }
     std::string Write(const fs::path& path) { return WriteListFile(path.wstring(), form, kDepartedList).problem; }
+    // A folder of 247 characters: a file in it has a path of at most 255,
+    // but no room is left for the name of a new file beside it.
+    fs::path LongFolder() {
+        const std::wstring base = (folder.Path() / "").wstring();
+        const fs::path made = base + std::wstring(247 - base.size(), L'f');
+        fs::create_directory(made);
+        return made;
+    }
     // A path in the folder of exactly length characters.
     std::wstring PathOfLength(std::size_t length) {
         const std::wstring base = (folder.Path() / "").wstring();
@@ -163,12 +204,14 @@ TEST_F(WriteListFileTest, WritesNothingAnywhereAndSaysWhyWhenAFileOrFolderRefuse
     SetFileAttributesW((folder / "read-only.txt").c_str(), FILE_ATTRIBUTE_READONLY);
     HeldFile holder = Hold(folder / "held.txt");
     ASSERT_TRUE(holder);
+    const fs::path longFolder = LongFolder();
     std::vector<std::pair<fs::path, std::string>> cases = {
         {folder / "read-only.txt", "the file is read-only"},
         {folder / "held.txt", "another program is using it"},
         {folder / "trelvane.TXT", "Trelvane keeps its folders in it"},
         {folder / "kovplyr.dat", "it is a season file of the game"},
         {PathOfLength(256), "the path is longer than 255 characters"},
+        {longFolder / "d.txt", "the path is too long"},
         {folder / "no-such-folder" / "departed.txt", "the folder does not exist"},
         {folder / "folder.txt", "it is not a file"},
     };
@@ -176,6 +219,8 @@ TEST_F(WriteListFileTest, WritesNothingAnywhereAndSaysWhyWhenAFileOrFolderRefuse
     if (!refusing.empty()) cases.emplace_back(refusing + L"\\departed.txt", "the folder does not accept new files");
     for (const auto& [path, problem] : cases) EXPECT_EQ(Write(path), problem) << path.string();
     EXPECT_NE(Write(folder / "file.txt" / "departed.txt"), "");
+    EXPECT_TRUE(fs::is_empty(longFolder));
+    fs::remove(longFolder);
 
     holder.reset();
     SetFileAttributesW((folder / "read-only.txt").c_str(), FILE_ATTRIBUTE_NORMAL);
