@@ -39,7 +39,16 @@ inline constexpr char kFolderBrowserFailedText[] =
 inline constexpr char kNotAFolderOnDiskText[] =
     "The item you chose is not a folder on a disk or a network share, so the box keeps its folder.";
 
-std::string ListNotSavedText(std::string_view path, std::string_view problem);
-std::string FoldersNotSavedText(std::string_view path, std::string_view problem);
+// What an export or "Exit" tells the user when its file was not written.
+// Where a replace failed part way and could not be undone, newIn and oldIn
+// say where the new and the old content are now; else nothing was changed.
+struct NotSaved {
+    std::string_view path;
+    std::string_view problem;
+    std::string_view newIn = {};
+    std::string_view oldIn = {};
+};
+std::string ListNotSavedText(const NotSaved& failure);
+std::string FoldersNotSavedText(const NotSaved& failure);
 
 }  // namespace trelvane

@@ -192,6 +192,13 @@ TEST_F(WriteListFileTest, WritesEveryLineWithCrLfReplacingWhatTheFileHeld) {
     ASSERT_TRUE(WriteListFile((folder / "departed.txt").wstring(), form, kArrivalsList).Written());
     EXPECT_EQ(FileBytes(folder / "departed.txt"), "");
     EXPECT_EQ(FileNamesIn(folder.Path()), Names{"departed.txt"});
+    {  // held for a moment, as a virus scanner holds a file it looks at
+        HeldFile brief = Hold(folder / "departed.txt");
+        const std::jthread letGo = testing::LetGoAfter(brief, 300);
+        EXPECT_EQ(Write(folder / "departed.txt"), "");
+    }
+    EXPECT_EQ(FileBytes(folder / "departed.txt"),
+              "12345  Doe,Jan               Northport Gulls\r\n23456  Novak,Tomas           \r\n");
     EXPECT_EQ(Write(PathOfLength(255)), "");
     EXPECT_EQ(FileBytes(PathOfLength(255)),
               "12345  Doe,Jan               Northport Gulls\r\n23456  Novak,Tomas           \r\n");
@@ -273,6 +280,44 @@ TEST(ReplaceFileContents, ReplacesWholeKeepingAttributesOrLeavesTheOldFileAndNoL
     EXPECT_EQ(FileNamesIn(folder.Path()), Names{"Trelvane.txt"});
 }
 
+// Stand-ins for ReplaceFileW failing part way, as Windows documents: the
+// old file already gone (1176, as without a backup name), or moved to the
+// backup name (1177); or moved there with the place then taken.
+bool OldFileGone(const std::wstring& replaced, const std::wstring&, const std::wstring&) {
+    DeleteFileW(replaced.c_str());
+    SetLastError(ERROR_UNABLE_TO_MOVE_REPLACEMENT);
+    return false;
+}
+bool OldFileMovedAside(const std::wstring& replaced, const std::wstring&, const std::wstring& backup) {
+    MoveFileW(replaced.c_str(), backup.c_str());
+    SetLastError(ERROR_UNABLE_TO_MOVE_REPLACEMENT_2);
+    return false;
+}
+bool OldFileMovedAsideAndPlaceTaken(const std::wstring& replaced, const std::wstring& replacement,
+                                    const std::wstring& backup) {
+    OldFileMovedAside(replaced, replacement, backup);
+    CreateDirectoryW(replaced.c_str(), nullptr);
+    return false;
+}
+
+TEST(ReplaceFileContents, ASwapThatFailsPartWayPutsTheNewFileInPlaceOrKeepsBothAndSaysWhere) {
+    TempFolder folder;
+    const fs::path target = folder / "list.txt";
+    for (const FileReplacer replace : {OldFileGone, OldFileMovedAside}) {
+        PutFile(target, "old");
+        EXPECT_TRUE(ReplaceFileContents(target.wstring(), "new", WriteAllBytes, replace).Written());
+        EXPECT_EQ(FileBytes(target), "new");
+        EXPECT_EQ(FileNamesIn(folder.Path()), Names{"list.txt"});
+    }
+    PutFile(target, "old");
+    const FileWriteResult kept =
+        ReplaceFileContents(target.wstring(), "new", WriteAllBytes, OldFileMovedAsideAndPlaceTaken);
+    EXPECT_FALSE(kept.Written());
+    EXPECT_EQ(FileBytes(WideFromUtf8(kept.newContentIn)), "new");
+    EXPECT_EQ(FileBytes(WideFromUtf8(kept.oldContentIn)), "old");
+    EXPECT_EQ(FileNamesIn(folder.Path()).size(), 3u);
+}
+
 // Runs in a temporary current directory, where the settings file lives.
 class SettingsTest : public ::testing::Test {
 protected:
@@ -305,6 +350,11 @@ TEST_F(SettingsTest, LoadSetsTheBoxesFromTheFileAndZeroBytesEndABoxText) {
         LoadSettings(form.Handle());
         EXPECT_EQ(Boxes(), boxes) << ::testing::PrintToString(bytes);
     }
+    PutFile(settings, "\"x\",\"y\",\"z\"");
+    HeldFile brief = Hold(settings);
+    const std::jthread letGo = testing::LetGoAfter(brief, 300);
+    LoadSettings(form.Handle());
+    EXPECT_EQ(Boxes(), (Names{"x", "y", "z"})) << "held for a moment at the start";
 }
 
 TEST_F(SettingsTest, TenMegabyteFoldersAreLoadedAndSavedWhole) {
