@@ -344,6 +344,10 @@ TEST_F(SettingsTest, LoadSetsTheBoxesFromTheFileAndZeroBytesEndABoxText) {
         {"\"a\"\r\"b\"\r\"c\"", {"a", "b", "c"}},
         {"", {"", "", ""}},
         {std::string("\"a\0b\",\"\0\",c\0d", 13), {"a", "", "c"}},
+        // Notepad's UTF-8, with and without its mark, and ANSI (code page 1252)
+        {"\xEF\xBB\xBF\"\xC3\xA9t\xC3\xA9\",b,c", {"\xC3\xA9t\xC3\xA9", "b", "c"}},
+        {"\"\xC3\xA9t\xC3\xA9\",b,c", {"\xC3\xA9t\xC3\xA9", "b", "c"}},
+        {"\"\xE9t\xE9\",b,c", {"\xC3\xA9t\xC3\xA9", "b", "c"}},
     };
     for (const auto& [bytes, boxes] : cases) {
         PutFile(settings, bytes);
