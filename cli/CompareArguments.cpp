@@ -46,7 +46,8 @@ bool SameFile(const std::string& a, const std::string& b) {
     std::error_code error, otherError;
     const fs::path pathA = FileSystemPath(a), pathB = FileSystemPath(b);
     if (fs::equivalent(pathA, pathB, error)) return true;
-    const fs::path canonicalA = fs::weakly_canonical(pathA, error), canonicalB = fs::weakly_canonical(pathB, otherError);
+    const fs::path canonicalA = fs::weakly_canonical(pathA, error),
+                   canonicalB = fs::weakly_canonical(pathB, otherError);
     return !error && !otherError && canonicalA == canonicalB;
 }
 

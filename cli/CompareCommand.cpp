@@ -42,7 +42,8 @@ void Warn(std::ostream& err, const SeasonComparison& result, const CompareReques
         if (season->players.Count() == 0) err << kProgram << ": warning: the " << name << " season holds no players\n";
     }
     std::error_code error;
-    if (std::filesystem::equivalent(FileSystemPath(request.priorFolder), FileSystemPath(request.currentFolder), error)) {
+    if (std::filesystem::equivalent(FileSystemPath(request.priorFolder), FileSystemPath(request.currentFolder),
+                                    error)) {
         err << kProgram << ": warning: the prior and the current folder are the same folder\n";
     }
 }

@@ -1,6 +1,5 @@
 #include "ProcessSeasons.h"
 
-#include "WindowsText.h"
 #include "ControlIds.h"
 #include "DialogControls.h"
 #include "FailureMessage.h"
@@ -9,6 +8,7 @@
 #include "ListLine.h"
 #include "ReplaceFile.h"
 #include "SeasonComparison.h"
+#include "WindowsText.h"
 
 namespace trelvane {
 namespace {

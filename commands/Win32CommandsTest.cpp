@@ -14,7 +14,6 @@
 #include <string>
 #include <vector>
 
-#include "WindowsText.h"
 #include "ControlIds.h"
 #include "DialogControls.h"
 #include "ExportList.h"
@@ -23,6 +22,7 @@
 #include "SettingsCommands.h"
 #include "TempFolder.h"
 #include "TestFiles.h"
+#include "WindowsText.h"
 
 namespace trelvane {
 namespace {
