@@ -2,10 +2,10 @@
 
 #include <shlobj.h>
 
+#include "WindowsText.h"
 #include "DialogControls.h"
 #include "DialogPlacement.h"
 #include "UniqueAny.h"
-#include "WindowsText.h"
 
 namespace trelvane {
 namespace {

@@ -4,12 +4,12 @@
 
 #include <vector>
 
+#include "WindowsText.h"
 #include "DialogControls.h"
 #include "DialogPlacement.h"
 #include "FailureMessage.h"
 #include "FailureText.h"
 #include "LineText.h"
-#include "WindowsText.h"
 
 namespace trelvane {
 namespace {

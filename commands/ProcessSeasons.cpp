@@ -1,5 +1,6 @@
 #include "ProcessSeasons.h"
 
+#include "WindowsText.h"
 #include "ControlIds.h"
 #include "DialogControls.h"
 #include "FailureMessage.h"
@@ -8,7 +9,6 @@
 #include "ListLine.h"
 #include "ReplaceFile.h"
 #include "SeasonComparison.h"
-#include "WindowsText.h"
 
 namespace trelvane {
 namespace {

@@ -5,12 +5,12 @@
 #include <algorithm>
 #include <set>
 
+#include "WindowsText.h"
 #include "FailureText.h"
 #include "FileProblems.h"
 #include "Limits.h"
 #include "SystemMessage.h"
 #include "Win32Handles.h"
-#include "WindowsText.h"
 
 namespace trelvane {
 namespace {

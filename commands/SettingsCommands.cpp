@@ -2,13 +2,13 @@
 
 #include <optional>
 
+#include "WindowsText.h"
 #include "ControlIds.h"
 #include "DialogControls.h"
 #include "FailureMessage.h"
 #include "FailureText.h"
 #include "SettingsFile.h"
 #include "Win32Handles.h"
-#include "WindowsText.h"
 
 namespace trelvane {
 namespace {

@@ -14,6 +14,7 @@
 #include <string>
 #include <vector>
 
+#include "WindowsText.h"
 #include "ControlIds.h"
 #include "DialogControls.h"
 #include "ExportList.h"
@@ -22,7 +23,6 @@
 #include "SettingsCommands.h"
 #include "TempFolder.h"
 #include "TestFiles.h"
-#include "WindowsText.h"
 
 namespace trelvane {
 namespace {
