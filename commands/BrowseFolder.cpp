@@ -2,10 +2,12 @@
 
 #include <shlobj.h>
 
-#include "WindowsText.h"
 #include "DialogControls.h"
 #include "DialogPlacement.h"
+#include "FailureMessage.h"
+#include "FailureText.h"
 #include "UniqueAny.h"
+#include "WindowsText.h"
 
 namespace trelvane {
 namespace {
@@ -29,9 +31,21 @@ int CALLBACK OnBrowserEvent(HWND browser, UINT message, LPARAM lParam, LPARAM da
     return 0;
 }
 
+// The browser needs a single-threaded apartment; without one it would
+// return at once, as if the user had cancelled.
+bool InSingleThreadedApartment() {
+    APTTYPE type{};
+    APTTYPEQUALIFIER qualifier{};
+    return SUCCEEDED(CoGetApartmentType(&type, &qualifier)) && (type == APTTYPE_STA || type == APTTYPE_MAINSTA);
+}
+
 }  // namespace
 
 std::int32_t BrowseForFolder(const BrowseConfig& config, const CommandArgs& args) {
+    if (!InSingleThreadedApartment()) {
+        ShowFailure(args.form, kFolderBrowserFailedText);
+        return 0;
+    }
     wchar_t displayName[MAX_PATH] = {};
     BROWSEINFOW request{};
     request.hwndOwner = args.form;
@@ -44,8 +58,7 @@ std::int32_t BrowseForFolder(const BrowseConfig& config, const CommandArgs& args
     const UniqueItemList chosen(SHBrowseForFolderW(&request));
     wchar_t path[MAX_PATH] = {};
     if (chosen && SHGetPathFromIDListW(chosen.get(), path)) {
-        // The path goes through the ANSI code page, as every folder value does.
-        DialogControls(args.form).SetBoxText(config.box, AnsiFromWide(path));
+        DialogControls(args.form).SetBoxText(config.box, Utf8FromWide(path));
     }
     return 0;
 }

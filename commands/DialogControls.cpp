@@ -25,11 +25,11 @@ std::string DialogControls::EditText(int id) {
     const HWND box = Control(id);
     std::wstring text(static_cast<std::size_t>(GetWindowTextLengthW(box)) + 1, L'\0');
     text.resize(static_cast<std::size_t>(GetWindowTextW(box, text.data(), static_cast<int>(text.size()))));
-    return AnsiFromWide(text);
+    return Utf8FromWide(text);
 }
 
 void DialogControls::SetBoxText(int id, std::string_view text) {
-    SetWindowTextW(Control(id), WideFromAnsi(text).c_str());
+    SetWindowTextW(Control(id), WideFromUtf8(text).c_str());
 }
 
 void DialogControls::EmptyList(int id) { SendMessageW(Control(id), LB_RESETCONTENT, 0, 0); }

@@ -5,12 +5,13 @@
 #include <algorithm>
 #include <set>
 
-#include "WindowsText.h"
 #include "FailureText.h"
 #include "FileProblems.h"
 #include "Limits.h"
+#include "RunningUnderWine.h"
 #include "SystemMessage.h"
 #include "Win32Handles.h"
+#include "WindowsText.h"
 
 namespace trelvane {
 namespace {
@@ -60,9 +61,11 @@ std::string ProblemWithOldFile(const std::wstring& path) {
 
 // The empty rf*.tmp files in folder. Wine's ReplaceFileW first moves the old
 // file aside onto such a name, and when that fails (the file is held) it
-// leaves the empty file behind.
+// leaves the empty file behind. Windows makes no such file, so there the
+// set is always empty: a file of that name is another program's.
 std::set<std::wstring> AsideFiles(const std::wstring& folder) {
     std::set<std::wstring> names;
+    if (!RunningUnderWine()) return names;
     WIN32_FIND_DATAW found;
     const UniqueSearch search = StartedSearch(FindFirstFileW((folder + L"rf*.tmp").c_str(), &found));
     if (!search) return names;
@@ -120,7 +123,7 @@ bool WriteAllBytes(HANDLE file, std::string_view bytes) {
 
 FileWriteResult ReplaceFileContents(const std::wstring& pathGiven, const FileContent& content, FileWriter write) {
     // Longer paths are refused whole rather than cut to some other path.
-    if (AnsiFromWide(pathGiven).size() > kMaxPathLength) return {file_problem::kPathTooLong};
+    if (pathGiven.size() > kMaxPathLength) return {file_problem::kPathTooLong};
     // ReplaceFileW moves the old file aside within its folder, which a bare
     // file name does not give it.
     const std::wstring path = FullPath(pathGiven);

@@ -11,6 +11,12 @@ namespace trelvane {
 // in the directory that was current when the program started.
 inline constexpr wchar_t kSettingsFileNameW[] = L"Trelvane.txt";
 
+// The file is written in the ANSI code page. When a folder holds a
+// character the code page lacks, the whole file is written in UTF-8 after
+// this byte-order mark instead, so that no folder is kept under another
+// name; a file that starts with it is read as UTF-8.
+inline constexpr std::string_view kUtf8Mark = "\xEF\xBB\xBF";
+
 struct FolderSettings {
     std::string mainFolder;
     std::string priorFolder;

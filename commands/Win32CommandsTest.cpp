@@ -14,7 +14,6 @@
 #include <string>
 #include <vector>
 
-#include "WindowsText.h"
 #include "ControlIds.h"
 #include "DialogControls.h"
 #include "ExportList.h"
@@ -23,6 +22,7 @@
 #include "SettingsCommands.h"
 #include "TempFolder.h"
 #include "TestFiles.h"
+#include "WindowsText.h"
 
 namespace trelvane {
 namespace {
@@ -75,14 +75,23 @@ std::wstring FolderWithoutWriteAccess() {
 
 // The lists' lines, sorted and with their trailing blanks, are checked in
 // the program tests.
-TEST(DialogControls, TextsCrossInTheAnsiCodePage) {
+// A box keeps any character and gives it back in UTF-8; a list line keeps
+// the bytes of the season file, whatever the character they stand for.
+TEST(DialogControls, BoxesCrossInUtf8AndListLinesInTheAnsiCodePage) {
     TestForm form;
-    const std::string accented = "C:\\Saisons\\\xE9t\xE9 2025";  // in code page 1252
-    form.SetText(kPriorFolderBox, accented);
-    EXPECT_EQ(form.Text(kPriorFolderBox), accented);
+    const std::string fullWidth = "C:\\Saisons\\\xC3\xA9t\xC3\xA9 \xEF\xBC\xA1";  // "été Ａ" in UTF-8
+    form.SetText(kPriorFolderBox, fullWidth);
+    EXPECT_EQ(form.Text(kPriorFolderBox), fullWidth);
     wchar_t wide[64];
     GetWindowTextW(GetDlgItem(form.Handle(), kPriorFolderBox), wide, 64);
-    EXPECT_EQ(std::wstring(wide), WideFromAnsi(accented));
+    EXPECT_EQ(std::wstring(wide), L"C:\\Saisons\\\u00E9t\u00E9 \uFF21");
+
+    const std::string line = "12345  M\xFCller,J\xF6rg";  // in code page 1252
+    DialogControls controls(form.Handle());
+    controls.AddLine(kDepartedList, line);
+    std::string back;
+    controls.ReadListLine(kDepartedList, 0, back);
+    EXPECT_EQ(back, line);
 }
 
 class WriteListFileTest : public ::testing::Test {

@@ -7,12 +7,6 @@
 namespace trelvane::testing {
 namespace {
 
-std::filesystem::path ProgramPath() {
-    wchar_t self[MAX_PATH];
-    GetModuleFileNameW(nullptr, self, MAX_PATH);
-    return std::filesystem::path(self).parent_path() / L"trelvane.exe";
-}
-
 struct FindRequest {
     DWORD processId;
     std::wstring classPrefix;
@@ -60,6 +54,12 @@ BOOL CALLBACK KeepLongestStaticText(HWND child, LPARAM lParam) {
 
 }  // namespace
 
+std::filesystem::path ProgramFolder() {
+    wchar_t self[MAX_PATH];
+    GetModuleFileNameW(nullptr, self, MAX_PATH);
+    return std::filesystem::path(self).parent_path();
+}
+
 std::wstring WindowText(HWND window) {
     wchar_t text[4096] = {};
     SendMessageTimeoutW(window, WM_GETTEXT, 4096, reinterpret_cast<LPARAM>(text), SMTO_NORMAL, 5000, nullptr);
@@ -71,8 +71,8 @@ void PressAndWaitGone(HWND dialog, int button) {
     for (int i = 0; i < 1000 && IsWindow(dialog); ++i) Sleep(20);
 }
 
-ProgramDriver::ProgramDriver(const std::filesystem::path& workingFolder) {
-    std::wstring commandLine = L"\"" + ProgramPath().wstring() + L"\"";
+ProgramDriver::ProgramDriver(const std::filesystem::path& workingFolder, const std::filesystem::path& program) {
+    std::wstring commandLine = L"\"" + program.wstring() + L"\"";
     STARTUPINFOW startup{};
     startup.cb = sizeof startup;
     if (!CreateProcessW(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr,
@@ -94,10 +94,10 @@ ProgramDriver::~ProgramDriver() {
     CloseHandle(process_.hProcess);
 }
 
-std::string ProgramDriver::Text(int id) const { return AnsiFromWide(WindowText(Control(id))); }
+std::string ProgramDriver::Text(int id) const { return Utf8FromWide(WindowText(Control(id))); }
 
 void ProgramDriver::SetText(int id, const std::string& text) {
-    SendMessageW(Control(id), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(WideFromAnsi(text).c_str()));
+    SendMessageW(Control(id), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(WideFromUtf8(text).c_str()));
 }
 
 std::vector<std::string> ProgramDriver::Lines(int listId) const {
@@ -154,7 +154,7 @@ std::string ProgramDriver::AnswerMessageBox(DWORD timeoutMs) {
     EnumChildWindows(box, KeepLongestStaticText, reinterpret_cast<LPARAM>(&text));
     PressAndWaitGone(box, IDOK);
     Sync();
-    return AnsiFromWide(text);
+    return Utf8FromWide(text);
 }
 
 DWORD ProgramDriver::WaitForExit(DWORD timeoutMs) {
