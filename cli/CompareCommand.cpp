@@ -59,8 +59,8 @@ struct RefusedList {
 std::optional<RefusedList> FirstRefusedList(const CompareRequest& request) {
     std::vector<FileIdentity> seasonFiles;
     for (const std::string* folder : {&request.priorFolder, &request.currentFolder}) {
+        if (folder->empty()) continue;  // no season file is read from it
         for (const char* name : {kPlayerFileName, kTeamFileName}) {
-            if (folder->empty()) continue;  // no season file is read from it
             if (const auto identity = FileIdentityOf(NativePath(SeasonFilePath(*folder, name)))) {
                 seasonFiles.push_back(*identity);
             }
