@@ -36,8 +36,8 @@ int Run(const std::vector<std::string>& args) {
             // The text report is in the ANSI code page, CSV, JSON and help in UTF-8.
             std::cout.rdbuf(&consoleOut.emplace(out, request.format == ReportFormat::kText ? CP_ACP : CP_UTF8));
         } else if (!textReport) {
-            // CSV, JSON and a list end their lines with CR LF themselves (JSON
-            // with LF): the C library's text mode must not add a CR, so that a
+            // CSV and a list end their lines with CR LF themselves, JSON with
+            // LF: the C library's text mode must not add a CR, so that a
             // redirected file holds the bytes written on Linux. The text
             // report stays in text mode and gets CR LF, as Windows text does.
             _setmode(_fileno(stdout), _O_BINARY);
