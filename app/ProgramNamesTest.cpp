@@ -107,5 +107,47 @@ TEST_F(ProgramNamesTest, ALibraryPlantedBesideTheProgramsNeverRuns) {
     EXPECT_TRUE(fs::exists(marker));
 }
 
+// Season names are Windows-1252 on every Windows: on a Japanese (932) or a
+// Russian (1251) one too they show as their Windows-1252 characters, and
+// the window's export writes the files' own bytes, as trelvane-compare
+// does. Run again under Wine with those code pages (program_tests_cp932,
+// program_tests_cp1251).
+TEST_F(ProgramNamesTest, SeasonNamesShowAsWindows1252AndExportTheirOwnBytesOnAnyCodePage) {
+    tools::SeasonData prior;
+    tools::TeamEntry team{.number = 1, .place = "Gr\xFC\xDF", .nickname = "\x80\x9F\xA0\xFF", .roster = {}};
+    for (int first = 0x80, id = 20001; first <= 0xFF; first += 10, ++id) {
+        std::string last;
+        for (int byte = first; byte < first + 10 && byte <= 0xFF; ++byte) last += static_cast<char>(byte);
+        prior.players.push_back({.id = id, .firstName = "\xE9", .lastName = last, .status = 0});
+        team.roster.push_back(id);
+    }
+    prior.teams.push_back(team);
+    const fs::path priorFolder = root / "prior", currentFolder = root / "current";
+    ASSERT_TRUE(tools::WriteSeason(priorFolder, prior) && tools::WriteSeason(currentFolder, {}));
+    const std::vector<std::string> expected =
+        AsStrings(DepartedLines(CompareSeasons(priorFolder.string(), currentFolder.string())));
+    ASSERT_EQ(expected.size(), 13u);
+    std::string bytes;
+    for (const std::string& line : expected) bytes += line + "\r\n";
+
+    ProgramDriver program(root.Path());
+    program.SetText(kPriorFolderBox, priorFolder.string());
+    program.SetText(kCurrentFolderBox, currentFolder.string());
+    ASSERT_TRUE(program.Click(kProcessButton, 20000));
+    EXPECT_EQ(program.Lines(kDepartedList), expected);
+    wchar_t shown[256] = {};
+    SendMessageW(program.Control(kDepartedList), LB_GETTEXT, 0, reinterpret_cast<LPARAM>(shown));
+    EXPECT_EQ(std::wstring(shown),
+              L"20001  \u20AC\u0081\u201A\u0192\u201E\u2026\u2020\u2021\u02C6\u2030,\u00E9"
+              L"          Gr\u00FC\u00DF \u20AC\u0178\u00A0\u00FF");
+    program.Press(kPriorExportButton);
+    ASSERT_TRUE(program.SaveAs(L"FILE FOR PRIOR PLAYERS", root / "window.txt"));
+    EXPECT_EQ(FileBytes(root / "window.txt"), bytes);
+    EXPECT_EQ(RunToEnd(testing::ProgramFolder() / "trelvane-compare.exe",
+                       L"prior current --format csv --departed command.txt", root.Path()),
+              0u);
+    EXPECT_EQ(FileBytes(root / "command.txt"), bytes);
+}
+
 }  // namespace
 }  // namespace trelvane

@@ -1,7 +1,7 @@
 #include <windows.h>
 
-#include "WindowsText.h"
 #include "SystemMessage.h"
+#include "WindowsText.h"
 
 namespace trelvane {
 

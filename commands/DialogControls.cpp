@@ -1,5 +1,6 @@
 #include "DialogControls.h"
 
+#include "Windows1252.h"
 #include "WindowsText.h"
 
 namespace trelvane {
@@ -35,7 +36,7 @@ void DialogControls::SetBoxText(int id, std::string_view text) {
 void DialogControls::EmptyList(int id) { SendMessageW(Control(id), LB_RESETCONTENT, 0, 0); }
 
 void DialogControls::AddLine(int id, std::string_view line) {
-    ToList(Control(id), LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(WideFromAnsi(line).c_str()));
+    ToList(Control(id), LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(WideFromWindows1252(line).c_str()));
 }
 
 void DialogControls::AddLines(int id, const LineBatch& lines) {
@@ -49,7 +50,7 @@ void DialogControls::AddLines(int id, const LineBatch& lines) {
     // none of the comparisons LB_ADDSTRING makes to find their place.
     for (std::size_t i = 0; i < lines.Count(); ++i) {
         ToList(list, LB_INSERTSTRING, static_cast<WPARAM>(-1),
-               reinterpret_cast<LPARAM>(WideFromAnsi(lines[i]).c_str()));
+               reinterpret_cast<LPARAM>(WideFromWindows1252(lines[i]).c_str()));
     }
     SendMessageW(list, WM_SETREDRAW, TRUE, 0);
     InvalidateRect(list, nullptr, TRUE);
@@ -70,7 +71,7 @@ void DialogControls::ReadListLine(int id, int index, std::string& line) {
     std::wstring text(static_cast<std::size_t>(length) + 1, L'\0');
     const LRESULT got = ToList(list, LB_GETTEXT, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(text.data()));
     text.resize(got == LB_ERR ? 0 : static_cast<std::size_t>(got));
-    line = AnsiFromWide(text);
+    line = Windows1252FromWide(text);
 }
 
 }  // namespace trelvane

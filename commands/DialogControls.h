@@ -11,8 +11,8 @@ namespace trelvane {
 
 // The form's controls found by identifier on the form window. The controls
 // hold UTF-16; a box's text crosses in UTF-8, which keeps every character,
-// and a list line in the ANSI code page, the bytes of the season files and
-// of a saved list.
+// and a list line in Windows-1252, the bytes of the season files and of a
+// saved list, whatever the machine's ANSI code page.
 class DialogControls {
 public:
     explicit DialogControls(HWND form) : form_(form) {}

@@ -66,7 +66,10 @@ std::int32_t ExportList(const ExportConfig& config, const CommandArgs& args) {
     DialogControls controls(args.form);
     const std::wstring path = fileName.data();
     if (const FileWriteResult result = WriteListFile(path, controls, config.list); !result.Written()) {
-        ShowFailure(args.form, ListNotSavedText(Utf8FromWide(path), result.problem));
+        ShowFailure(args.form, ListNotSavedText({.path = Utf8FromWide(path),
+                                                 .problem = result.problem,
+                                                 .newIn = result.newContentIn,
+                                                 .oldIn = result.oldContentIn}));
     }
     return 0;
 }

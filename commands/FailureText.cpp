@@ -47,13 +47,21 @@ std::string SeasonFilesNotReadText(const SeasonFileReport& priorPlayers, const S
     return text;
 }
 
-std::string ListNotSavedText(std::string_view path, std::string_view problem) {
-    return "The list was not saved in " + std::string(path) + ": " + std::string(problem) + ".\nNo file was changed.";
+namespace {
+
+std::string NotSavedText(std::string_view what, const NotSaved& failure) {
+    std::string text = "The " + std::string(what) + " not saved in " + std::string(failure.path) + ": " +
+                       std::string(failure.problem) + '.';
+    if (failure.newIn.empty() && failure.oldIn.empty()) return text + "\nNo file was changed.";
+    if (!failure.newIn.empty()) text += "\nThe new file is kept as " + std::string(failure.newIn) + '.';
+    if (!failure.oldIn.empty()) text += "\nThe old file is kept as " + std::string(failure.oldIn) + '.';
+    return text;
 }
 
-std::string FoldersNotSavedText(std::string_view path, std::string_view problem) {
-    return "The folders were not saved in " + std::string(path) + ": " + std::string(problem) +
-           ".\nNo file was changed.";
-}
+}  // namespace
+
+std::string ListNotSavedText(const NotSaved& failure) { return NotSavedText("list was", failure); }
+
+std::string FoldersNotSavedText(const NotSaved& failure) { return NotSavedText("folders were", failure); }
 
 }  // namespace trelvane

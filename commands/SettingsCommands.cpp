@@ -2,6 +2,7 @@
 
 #include <optional>
 
+#include "BriefHolds.h"
 #include "ControlIds.h"
 #include "DialogControls.h"
 #include "FailureMessage.h"
@@ -29,8 +30,11 @@ bool SettingsFileExists() {
 
 // The whole file, or nothing when it cannot be opened or a read fails.
 std::optional<std::string> ReadSettingsFile() {
-    const UniqueFile file = OpenedFile(
-        CreateFileW(kSettingsFileNameW, GENERIC_READ, 0, nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+    // Shared for reading, so that a scanner reading it too is no obstacle.
+    const UniqueFile file = RetryBriefHolds([] {
+        return OpenedFile(CreateFileW(kSettingsFileNameW, GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
+                                      FILE_ATTRIBUTE_NORMAL, nullptr));
+    });
     if (!file) return std::nullopt;
     std::string bytes;
     char block[64 * 1024];
@@ -44,8 +48,8 @@ std::optional<std::string> ReadSettingsFile() {
 
 // The folders in UTF-8, as the boxes take them.
 FolderSettings FoldersFromFile(std::string_view bytes) {
-    const bool utf8 = bytes.starts_with(kUtf8Mark);
-    if (utf8) bytes.remove_prefix(kUtf8Mark.size());
+    const bool utf8 = SettingsAreUtf8(bytes);
+    if (bytes.starts_with(kUtf8Mark)) bytes.remove_prefix(kUtf8Mark.size());
     FolderSettings folders = ParseSettings(bytes);
     if (!utf8) {
         for (std::string* folder : {&folders.mainFolder, &folders.priorFolder, &folders.currentFolder}) {
@@ -97,7 +101,10 @@ FileWriteResult SaveSettings(HWND form) {
 
 std::int32_t SaveSettingsAndEnd(const CommandArgs& args) {
     if (const FileWriteResult saved = SaveSettings(args.form); !saved.Written()) {
-        ShowFailure(args.form, FoldersNotSavedText(Utf8FromWide(FullPath(kSettingsFileNameW)), saved.problem));
+        ShowFailure(args.form, FoldersNotSavedText({.path = Utf8FromWide(FullPath(kSettingsFileNameW)),
+                                                    .problem = saved.problem,
+                                                    .newIn = saved.newContentIn,
+                                                    .oldIn = saved.oldContentIn}));
     }
     ExitProcess(0);
 }

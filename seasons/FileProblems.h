@@ -25,6 +25,7 @@ namespace trelvane::write_problem {
 inline constexpr char kReadOnly[] = "the file is read-only";
 inline constexpr char kDiskFull[] = "the disk is full";
 inline constexpr char kFolderRefusesFiles[] = "the folder does not accept new files";
+inline constexpr char kPathTooLong[] = "the path is too long";  // for its folder to take a new file
 inline constexpr char kSeasonFile[] = "it is a season file of the game";
 inline constexpr char kSettingsFile[] = "Trelvane keeps its folders in it";
 }  // namespace trelvane::write_problem

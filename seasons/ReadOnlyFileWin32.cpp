@@ -1,5 +1,6 @@
 #include <windows.h>
 
+#include "BriefHolds.h"
 #include "FileProblems.h"
 #include "Limits.h"
 #include "ReadOnlyFile.h"
@@ -74,9 +75,12 @@ ReadOnlyFile ReadOnlyFile::Open(const std::string& path) {
         file.problem_ = file_problem::kPathTooLong;
         return file;
     }
-    const HANDLE handle = CreateFileW(wide.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
-                                      FILE_ATTRIBUTE_NORMAL, nullptr);
-    if (handle == INVALID_HANDLE_VALUE) {
+    const HANDLE handle = RetryBriefHolds([&] {
+        const HANDLE opened = CreateFileW(wide.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
+                                          FILE_ATTRIBUTE_NORMAL, nullptr);
+        return opened == INVALID_HANDLE_VALUE ? nullptr : opened;
+    });
+    if (!handle) {
         file.problem_ = FileProblemOfError(GetLastError(), wide);
         return file;
     }

@@ -2,6 +2,7 @@
 
 #include <stdexcept>
 
+#include "Windows1252.h"
 #include "WindowsText.h"
 
 namespace trelvane::testing {
@@ -107,7 +108,7 @@ std::vector<std::string> ProgramDriver::Lines(int listId) const {
     for (LRESULT i = 0; i < count; ++i) {
         wchar_t line[1024] = {};
         SendMessageW(list, LB_GETTEXT, static_cast<WPARAM>(i), reinterpret_cast<LPARAM>(line));
-        lines.push_back(AnsiFromWide(line));
+        lines.push_back(Windows1252FromWide(line));
     }
     return lines;
 }
