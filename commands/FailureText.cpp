@@ -1,18 +1,10 @@
 #include "FailureText.h"
 
-#include <algorithm>
-
 #include "FileProblems.h"
 #include "SeasonRecords.h"
-#include "SettingsFile.h"
 
 namespace trelvane {
 namespace {
-
-bool SameLetters(std::string_view a, std::string_view b) {
-    const auto lower = [](char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; };
-    return std::ranges::equal(a, b, [&](char x, char y) { return lower(x) == lower(y); });
-}
 
 std::string_view FileNameOf(std::string_view path) {
     const std::size_t separator = path.find_last_of("\\/");
@@ -31,15 +23,6 @@ void AddNotReadLine(std::string& text, const SeasonFileReport& file, std::string
 }
 
 }  // namespace
-
-std::string_view RefusedExportName(std::string_view path) {
-    std::string_view name = FileNameOf(path);
-    // Windows drops trailing dots and blanks: "KOVPLYR.DAT." opens KOVPLYR.DAT.
-    while (!name.empty() && (name.back() == '.' || name.back() == ' ')) name.remove_suffix(1);
-    if (SameLetters(name, kPlayerFileName) || SameLetters(name, kTeamFileName)) return write_problem::kSeasonFile;
-    if (SameLetters(name, kSettingsFileName)) return write_problem::kSettingsFile;
-    return {};
-}
 
 std::string SeasonFilesNotReadText(const SeasonFileReport& priorPlayers, const SeasonFileReport& currentPlayers,
                                    const SeasonFileReport& priorTeams) {

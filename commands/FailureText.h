@@ -3,25 +3,11 @@
 #include <string>
 #include <string_view>
 
+#include "FileProblems.h"
+#include "ListFileNames.h"
 #include "SeasonComparison.h"
 
 namespace trelvane {
-
-namespace write_problem {
-// Why a file was not written, in the words the user is shown, besides the
-// reasons a file is not read (FileProblems.h).
-inline constexpr char kReadOnly[] = "the file is read-only";
-inline constexpr char kDiskFull[] = "the disk is full";
-inline constexpr char kFolderRefusesFiles[] = "the folder does not accept new files";
-inline constexpr char kPathTooLong[] = "the path is too long";  // for its folder to take a new file
-inline constexpr char kSeasonFile[] = "it is a season file of the game";
-inline constexpr char kSettingsFile[] = "Trelvane keeps its folders in it";
-}  // namespace write_problem
-
-// Why a list may not be saved under the file name of path, whatever its
-// folder and letter case: the game's season files and Trelvane's own
-// settings file. Empty when the name is free.
-std::string_view RefusedExportName(std::string_view path);
 
 // What "Process" tells the user when a season file was not read: a line
 // per file and what the lists show without it. Empty when all were read.

@@ -3,11 +3,12 @@
 #include <string>
 #include <string_view>
 
+#include "ListFileNames.h"
+
 namespace trelvane {
 
 // The settings file holds the three folders of the main form, and is found
 // in the directory that was current when the program started.
-inline constexpr char kSettingsFileName[] = "Trelvane.txt";
 inline constexpr wchar_t kSettingsFileNameW[] = L"Trelvane.txt";
 
 // The file is written in the ANSI code page. When a folder holds a

@@ -11,11 +11,28 @@ namespace trelvane {
 
 void release::CloseFile(std::intptr_t file) { CloseHandle(reinterpret_cast<HANDLE>(file)); }
 
+namespace {
+
+// Whether the nearest part of path that exists is a file, so that path
+// leads through a file as if it were a folder.
+bool LeadsThroughAFile(std::wstring path) {
+    for (std::size_t separator; (separator = path.find_last_of(L"\\/")) != std::wstring::npos;) {
+        path.resize(separator);
+        const DWORD attributes = GetFileAttributesW(path.c_str());
+        if (attributes != INVALID_FILE_ATTRIBUTES) return !(attributes & FILE_ATTRIBUTE_DIRECTORY);
+    }
+    return false;
+}
+
+}  // namespace
+
 std::string FileProblemOfError(unsigned long error, const std::wstring& path) {
     switch (error) {
         case ERROR_FILE_NOT_FOUND:
-            return file_problem::kNotFound;
         case ERROR_PATH_NOT_FOUND:
+        case ERROR_DIRECTORY:
+            if (LeadsThroughAFile(path)) return file_problem::kFolderIsAFile;
+            return error == ERROR_FILE_NOT_FOUND ? file_problem::kNotFound : file_problem::kFolderMissing;
         case ERROR_BAD_NETPATH:
         case ERROR_BAD_NET_NAME:
         case ERROR_INVALID_DRIVE:
@@ -36,6 +53,18 @@ std::string FileProblemOfError(unsigned long error, const std::wstring& path) {
 }
 
 std::string NativePath(const std::string& path) { return path; }
+
+std::optional<FileIdentity> FileIdentityOf(const std::string& path) {
+    // No access asked for: the identity is there even for a file another
+    // program holds without sharing.
+    const UniqueAny<std::intptr_t, release::CloseFile, -1> file(reinterpret_cast<std::intptr_t>(
+        CreateFileW(WideFromUtf8(path).c_str(), 0, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+                    OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr)));
+    BY_HANDLE_FILE_INFORMATION info{};
+    if (!file || !GetFileInformationByHandle(reinterpret_cast<HANDLE>(file.get()), &info)) return std::nullopt;
+    return FileIdentity{info.dwVolumeSerialNumber,
+                        (static_cast<std::uint64_t>(info.nFileIndexHigh) << 32) | info.nFileIndexLow};
+}
 
 ReadOnlyFile ReadOnlyFile::Open(const std::string& path) {
     ReadOnlyFile file;
