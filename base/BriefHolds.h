@@ -16,8 +16,7 @@ inline bool IsBriefHoldError(DWORD error) {
 
 // Runs attempt until it succeeds (its result tests true), fails for another
 // reason, or about a second has passed; the last error is attempt's own.
-template <class Attempt>
-auto RetryBriefHolds(Attempt attempt) {
+template <class Attempt> auto RetryBriefHolds(Attempt attempt) {
     constexpr int kTries = 20;
     constexpr DWORD kPauseMs = 50;
     for (int tries = 1;; ++tries) {
