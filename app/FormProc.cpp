@@ -48,10 +48,10 @@ LRESULT OnCreate(HWND form, WPARAM wParam, LPARAM lParam) {
     gApp.mainForm = form;
     SetTag(form, "");
     SetTag2(form, "");
-    CreateMainFormControls(form, reinterpret_cast<const CREATESTRUCTA*>(lParam));
+    CreateMainFormControls(form, reinterpret_cast<const CREATESTRUCTW*>(lParam));
     if (const std::int32_t loaded = LoadSettings(form)) return loaded;
     gApp.formResult = 0;
-    return DefWindowProcA(form, WM_CREATE, wParam, lParam);
+    return DefWindowProcW(form, WM_CREATE, wParam, lParam);
 }
 
 LRESULT OnDestroy(HWND form) {
@@ -71,7 +71,7 @@ LRESULT OnCommand(HWND form, WPARAM wParam, LPARAM lParam) {
             break;
         }
     }
-    return DefWindowProcA(form, WM_COMMAND, wParam, lParam);
+    return DefWindowProcW(form, WM_COMMAND, wParam, lParam);
 }
 
 // Hands focus back to the control that had it when the form lost it.
@@ -118,8 +118,8 @@ LRESULT CALLBACK FormProc(HWND form, UINT message, WPARAM wParam, LPARAM lParam)
             EnumChildWindows(form, RefreshSysColors, 0);
             break;
         case WM_GETMINMAXINFO:
-            if (GetWindowLongA(form, GWL_EXSTYLE) & WS_EX_MDICHILD) break;
-            DefWindowProcA(form, message, wParam, lParam);  // no limits of our own
+            if (GetWindowLongW(form, GWL_EXSTYLE) & WS_EX_MDICHILD) break;
+            DefWindowProcW(form, message, wParam, lParam);  // no limits of our own
             return 0;
         case WM_COMMAND:
             return OnCommand(form, wParam, lParam);
@@ -135,7 +135,7 @@ LRESULT CALLBACK FormProc(HWND form, UINT message, WPARAM wParam, LPARAM lParam)
             }
             break;
     }
-    return DefWindowProcA(form, message, wParam, lParam);
+    return DefWindowProcW(form, message, wParam, lParam);
 }
 
 }  // namespace trelvane

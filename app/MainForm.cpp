@@ -33,9 +33,9 @@ ControlSetup SetupFor(const ControlLayout& control) {
 
 }  // namespace
 
-int CreateMainFormControls(HWND form, const CREATESTRUCTA* create) {
+int CreateMainFormControls(HWND form, const CREATESTRUCTW* create) {
     const CWindowRef object =
-        (GetWindowLongA(form, GWL_EXSTYLE) & WS_EX_MDICHILD) ? ObjectOfWindow(form) : ObjectFromCreateData(create);
+        (GetWindowLongW(form, GWL_EXSTYLE) & WS_EX_MDICHILD) ? ObjectOfWindow(form) : ObjectFromCreateData(create);
     if (!object) return -1;
     if (ControlRecord* record = RecordOf(form)) record->create_data = create ? create->lpCreateParams : nullptr;
 
@@ -52,8 +52,8 @@ int CreateMainFormControls(HWND form, const CREATESTRUCTA* create) {
         SetTag2(hwnd, "");
         gApp.controls[static_cast<std::size_t>(control.id - control_id::kFirst)] = hwnd;
         if (control.kind == ControlKind::kEdit) {
-            SendMessageA(hwnd, EM_LIMITTEXT, 0, 0);
-            SendMessageA(hwnd, EM_SETMARGINS, EC_LEFTMARGIN | EC_RIGHTMARGIN, 0);
+            SendMessageW(hwnd, EM_LIMITTEXT, 0, 0);
+            SendMessageW(hwnd, EM_SETMARGINS, EC_LEFTMARGIN | EC_RIGHTMARGIN, 0);
             if (ControlRecord* record = RecordOf(hwnd)) record->select_all_on_focus = 0;
         } else if (control.kind == ControlKind::kList) {
             ListBoxSelect(hwnd, -1);

@@ -34,6 +34,6 @@ std::intptr_t CreateAndRunMainForm(const MainFormRun& run);
 
 // The form's WM_CREATE step that makes its fourteen controls. Returns -1
 // (and makes none) when the form's object cannot be found.
-int CreateMainFormControls(HWND form, const CREATESTRUCTA* create);
+int CreateMainFormControls(HWND form, const CREATESTRUCTW* create);
 
 }  // namespace trelvane

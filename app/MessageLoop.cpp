@@ -13,7 +13,7 @@ namespace {
 void HandleMultiLineEditKeys(MSG& message) {
     const HWND focus = GetFocus();
     if (!focus || !(HasClassName(focus, "EDIT") || HasClassName(focus, gApp.richEditClass))) return;
-    if (!(GetWindowLongA(focus, GWL_STYLE) & ES_MULTILINE)) return;
+    if (!(GetWindowLongW(focus, GWL_STYLE) & ES_MULTILINE)) return;
     if (message.message == WM_KEYDOWN && message.wParam == VK_ESCAPE) {
         message.message = WM_COMMAND;
         message.wParam = IDCANCEL;
@@ -30,14 +30,14 @@ void HandleMultiLineEditKeys(MSG& message) {
 std::intptr_t RunForm(HWND form, const FormRun& run) {
     ControlRecord* const record = RecordOf(form);
     if (!record) return 0;
-    if (run.modality == Modality::kModeless || (GetWindowLongA(form, GWL_EXSTYLE) & WS_EX_MDICHILD)) {
+    if (run.modality == Modality::kModeless || (GetWindowLongW(form, GWL_EXSTYLE) & WS_EX_MDICHILD)) {
         ShowWindow(form, run.showCommand);
         return reinterpret_cast<std::intptr_t>(form);
     }
 
     HWND owner = run.owner;
-    while (owner && (GetWindowLongA(owner, GWL_STYLE) & WS_CHILD) &&
-           !(GetWindowLongA(owner, GWL_EXSTYLE) & WS_EX_MDICHILD)) {
+    while (owner && (GetWindowLongW(owner, GWL_STYLE) & WS_CHILD) &&
+           !(GetWindowLongW(owner, GWL_EXSTYLE) & WS_EX_MDICHILD)) {
         owner = GetParent(owner);
     }
     record->modal = 1;
@@ -47,18 +47,18 @@ std::intptr_t RunForm(HWND form, const FormRun& run) {
     UpdateWindow(form);
 
     MSG message;
-    while (GetMessageA(&message, nullptr, 0, 0) > 0 && IsWindow(form) && message.message != WM_QUIT) {
+    while (GetMessageW(&message, nullptr, 0, 0) > 0 && IsWindow(form) && message.message != WM_QUIT) {
         if (run.mdiAccelerators && TranslateMDISysAccel(form, &message)) continue;
         // The record is gone once the form is destroyed; read it afresh.
         if (ControlRecord* current = RecordOf(form);
-            current && current->accel && TranslateAcceleratorA(form, current->accel.get(), &message)) {
+            current && current->accel && TranslateAcceleratorW(form, current->accel.get(), &message)) {
             continue;
         }
         const HWND dialog = FindForm(gApp.activeForm);
         HandleMultiLineEditKeys(message);
-        if (dialog && IsDialogMessageA(dialog, &message)) continue;
+        if (dialog && IsDialogMessageW(dialog, &message)) continue;
         TranslateMessage(&message);
-        DispatchMessageA(&message);
+        DispatchMessageW(&message);
     }
     const std::int32_t result = gApp.formResult;
     gApp.formResult = 0;

@@ -5,11 +5,15 @@ namespace trelvane {
 HRESULT LoadRichEdit(UniqueLibrary* library, std::string* className) {
     if (!library || !className) return E_INVALIDARG;
     static constexpr struct {
-        const char* file;
+        const wchar_t* file;
         const char* windowClass;
-    } kLibraries[] = {{"MSFTEDIT.DLL", "RichEdit50W"}, {"RICHED20.DLL", "RichEdit20A"}, {"RICHED32.DLL", "RichEdit"}};
+    } kLibraries[] = {
+        {L"MSFTEDIT.DLL", "RichEdit50W"}, {L"RICHED20.DLL", "RichEdit20A"}, {L"RICHED32.DLL", "RichEdit"}};
     for (const auto& candidate : kLibraries) {
-        library->reset(LoadLibraryA(candidate.file));
+        // From the system folder only: a plain name is looked for in the
+        // program's own folder first, where anyone may have put a library
+        // of that name (a downloads folder).
+        library->reset(LoadLibraryExW(candidate.file, nullptr, LOAD_LIBRARY_SEARCH_SYSTEM32));
         if (*library) {
             *className = candidate.windowClass;
             return 1;

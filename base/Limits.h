@@ -4,8 +4,9 @@
 
 namespace trelvane {
 
-// The longest path the program opens or writes, in ANSI characters. Longer
-// paths are refused whole rather than cut to some other path.
+// The longest path the program opens or writes on Windows, in characters
+// (UTF-16 units, as Windows counts them). Longer paths are refused whole
+// rather than cut to some other path.
 inline constexpr std::size_t kMaxPathLength = 255;
 
 // Text goes to files and streams in pieces of about this size: large enough

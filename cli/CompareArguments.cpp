@@ -3,6 +3,8 @@
 #include <filesystem>
 #include <system_error>
 
+#include "SystemText.h"
+
 namespace trelvane::cli {
 
 const char kCompareUsage[] =
@@ -25,8 +27,10 @@ const char kCompareUsage[] =
     "  --version          show the version\n"
     "\n"
     "Saved lists hold one line per player, each ended by CR LF, exactly as the\n"
-    "Windows program saves them. Exit status: 0 done, 1 a player file could not\n"
-    "be read or a list could not be saved, 2 wrong arguments.\n";
+    "Windows program saves them. A list is never saved as a season file the run\n"
+    "reads, nor as KOVPLYR.DAT, KOVTEAM.DAT or Trelvane.txt. Exit status: 0 done,\n"
+    "1 a player file could not be read or a list could not be saved, 2 wrong\n"
+    "arguments or a list file refused (then nothing is written).\n";
 
 namespace {
 
@@ -40,8 +44,10 @@ bool SameFile(const std::string& a, const std::string& b) {
     if (a == "-" || b == "-") return false;
     namespace fs = std::filesystem;
     std::error_code error, otherError;
-    if (fs::equivalent(a, b, error)) return true;
-    const fs::path canonicalA = fs::weakly_canonical(a, error), canonicalB = fs::weakly_canonical(b, otherError);
+    const fs::path pathA = FileSystemPath(a), pathB = FileSystemPath(b);
+    if (fs::equivalent(pathA, pathB, error)) return true;
+    const fs::path canonicalA = fs::weakly_canonical(pathA, error),
+                   canonicalB = fs::weakly_canonical(pathB, otherError);
     return !error && !otherError && canonicalA == canonicalB;
 }
 

@@ -3,18 +3,18 @@
 #include <algorithm>
 #include <array>
 #include <cerrno>
-#include <cstdio>
-#include <cstring>
 #include <filesystem>
-#include <memory>
 #include <optional>
 
+#include "FileProblems.h"
 #include "LineText.h"
+#include "ListFileNames.h"
 #include "ListLine.h"
 #include "ReadOnlyFile.h"
 #include "Reports.h"
 #include "SavedList.h"
 #include "SeasonComparison.h"
+#include "SeasonRecords.h"
 #include "SystemText.h"
 
 #ifndef TRELVANE_VERSION
@@ -26,8 +26,6 @@ namespace {
 
 constexpr char kProgram[] = "trelvane-compare";
 constexpr char kStandardOutput[] = "-";
-
-std::string Reason(int error) { return error ? std::strerror(error) : "the write failed"; }
 
 void WarnAboutTeams(std::ostream& err, const SeasonFileReport& teams, const char* consequence) {
     if (teams.Read()) return;
@@ -44,9 +42,40 @@ void Warn(std::ostream& err, const SeasonComparison& result, const CompareReques
         if (season->players.Count() == 0) err << kProgram << ": warning: the " << name << " season holds no players\n";
     }
     std::error_code error;
-    if (std::filesystem::equivalent(request.priorFolder, request.currentFolder, error)) {
+    if (std::filesystem::equivalent(FileSystemPath(request.priorFolder), FileSystemPath(request.currentFolder),
+                                    error)) {
         err << kProgram << ": warning: the prior and the current folder are the same folder\n";
     }
+}
+
+struct RefusedList {
+    std::string path;
+    std::string_view reason;
+};
+
+// The first list file that must not be written: one of the season files the
+// run reads, however it is spelt or linked, or a name the game or the
+// window keeps for its own files, which may not be there yet.
+std::optional<RefusedList> FirstRefusedList(const CompareRequest& request) {
+    std::vector<FileIdentity> seasonFiles;
+    for (const std::string* folder : {&request.priorFolder, &request.currentFolder}) {
+        if (folder->empty()) continue;  // no season file is read from it
+        for (const char* name : {kPlayerFileName, kTeamFileName}) {
+            if (const auto identity = FileIdentityOf(NativePath(SeasonFilePath(*folder, name)))) {
+                seasonFiles.push_back(*identity);
+            }
+        }
+    }
+    for (const std::optional<std::string>* file : {&request.departedFile, &request.arrivalsFile, &request.movedFile}) {
+        if (!*file || **file == kStandardOutput) continue;
+        std::string_view reason = RefusedExportName(**file);
+        const auto identity = FileIdentityOf(**file);
+        if (reason.empty() && identity && std::ranges::find(seasonFiles, *identity) != seasonFiles.end()) {
+            reason = write_problem::kSeasonFile;
+        }
+        if (!reason.empty()) return RefusedList{**file, reason};
+    }
+    return std::nullopt;
 }
 
 // The three lists, each with the file it is saved to, if any.
@@ -119,6 +148,10 @@ int RunCompare(const ParsedArguments& arguments, std::ostream& out, std::ostream
             break;
     }
     const CompareRequest& request = arguments.request;
+    if (const auto refused = FirstRefusedList(request)) {
+        err << kProgram << ": cannot write " << refused->path << ": " << refused->reason << '\n';
+        return 2;
+    }
     const SeasonComparison result =
         CompareSeasons(request.priorFolder, request.currentFolder, {.readCurrentTeams = true});
 
@@ -138,7 +171,7 @@ int RunCompare(const ParsedArguments& arguments, std::ostream& out, std::ostream
     // A reader that stops early (| head) ends the output quietly; the lists
     // asked for are still saved.
     if (const int error = WriteLists(result, request, lists, out); error != 0 && error != EPIPE) {
-        err << kProgram << ": cannot write to standard output: " << Reason(error) << '\n';
+        err << kProgram << ": cannot write to standard output: " << WriteProblemOf(error) << '\n';
         failed = true;
     }
 

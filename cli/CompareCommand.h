@@ -13,7 +13,8 @@ namespace trelvane::cli {
 //
 // Prints the report in the format asked for and writes the requested lists
 // with the same bytes the Windows program saves. Returns the exit code: 0
-// done, 1 a player file or a list file failed, 2 wrong arguments.
+// done, 1 a player file or a list file failed, 2 wrong arguments or a list
+// file that is a season file (then nothing is read or written).
 int RunCompare(const ParsedArguments& arguments, std::ostream& out, std::ostream& err);
 int RunCompare(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
 

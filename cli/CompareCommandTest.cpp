@@ -3,7 +3,6 @@
 #include <gtest/gtest.h>
 
 #include <cerrno>
-#include <cstring>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
@@ -12,6 +11,8 @@
 
 #ifdef _WIN32
 #include <windows.h>
+
+#include "WindowsText.h"
 #endif
 
 #include "FileProblems.h"
@@ -25,6 +26,7 @@ namespace {
 
 namespace fs = std::filesystem;
 using testing::FileBytes;
+using testing::PutFile;
 using tools::SeasonData;
 
 class CompareCommandTest : public ::testing::Test, public testing::SeasonFolders {
@@ -280,6 +282,7 @@ TEST_F(CompareCommandFailures, UnreadablePlayerFiles) {
         {longFolder, file_problem::kFolderMissing},
 #endif
         {"", file_problem::kNoFolderGiven},
+        {(current / kPlayerFileName).string(), file_problem::kFolderIsAFile},
     };
     const fs::path departed = root / "departed.txt";
     for (const auto& [folder, reason] : cases) {
@@ -292,67 +295,114 @@ TEST_F(CompareCommandFailures, UnreadablePlayerFiles) {
 }
 
 TEST_F(CompareCommandFailures, ExportsThatCannotBeWrittenLeaveEverythingAsItWas) {
-    const fs::path readOnly = root / "read-only.txt";
-    std::ofstream(readOnly) << "old export";
+    const fs::path readOnly = root / "read-only.txt", held = root / "held.txt", folder = root / "folder.txt";
+    for (const fs::path& file : {readOnly, held}) PutFile(file, "old export");
     fs::permissions(readOnly, fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read);
-    const fs::path folder = root / "folder.txt";
     fs::create_directory(folder);
 
     std::vector<std::pair<std::string, std::string>> cases = {
-        {readOnly.string(), "the file is read-only"},
-        {folder.string(), ""},
-        {(root / "no-such-folder" / "out.txt").string(), ""},
+        {readOnly.string(), write_problem::kReadOnly},
+        {folder.string(), file_problem::kNotAFile},
+        {(root / "no-such-folder" / "out.txt").string(), file_problem::kFolderMissing},
+        {(held / "out.txt").string(), file_problem::kFolderIsAFile},
     };
     if (const std::string refusing = FolderWithoutWriteAccess(); !refusing.empty()) {
-        cases.push_back({(fs::path(refusing) / "departed.txt").string(), ""});
+        cases.push_back({(fs::path(refusing) / "departed.txt").string(), write_problem::kFolderRefusesFiles});
     }
-#ifdef __linux__
-    cases.push_back({"/dev/full", std::strerror(ENOSPC)});  // a disk with no room left
+#ifdef _WIN32
+    const HANDLE holder = CreateFileW(held.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
+    ASSERT_NE(holder, INVALID_HANDLE_VALUE);
+    cases.push_back({held.string(), file_problem::kInUse});
+#else
+    cases.push_back({"/dev/full", write_problem::kDiskFull});  // a disk with no room left
 #endif
     for (const auto& [target, reason] : cases) {
         EXPECT_EQ(Run({prior.string(), current.string(), "--departed", target}), 1) << target;
-        const std::string given = ReasonFor("write ", target);
-        EXPECT_NE(given, "") << err;
-        if (!reason.empty()) {
-            EXPECT_EQ(given, reason);
-        }
+        EXPECT_EQ(ReasonFor("write ", target), reason) << err;
     }
-    EXPECT_EQ(FileBytes(readOnly), "old export");
+#ifdef _WIN32
+    CloseHandle(holder);
+#endif
+    for (const fs::path& file : {readOnly, held}) EXPECT_EQ(FileBytes(file), "old export");
     EXPECT_TRUE(fs::is_empty(folder));
     fs::permissions(readOnly, fs::perms::owner_write, fs::perm_options::add);
-
-#ifdef _WIN32
-    const fs::path held = root / "held.txt";
-    std::ofstream(held) << "old export";
-    const HANDLE holder = CreateFileW(held.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
-    ASSERT_NE(holder, INVALID_HANDLE_VALUE);
-    EXPECT_EQ(Run({prior.string(), current.string(), "--arrivals", held.string()}), 1);
-    CloseHandle(holder);
-    EXPECT_NE(ReasonFor("write ", held.string()), "") << err;
-    EXPECT_EQ(FileBytes(held), "old export");
-#endif
 }
 
-// Standard output that takes nothing, as a full disk does.
-class RefusingOutput : public std::streambuf {
+// A list is never written over a season file the run reads, whatever the
+// spelling or link that leads to it, nor under a name the game or the
+// window keeps: refused before anything is written, a good list included.
+TEST_F(CompareCommandFailures, ListsOverSeasonFilesAreRefusedBeforeAnythingIsWritten) {
+    const fs::path seasonFiles[] = {prior / kPlayerFileName, prior / kTeamFileName, current / kPlayerFileName,
+                                    current / kTeamFileName};
+    std::vector<std::string> before;
+    for (const fs::path& file : seasonFiles) before.push_back(FileBytes(file));
+    fs::create_hard_link(current / kTeamFileName, root / "hard-link.txt");
+    const std::string separator(1, fs::path::preferred_separator);
+    std::vector<std::pair<std::string, std::string>> cases = {
+        {(prior / ".." / "prior" / kPlayerFileName).string(), write_problem::kSeasonFile},
+        {root.Text() + separator + "." + separator + "prior" + separator + separator + kTeamFileName,
+         write_problem::kSeasonFile},
+        {(current / "kovteam.dat").string(), write_problem::kSeasonFile},
+        {(root / "KovPlyr.Dat. ").string(), write_problem::kSeasonFile},  // not there yet
+        {(current / "KOVPLYR.DAT::$DATA").string(), write_problem::kSeasonFile},
+        {(root / "TRELVANE.TXT").string(), write_problem::kSettingsFile},
+        {(root / "hard-link.txt").string(), write_problem::kSeasonFile},
+    };
+#ifndef _WIN32
+    fs::create_symlink(prior / kPlayerFileName, root / "symbolic-link.txt");
+    cases.push_back({(root / "symbolic-link.txt").string(), write_problem::kSeasonFile});
+    // The reader finds kovplyr.dat for KOVPLYR.DAT; so does the check.
+    fs::rename(current / kPlayerFileName, current / "kovplyr.dat");
+    fs::create_symlink(current / "kovplyr.dat", root / "lower-case-link.txt");
+    cases.push_back({(root / "lower-case-link.txt").string(), write_problem::kSeasonFile});
+#endif
+    const fs::path good = root / "moved.txt";
+    for (const auto& [target, reason] : cases) {
+        EXPECT_EQ(Run({prior.string(), current.string(), "--moved", good.string(), "--departed", target}), 2);
+        EXPECT_EQ(ReasonFor("write ", target), reason) << err;
+        EXPECT_EQ(out, "");
+        EXPECT_FALSE(fs::exists(good));
+    }
+#ifndef _WIN32
+    fs::rename(current / "kovplyr.dat", current / kPlayerFileName);
+#endif
+    for (std::size_t i = 0; i < 4; ++i) EXPECT_EQ(FileBytes(seasonFiles[i]), before[i]) << seasonFiles[i];
+    EXPECT_FALSE(fs::exists(root / "KovPlyr.Dat. ") || fs::exists(root / "TRELVANE.TXT"));
+    EXPECT_EQ(Run({prior.string(), current.string(), "--moved", "-", "--arrivals", good.string()}), 0) << err;
+}
+
+// Standard output that takes nothing and sets errno as a write would: a
+// full disk, or a reader that went away, as after "| head".
+template <int kError> class RefusingOutput : public std::streambuf {
 protected:
-    int_type overflow(int_type) override { return traits_type::eof(); }
-    std::streamsize xsputn(const char*, std::streamsize) override { return 0; }
+    int_type overflow(int_type) override { return errno = kError, traits_type::eof(); }
+    std::streamsize xsputn(const char*, std::streamsize) override { return errno = kError, 0; }
 };
 
-TEST_F(CompareCommandFailures, ListsThatCannotBeWrittenToStandardOutput) {
-    RefusingOutput refusing;
-    std::ostream o(&refusing);
-    std::ostringstream e;
-    const fs::path departed = root / "departed.txt";
-    EXPECT_EQ(RunCompare({prior.string(), current.string(), "--departed", departed.string()}, o, e), 1);
-    err = e.str();
-    EXPECT_EQ(err.rfind("trelvane-compare: cannot write to standard output: ", 0), 0u) << err;
-    EXPECT_EQ(std::count(err.begin(), err.end(), '\n'), 1);
-    // The export asked for is still written.
-    EXPECT_EQ(FileBytes(departed),
-              "12345  Doe,Jan               Northport Gulls\r\n"
-              "30000  Novak,Tomas           \r\n");
+// The lists asked for are saved all the same; a closed pipe ends quietly.
+TEST_F(CompareCommandFailures, StandardOutputThatTakesNothing) {
+    RefusingOutput<ENOSPC> full;
+    RefusingOutput<EPIPE> closed;
+    const struct {
+        std::streambuf* output;
+        const char* format;
+        int code;
+        std::string err;
+    } cases[] = {
+        {&full, "--format=text", 1, "trelvane-compare: cannot write to standard output: the disk is full\n"},
+        {&closed, "--format=csv", 0, ""},
+    };
+    const fs::path moved = root / "moved.txt";
+    for (const auto& c : cases) {
+        fs::remove(moved);
+        std::ostream o(c.output);
+        std::ostringstream e;
+        EXPECT_EQ(RunCompare({prior.string(), current.string(), c.format, "--moved", moved.string()}, o, e), c.code);
+        EXPECT_EQ(e.str(), c.err);
+        EXPECT_EQ(FileBytes(moved),
+                  "20000  Lund,Emil             Northport Gulls -> Dunmore Bears\r\n"
+                  "22000  Strau\xDF,Nils           Ashford Foxes -> (free agent)\r\n");
+    }
 }
 
 #ifndef _WIN32
@@ -365,25 +415,6 @@ TEST_F(CompareCommandTest, LinuxFolderPathsAreNotLimitedTo255Characters) {
 }
 #endif
 
-// Standard output whose reader went away, as after "| head".
-class ClosedPipe : public std::streambuf {
-protected:
-    int_type overflow(int_type) override { return errno = EPIPE, traits_type::eof(); }
-    std::streamsize xsputn(const char*, std::streamsize) override { return errno = EPIPE, 0; }
-};
-
-TEST_F(CompareCommandTest, ClosedPipeEndsQuietlyAndTheListsAreStillSaved) {
-    ClosedPipe closed;
-    std::ostream o(&closed);
-    std::ostringstream e;
-    const fs::path moved = root / "moved.txt";
-    EXPECT_EQ(RunCompare({prior.string(), current.string(), "--format=csv", "--moved", moved.string()}, o, e), 0);
-    EXPECT_EQ(e.str(), "");
-    EXPECT_EQ(FileBytes(moved),
-              "20000  Lund,Emil             Northport Gulls -> Dunmore Bears\r\n"
-              "22000  Strau\xDF,Nils           Ashford Foxes -> (free agent)\r\n");
-}
-
 #ifndef _WIN32
 TEST_F(CompareCommandTest, FileNamesMatchWhateverTheirLetterCase) {
     fs::rename(prior / kPlayerFileName, prior / "kovplyr.dat");
@@ -391,6 +422,87 @@ TEST_F(CompareCommandTest, FileNamesMatchWhateverTheirLetterCase) {
     EXPECT_EQ(Run({prior.string(), current.string()}), 0);
     EXPECT_NE(out.find("Departed: 2\n"), std::string::npos);
     EXPECT_NE(out.find("Northport Gulls"), std::string::npos);
+}
+#endif
+
+#ifdef _WIN32
+// trelvane-compare.exe itself, beside this test, given a wide command line
+// as cmd passes it, with standard output and standard error sent to files
+// as "> out 2> err" sends them. (Started with CREATE_NO_WINDOW, Wine 8 lets
+// the wait end before the program has written its output.)
+class CompareProgramTest : public CompareCommandTest {
+protected:
+    DWORD RunProgram(const std::wstring& arguments) {
+        wchar_t self[MAX_PATH] = {};
+        GetModuleFileNameW(nullptr, self, MAX_PATH);
+        std::wstring commandLine = L"\"" + (fs::path(self).parent_path() / "trelvane-compare.exe").wstring() + L"\" ";
+        commandLine += arguments;
+        SECURITY_ATTRIBUTES inherited{sizeof inherited, nullptr, TRUE};
+        const fs::path outFile = root / "out", errFile = root / "err";
+        STARTUPINFOW startup{};
+        startup.cb = sizeof startup;
+        startup.dwFlags = STARTF_USESTDHANDLES;
+        startup.hStdOutput = CreateFileW(outFile.c_str(), GENERIC_WRITE, 0, &inherited, CREATE_ALWAYS, 0, nullptr);
+        startup.hStdError = CreateFileW(errFile.c_str(), GENERIC_WRITE, 0, &inherited, CREATE_ALWAYS, 0, nullptr);
+        PROCESS_INFORMATION process{};
+        DWORD code = STILL_ACTIVE;
+        if (CreateProcessW(nullptr, commandLine.data(), nullptr, nullptr, TRUE, 0, nullptr, nullptr, &startup,
+                           &process)) {
+            WaitForSingleObject(process.hProcess, 60000);
+            GetExitCodeProcess(process.hProcess, &code);
+            CloseHandle(process.hThread);
+            CloseHandle(process.hProcess);
+        }
+        CloseHandle(startup.hStdOutput);
+        CloseHandle(startup.hStdError);
+        out = FileBytes(outFile);
+        err = FileBytes(errFile);
+        return code;
+    }
+    static std::wstring Quoted(const fs::path& path) { return L"\"" + path.wstring() + L"\""; }
+};
+
+// CSV, JSON and a list given "-" hold exactly the bytes written on Linux,
+// one CR LF a line; the text report gets Windows text's CR LF for each LF.
+TEST_F(CompareProgramTest, RedirectedOutputHoldsTheLinuxBytes) {
+    const auto withCrLf = [](std::string text) {
+        for (std::size_t at = 0; (at = text.find('\n', at)) != std::string::npos; at += 2) text.insert(at, 1, '\r');
+        return text;
+    };
+    const std::pair<std::vector<std::string>, bool> cases[] = {
+        {{"--format", "csv"}, false}, {{"--format", "json"}, false}, {{"--departed", "-"}, false}, {{}, true}};
+    for (const auto& [options, textMode] : cases) {
+        std::vector<std::string> args = {prior.string(), current.string()};
+        std::wstring commandLine = Quoted(prior) + L" " + Quoted(current);
+        for (const std::string& option : options) {
+            args.push_back(option);
+            commandLine += L" " + WideFromUtf8(option);
+        }
+        ASSERT_EQ(Run(args), 0);
+        const std::string expected = textMode ? withCrLf(out) : out;
+        EXPECT_EQ(RunProgram(commandLine), 0u) << err;
+        EXPECT_EQ(out, expected) << commandLine;
+        EXPECT_EQ(err, "");
+    }
+}
+
+// A full-width "Ａ" that the ANSI code page would best-fit to "A", beside a
+// folder of that name; a full-width quotation mark that would become one
+// that ends the argument.
+TEST_F(CompareProgramTest, NamesReachTheFilesExactlyAsGiven) {
+    const fs::path real = root.Path() / L"Saison \uFF21", decoy = root.Path() / L"Saison A";
+    fs::rename(prior, real);
+    ASSERT_TRUE(tools::WriteSeason(decoy, {{{11111, "Ivo", "Decoy"}}, {}}));
+    const fs::path moved = root.Path() / L"moved\uFF02 list.txt";
+    EXPECT_EQ(RunProgram(Quoted(real) + L" " + Quoted(current) + L" --format json --moved " + Quoted(moved)), 0u)
+        << err;
+    EXPECT_EQ(err, "");
+    EXPECT_NE(out.find("\"prior_folder\": " + JsonText(Utf8FromWide(real.wstring())) + ","), std::string::npos) << out;
+    EXPECT_NE(out.find("{\"id\": 30000, \"last_name\": \"Novak\""), std::string::npos);
+    EXPECT_EQ(out.find("11111"), std::string::npos);
+    EXPECT_EQ(FileBytes(moved),
+              "20000  Lund,Emil             Northport Gulls -> Dunmore Bears\r\n"
+              "22000  Strau\xDF,Nils           Ashford Foxes -> (free agent)\r\n");
 }
 #endif
 

@@ -9,30 +9,41 @@
 #include "CompareCommand.h"
 
 #ifdef _WIN32
+#include <fcntl.h>
+#include <io.h>
+
 #include "ConsoleOutput.h"
+#include "WindowsText.h"
 #endif
 
-int main(int argc, char** argv) {
-    using namespace trelvane::cli;
+namespace {
+
+using namespace trelvane::cli;
+
+int Run(const std::vector<std::string>& args) {
     std::ios::sync_with_stdio(false);
-#ifndef _WIN32
-    // A reader that goes away (| head) shows as EPIPE, which ends the output
-    // quietly; the lists asked for are still saved.
-    std::signal(SIGPIPE, SIG_IGN);
-#endif
     // Whatever goes wrong ends in one line and exit status 1, never in an
     // abort.
     try {
-        const ParsedArguments arguments = ParseCompareArguments(std::vector<std::string>(argv + 1, argv + argc));
+        const ParsedArguments arguments = ParseCompareArguments(args);
 #ifdef _WIN32
         std::optional<ConsoleOutput> consoleOut, consoleErr;
         const HANDLE out = GetStdHandle(STD_OUTPUT_HANDLE), err = GetStdHandle(STD_ERROR_HANDLE);
+        const CompareRequest& request = arguments.request;
+        const bool textReport = request.format == ReportFormat::kText && request.departedFile != "-" &&
+                                request.arrivalsFile != "-" && request.movedFile != "-";
         if (ConsoleOutput::IsConsole(out)) {
-            // The text report is in the ANSI code page, CSV and JSON in UTF-8.
-            const bool ansi = arguments.request.format == ReportFormat::kText;
-            std::cout.rdbuf(&consoleOut.emplace(out, ansi ? CP_ACP : CP_UTF8));
+            // The text report is in the ANSI code page, CSV, JSON and help in UTF-8.
+            std::cout.rdbuf(&consoleOut.emplace(out, request.format == ReportFormat::kText ? CP_ACP : CP_UTF8));
+        } else if (!textReport) {
+            // CSV and a list end their lines with CR LF themselves, JSON with
+            // LF: the C library's text mode must not add a CR, so that a
+            // redirected file holds the bytes written on Linux. The text
+            // report stays in text mode and gets CR LF, as Windows text does.
+            _setmode(_fileno(stdout), _O_BINARY);
         }
-        if (ConsoleOutput::IsConsole(err)) std::cerr.rdbuf(&consoleErr.emplace(err, CP_ACP));
+        // Names on stderr are UTF-8, as the user gave them.
+        if (ConsoleOutput::IsConsole(err)) std::cerr.rdbuf(&consoleErr.emplace(err, CP_UTF8));
 #endif
         return RunCompare(arguments, std::cout, std::cerr);
     } catch (const std::bad_alloc&) {
@@ -42,3 +53,26 @@ int main(int argc, char** argv) {
     }
     return 1;
 }
+
+}  // namespace
+
+#ifdef _WIN32
+// Linked with -municode: the arguments come as the user typed them, in
+// UTF-16, where the ANSI ones would have been best-fitted ("Ａ" to "A", a
+// full-width quotation mark to one that splits the argument).
+int wmain(int argc, wchar_t** argv) {
+    // Any library loaded by name from now on comes from the system folder,
+    // never from the program's own folder or the current one.
+    SetDefaultDllDirectories(LOAD_LIBRARY_SEARCH_SYSTEM32);
+    std::vector<std::string> args;
+    for (int i = 1; i < argc; ++i) args.push_back(trelvane::Utf8FromWide(argv[i]));
+    return Run(args);
+}
+#else
+int main(int argc, char** argv) {
+    // A reader that goes away (| head) shows as EPIPE, which ends the output
+    // quietly; the lists asked for are still saved.
+    std::signal(SIGPIPE, SIG_IGN);
+    return Run(std::vector<std::string>(argv + 1, argv + argc));
+}
+#endif

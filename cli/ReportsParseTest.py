@@ -14,8 +14,14 @@ import sys
 
 compare, make_seasons, work = sys.argv[1], sys.argv[2], pathlib.Path(sys.argv[3])
 prior, current = work / "prior", work / "current"
-subprocess.run([make_seasons, "--seed", "11", "--players", "3000", "--teams", "40", str(prior), str(current)],
-               check=True, stdout=subprocess.DEVNULL)
+league = ["--seed", "11", "--players", "3000", "--teams", "40", str(prior), str(current)]
+subprocess.run([make_seasons, "--replace", *league], check=True, stdout=subprocess.DEVNULL)
+# Seasons already there are kept unless --replace is given.
+seasons_before = [(folder / name).read_bytes() for folder in (prior, current) for name in ("KOVPLYR.DAT", "KOVTEAM.DAT")]
+kept = subprocess.run([make_seasons, "--seed", "12", *league[2:]], capture_output=True)
+assert kept.returncode == 2 and kept.stdout == b"", kept
+assert kept.stderr == f"trelvane-make-seasons: will not write over {prior}/KOVPLYR.DAT; give --replace to replace the seasons\n".encode(), kept.stderr
+assert seasons_before == [(folder / name).read_bytes() for folder in (prior, current) for name in ("KOVPLYR.DAT", "KOVTEAM.DAT")]
 
 
 def text(raw):

@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <cstdio>
+#include <filesystem>
 #include <memory>
 #include <optional>
 #include <string>
@@ -16,6 +17,7 @@ namespace trelvane::cli {
 // for a full season's list, more than the whole comparison takes.
 class SavedList {
 public:
+    // path is UTF-8 on Windows.
     explicit SavedList(const std::string& path);
     void Add(std::string_view line);
     // Closes the file. Why the list could not be saved, if it could not.
@@ -24,11 +26,15 @@ public:
 private:
     void Write();
 
-    std::string path_;
+    std::filesystem::path path_;
     std::unique_ptr<std::FILE, int (*)(std::FILE*)> file_{nullptr, std::fclose};
     std::string piece_;
     std::uintmax_t size_ = 0;
     std::optional<std::string> problem_;
 };
+
+// Why a write to an open file or to standard output failed (an errno), in
+// the user's words where the cause is a common one.
+std::string WriteProblemOf(int error);
 
 }  // namespace trelvane::cli

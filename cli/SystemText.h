@@ -1,15 +1,21 @@
 #pragma once
 
+#include <filesystem>
 #include <string>
 #include <string_view>
 
 namespace trelvane::cli {
 
-// The system's own text (the command line, paths, its error messages) in
-// UTF-8. Windows gives it in the ANSI code page. Elsewhere it is taken as
+// The system's own text (paths, its error messages) in UTF-8. On Windows
+// the program holds it in UTF-8 already: the wide command line and the
+// system's words are converted as they come. Elsewhere it is taken as
 // UTF-8 when it is that, and otherwise as Windows-1252, the code page of
 // season folders copied from Windows.
 std::string Utf8FromSystemText(std::string_view text);
+
+// A path the user gave (UTF-8 on Windows) as the file system functions take
+// it: on Windows through its UTF-16 form, never the ANSI code page.
+std::filesystem::path FileSystemPath(const std::string& name);
 
 // The text report's names: in UTF-8 for a Linux terminal, in the ANSI code
 // page on Windows, where a console is written in Unicode (ConsoleOutput).

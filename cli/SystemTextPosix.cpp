@@ -10,4 +10,6 @@ std::string Utf8FromSystemText(std::string_view text) {
     return utf8;
 }
 
+std::filesystem::path FileSystemPath(const std::string& name) { return std::filesystem::path(name); }
+
 }  // namespace trelvane::cli

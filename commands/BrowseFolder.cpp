@@ -2,10 +2,12 @@
 
 #include <shlobj.h>
 
-#include "AnsiText.h"
 #include "DialogControls.h"
 #include "DialogPlacement.h"
+#include "FailureMessage.h"
+#include "FailureText.h"
 #include "UniqueAny.h"
+#include "WindowsText.h"
 
 namespace trelvane {
 namespace {
@@ -21,31 +23,50 @@ int CALLBACK OnBrowserEvent(HWND browser, UINT message, LPARAM lParam, LPARAM da
             SendMessageW(browser, BFFM_SETSELECTIONW, TRUE, reinterpret_cast<LPARAM>(kBrowseStartFolder));
             break;
         }
-        case BFFM_SELCHANGED:
-            SendMessageW(browser, BFFM_ENABLEOK, 0, lParam != 0);
-            if (lParam == 0) MessageBeep(MB_OK);
+        case BFFM_SELCHANGED: {
+            // "This PC", a library or a network root has no path to put in
+            // a box: OK stays off until a folder on a disk or share is chosen.
+            wchar_t path[MAX_PATH];
+            const auto item = reinterpret_cast<PCIDLIST_ABSOLUTE>(lParam);
+            SendMessageW(browser, BFFM_ENABLEOK, 0, item && SHGetPathFromIDListW(item, path));
+            if (!item) MessageBeep(MB_OK);
             break;
+        }
     }
     return 0;
+}
+
+// The browser needs a single-threaded apartment; without one it would
+// return at once, as if the user had cancelled.
+bool InSingleThreadedApartment() {
+    APTTYPE type{};
+    APTTYPEQUALIFIER qualifier{};
+    return SUCCEEDED(CoGetApartmentType(&type, &qualifier)) && (type == APTTYPE_STA || type == APTTYPE_MAINSTA);
 }
 
 }  // namespace
 
 std::int32_t BrowseForFolder(const BrowseConfig& config, const CommandArgs& args) {
+    if (!InSingleThreadedApartment()) {
+        ShowFailure(args.form, kFolderBrowserFailedText);
+        return 0;
+    }
     wchar_t displayName[MAX_PATH] = {};
     BROWSEINFOW request{};
     request.hwndOwner = args.form;
     request.pszDisplayName = displayName;
     request.lpszTitle = config.title;
-    request.ulFlags = BIF_NEWDIALOGSTYLE;
+    request.ulFlags = BIF_NEWDIALOGSTYLE | BIF_RETURNONLYFSDIRS;
     request.lpfn = OnBrowserEvent;
     request.lParam = reinterpret_cast<LPARAM>(args.form);
 
     const UniqueItemList chosen(SHBrowseForFolderW(&request));
     wchar_t path[MAX_PATH] = {};
-    if (chosen && SHGetPathFromIDListW(chosen.get(), path)) {
-        // The path goes through the ANSI code page, as every folder value does.
-        DialogControls(args.form).SetBoxText(config.box, AnsiFromWide(path));
+    if (!chosen) return 0;
+    if (SHGetPathFromIDListW(chosen.get(), path)) {
+        DialogControls(args.form).SetBoxText(config.box, Utf8FromWide(path));
+    } else {
+        ShowFailure(args.form, kNotAFolderOnDiskText);
     }
     return 0;
 }

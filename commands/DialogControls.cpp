@@ -1,6 +1,7 @@
 #include "DialogControls.h"
 
-#include "AnsiText.h"
+#include "Windows1252.h"
+#include "WindowsText.h"
 
 namespace trelvane {
 
@@ -25,17 +26,17 @@ std::string DialogControls::EditText(int id) {
     const HWND box = Control(id);
     std::wstring text(static_cast<std::size_t>(GetWindowTextLengthW(box)) + 1, L'\0');
     text.resize(static_cast<std::size_t>(GetWindowTextW(box, text.data(), static_cast<int>(text.size()))));
-    return AnsiFromWide(text);
+    return Utf8FromWide(text);
 }
 
 void DialogControls::SetBoxText(int id, std::string_view text) {
-    SetWindowTextW(Control(id), WideFromAnsi(text).c_str());
+    SetWindowTextW(Control(id), WideFromUtf8(text).c_str());
 }
 
 void DialogControls::EmptyList(int id) { SendMessageW(Control(id), LB_RESETCONTENT, 0, 0); }
 
 void DialogControls::AddLine(int id, std::string_view line) {
-    ToList(Control(id), LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(WideFromAnsi(line).c_str()));
+    ToList(Control(id), LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(WideFromWindows1252(line).c_str()));
 }
 
 void DialogControls::AddLines(int id, const LineBatch& lines) {
@@ -49,7 +50,7 @@ void DialogControls::AddLines(int id, const LineBatch& lines) {
     // none of the comparisons LB_ADDSTRING makes to find their place.
     for (std::size_t i = 0; i < lines.Count(); ++i) {
         ToList(list, LB_INSERTSTRING, static_cast<WPARAM>(-1),
-               reinterpret_cast<LPARAM>(WideFromAnsi(lines[i]).c_str()));
+               reinterpret_cast<LPARAM>(WideFromWindows1252(lines[i]).c_str()));
     }
     SendMessageW(list, WM_SETREDRAW, TRUE, 0);
     InvalidateRect(list, nullptr, TRUE);
@@ -70,7 +71,7 @@ void DialogControls::ReadListLine(int id, int index, std::string& line) {
     std::wstring text(static_cast<std::size_t>(length) + 1, L'\0');
     const LRESULT got = ToList(list, LB_GETTEXT, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(text.data()));
     text.resize(got == LB_ERR ? 0 : static_cast<std::size_t>(got));
-    line = AnsiFromWide(text);
+    line = Windows1252FromWide(text);
 }
 
 }  // namespace trelvane

@@ -9,13 +9,15 @@
 
 namespace trelvane {
 
-// The form's controls found by identifier on the form window. Texts cross
-// in the ANSI code page: the controls hold UTF-16, the commands ANSI.
+// The form's controls found by identifier on the form window. The controls
+// hold UTF-16; a box's text crosses in UTF-8, which keeps every character,
+// and a list line in Windows-1252, the bytes of the season files and of a
+// saved list, whatever the machine's ANSI code page.
 class DialogControls {
 public:
     explicit DialogControls(HWND form) : form_(form) {}
 
-    // The whole text of an edit box, untrimmed.
+    // The whole text of an edit box, untrimmed, in UTF-8.
     std::string EditText(int id);
     void SetBoxText(int id, std::string_view text);
     void EmptyList(int id);

@@ -4,12 +4,12 @@
 
 #include <vector>
 
-#include "AnsiText.h"
 #include "DialogControls.h"
 #include "DialogPlacement.h"
 #include "FailureMessage.h"
 #include "FailureText.h"
 #include "LineText.h"
+#include "WindowsText.h"
 
 namespace trelvane {
 namespace {
@@ -30,7 +30,7 @@ UINT_PTR CALLBACK PlaceDialog(HWND child, UINT message, WPARAM, LPARAM lParam) {
 }  // namespace
 
 FileWriteResult WriteListFile(const std::wstring& path, DialogControls& controls, int list) {
-    if (const std::string_view refused = RefusedExportName(AnsiFromWide(path)); !refused.empty()) {
+    if (const std::string_view refused = RefusedExportName(Utf8FromWide(path)); !refused.empty()) {
         return {std::string(refused)};
     }
     const auto lineAt = [&](std::size_t index, std::string& line) -> std::string_view {
@@ -66,7 +66,10 @@ std::int32_t ExportList(const ExportConfig& config, const CommandArgs& args) {
     DialogControls controls(args.form);
     const std::wstring path = fileName.data();
     if (const FileWriteResult result = WriteListFile(path, controls, config.list); !result.Written()) {
-        ShowFailure(args.form, ListNotSavedText(AnsiFromWide(path), result.problem));
+        ShowFailure(args.form, ListNotSavedText({.path = Utf8FromWide(path),
+                                                 .problem = result.problem,
+                                                 .newIn = result.newContentIn,
+                                                 .oldIn = result.oldContentIn}));
     }
     return 0;
 }

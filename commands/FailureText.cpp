@@ -1,18 +1,10 @@
 #include "FailureText.h"
 
-#include <algorithm>
-
 #include "FileProblems.h"
 #include "SeasonRecords.h"
-#include "SettingsFile.h"
 
 namespace trelvane {
 namespace {
-
-bool SameLetters(std::string_view a, std::string_view b) {
-    const auto lower = [](char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; };
-    return std::ranges::equal(a, b, [&](char x, char y) { return lower(x) == lower(y); });
-}
 
 std::string_view FileNameOf(std::string_view path) {
     const std::size_t separator = path.find_last_of("\\/");
@@ -31,15 +23,6 @@ void AddNotReadLine(std::string& text, const SeasonFileReport& file, std::string
 }
 
 }  // namespace
-
-std::string_view RefusedExportName(std::string_view path) {
-    std::string_view name = FileNameOf(path);
-    // Windows drops trailing dots and blanks: "KOVPLYR.DAT." opens KOVPLYR.DAT.
-    while (!name.empty() && (name.back() == '.' || name.back() == ' ')) name.remove_suffix(1);
-    if (SameLetters(name, kPlayerFileName) || SameLetters(name, kTeamFileName)) return write_problem::kSeasonFile;
-    if (SameLetters(name, kSettingsFileName)) return write_problem::kSettingsFile;
-    return {};
-}
 
 std::string SeasonFilesNotReadText(const SeasonFileReport& priorPlayers, const SeasonFileReport& currentPlayers,
                                    const SeasonFileReport& priorTeams) {
@@ -64,13 +47,21 @@ std::string SeasonFilesNotReadText(const SeasonFileReport& priorPlayers, const S
     return text;
 }
 
-std::string ListNotSavedText(std::string_view path, std::string_view problem) {
-    return "The list was not saved in " + std::string(path) + ": " + std::string(problem) + ".\nNo file was changed.";
+namespace {
+
+std::string NotSavedText(std::string_view what, const NotSaved& failure) {
+    std::string text = "The " + std::string(what) + " not saved in " + std::string(failure.path) + ": " +
+                       std::string(failure.problem) + '.';
+    if (failure.newIn.empty() && failure.oldIn.empty()) return text + "\nNo file was changed.";
+    if (!failure.newIn.empty()) text += "\nThe new file is kept as " + std::string(failure.newIn) + '.';
+    if (!failure.oldIn.empty()) text += "\nThe old file is kept as " + std::string(failure.oldIn) + '.';
+    return text;
 }
 
-std::string FoldersNotSavedText(std::string_view path, std::string_view problem) {
-    return "The folders were not saved in " + std::string(path) + ": " + std::string(problem) +
-           ".\nNo file was changed.";
-}
+}  // namespace
+
+std::string ListNotSavedText(const NotSaved& failure) { return NotSavedText("list was", failure); }
+
+std::string FoldersNotSavedText(const NotSaved& failure) { return NotSavedText("folders were", failure); }
 
 }  // namespace trelvane

@@ -59,5 +59,14 @@ TEST(SeasonFilesNotReadText, ListsEachFileNotReadAndWhatTheListsShowWithoutIt) {
     }
 }
 
+TEST(FailureText, AFileNotSavedSaysNothingChangedOrWhereBothFilesAreKept) {
+    EXPECT_EQ(ListNotSavedText({.path = "C:\\l.txt", .problem = "the disk is full"}),
+              "The list was not saved in C:\\l.txt: the disk is full.\nNo file was changed.");
+    EXPECT_EQ(
+        FoldersNotSavedText({.path = "C:\\T.txt", .problem = "x", .newIn = "C:\\trv1.tmp", .oldIn = "C:\\trb2.tmp"}),
+        "The folders were not saved in C:\\T.txt: x.\nThe new file is kept as C:\\trv1.tmp.\nThe old file is kept as "
+        "C:\\trb2.tmp.");
+}
+
 }  // namespace
 }  // namespace trelvane

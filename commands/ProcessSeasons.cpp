@@ -1,6 +1,5 @@
 #include "ProcessSeasons.h"
 
-#include "AnsiText.h"
 #include "ControlIds.h"
 #include "DialogControls.h"
 #include "FailureMessage.h"
@@ -9,6 +8,7 @@
 #include "ListLine.h"
 #include "ReplaceFile.h"
 #include "SeasonComparison.h"
+#include "WindowsText.h"
 
 namespace trelvane {
 namespace {
@@ -18,7 +18,7 @@ using namespace control_id;
 // A folder typed as a relative path is shown as the file it named.
 SeasonFileReport WithFullPath(SeasonFileReport file) {
     if (!file.Read() && file.problem != file_problem::kNoFolderGiven)
-        file.path = AnsiFromWide(FullPath(WideFromAnsi(file.path)));
+        file.path = Utf8FromWide(FullPath(WideFromUtf8(file.path)));
     return file;
 }
 

@@ -5,13 +5,14 @@
 #include <algorithm>
 #include <set>
 
-#include "AnsiText.h"
+#include "BriefHolds.h"
 #include "FailureText.h"
 #include "FileProblems.h"
 #include "Limits.h"
+#include "RunningUnderWine.h"
 #include "SystemMessage.h"
 #include "Win32Handles.h"
-
+#include "WindowsText.h"
 namespace trelvane {
 namespace {
 
@@ -42,6 +43,8 @@ std::string ProblemOf(DWORD error, const std::wstring& path) {
     }
 }
 
+bool Exists(const std::wstring& path) { return GetFileAttributesW(path.c_str()) != INVALID_FILE_ATTRIBUTES; }
+
 // Why an existing file at path cannot be replaced; empty when it can, or
 // when there is none. Windows refuses to replace a read-only file, but Wine
 // run as root does not, so the attribute is checked here.
@@ -51,18 +54,23 @@ std::string ProblemWithOldFile(const std::wstring& path) {
     if (attributes & FILE_ATTRIBUTE_DIRECTORY) return file_problem::kNotAFile;
     if (attributes & FILE_ATTRIBUTE_READONLY) return write_problem::kReadOnly;
     // Only to learn whether another program holds it: nothing is written.
-    if (!OpenedFile(
-            CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr))) {
-        return ProblemOf(GetLastError(), path);
-    }
-    return {};
+    // It asks what the replace asks, and shares what the replace shares, so
+    // a scanner that reads the file with full sharing is no obstacle.
+    const UniqueFile probe = RetryBriefHolds([&] {
+        return OpenedFile(CreateFileW(path.c_str(), GENERIC_READ | DELETE,
+                                      FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr, OPEN_EXISTING,
+                                      FILE_ATTRIBUTE_NORMAL, nullptr));
+    });
+    return probe ? std::string() : ProblemOf(GetLastError(), path);
 }
 
 // The empty rf*.tmp files in folder. Wine's ReplaceFileW first moves the old
 // file aside onto such a name, and when that fails (the file is held) it
-// leaves the empty file behind.
+// leaves the empty file behind. Windows makes no such file, so there the
+// set is always empty: a file of that name is another program's.
 std::set<std::wstring> AsideFiles(const std::wstring& folder) {
     std::set<std::wstring> names;
+    if (!RunningUnderWine()) return names;
     WIN32_FIND_DATAW found;
     const UniqueSearch search = StartedSearch(FindFirstFileW((folder + L"rf*.tmp").c_str(), &found));
     if (!search) return names;
@@ -72,12 +80,51 @@ std::set<std::wstring> AsideFiles(const std::wstring& folder) {
     return names;
 }
 
+// A new, unused name in folder: GetTempFileNameW makes the file, which goes
+// again at once.
+std::wstring FreeNameIn(const std::wstring& folder, const wchar_t* prefix) {
+    wchar_t name[MAX_PATH];
+    if (!GetTempFileNameW(folder.c_str(), prefix, 0, name)) return {};
+    DeleteFileW(name);
+    return name;
+}
+
+bool Move(const std::wstring& from, const std::wstring& to) {
+    return RetryBriefHolds([&] { return MoveFileExW(from.c_str(), to.c_str(), MOVEFILE_WRITE_THROUGH) != FALSE; });
+}
+
+// After a swap that failed: the new content is complete in temporary, and
+// the old content is at path or, once moved aside, at backup. Puts the new
+// content in place if path is free, else the old one back; whatever cannot
+// be put back stays where it is and is named.
+FileWriteResult Recover(DWORD error, const std::wstring& temporary, const std::wstring& path,
+                        const std::wstring& backup) {
+    std::string problem = ProblemOf(error, path);
+    const bool oldAside = !backup.empty() && Exists(backup);
+    if (Exists(path) && !oldAside) {
+        DeleteFileW(temporary.c_str());
+        return {std::move(problem)};
+    }
+    if (!Exists(path) && Move(temporary, path)) {
+        if (oldAside) DeleteFileW(backup.c_str());
+        return {};
+    }
+    if (oldAside && !Exists(path) && Move(backup, path)) {
+        DeleteFileW(temporary.c_str());
+        return {std::move(problem)};
+    }
+    return {std::move(problem), Utf8FromWide(temporary), oldAside ? Utf8FromWide(backup) : std::string()};
+}
+
 // Puts the new file in the old one's place: ReplaceFileW keeps the old
 // file's attributes and permissions; a new file is only moved in, never
-// over a file that appeared meanwhile. On failure the last error says why.
-bool MoveIntoPlace(const std::wstring& temporary, const std::wstring& path) {
-    if (GetFileAttributesW(path.c_str()) == INVALID_FILE_ATTRIBUTES) {
-        return MoveFileExW(temporary.c_str(), path.c_str(), MOVEFILE_WRITE_THROUGH);
+// over a file that appeared meanwhile.
+FileWriteResult MoveIntoPlace(const std::wstring& temporary, const std::wstring& path, FileReplacer replace) {
+    if (!Exists(path)) {
+        if (Move(temporary, path)) return {};
+        const DWORD error = GetLastError();
+        DeleteFileW(temporary.c_str());
+        return {ProblemOf(error, path)};
     }
     const std::wstring folder = FolderOf(path);
     const std::set<std::wstring> before = AsideFiles(folder);
@@ -86,15 +133,18 @@ bool MoveIntoPlace(const std::wstring& temporary, const std::wstring& path) {
     constexpr DWORD kKept =
         FILE_ATTRIBUTE_ARCHIVE | FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM | FILE_ATTRIBUTE_NOT_CONTENT_INDEXED;
     SetFileAttributesW(temporary.c_str(), GetFileAttributesW(path.c_str()) & kKept);
-    if (ReplaceFileW(path.c_str(), temporary.c_str(), nullptr, REPLACEFILE_IGNORE_MERGE_ERRORS, nullptr, nullptr)) {
-        return true;
+    // The old file is moved to a name of ours, so that a swap that fails
+    // part way leaves it where it can be found.
+    const std::wstring backup = FreeNameIn(folder, L"trb");
+    if (RetryBriefHolds([&] { return replace(path, temporary, backup); })) {
+        if (!backup.empty()) DeleteFileW(backup.c_str());
+        return {};
     }
     const DWORD error = GetLastError();
     for (const std::wstring& name : AsideFiles(folder)) {
         if (!before.contains(name)) DeleteFileW((folder + name).c_str());
     }
-    SetLastError(error);
-    return false;
+    return Recover(error, temporary, path, backup);
 }
 
 }  // namespace
@@ -118,14 +168,18 @@ bool WriteAllBytes(HANDLE file, std::string_view bytes) {
     return true;
 }
 
-FileWriteResult ReplaceFileContents(const std::wstring& pathGiven, const FileContent& content, FileWriter write) {
+FileWriteResult ReplaceFileContents(const std::wstring& pathGiven, const FileContent& content, FileWriter write,
+                                    FileReplacer replace) {
     // Longer paths are refused whole rather than cut to some other path.
-    if (AnsiFromWide(pathGiven).size() > kMaxPathLength) return {file_problem::kPathTooLong};
+    if (pathGiven.size() > kMaxPathLength) return {file_problem::kPathTooLong};
     // ReplaceFileW moves the old file aside within its folder, which a bare
     // file name does not give it.
     const std::wstring path = FullPath(pathGiven);
     if (std::string problem = ProblemWithOldFile(path); !problem.empty()) return {std::move(problem)};
 
+    // The new file's name is made in the same folder, which leaves room for
+    // a folder of at most MAX_PATH - 14 characters.
+    if (FolderOf(path).size() > MAX_PATH - 14) return {write_problem::kPathTooLong};
     // Wine's GetTempFileNameW gives a name even when it could not create the
     // file, so the open decides.
     wchar_t temporary[MAX_PATH];
@@ -146,19 +200,22 @@ FileWriteResult ReplaceFileContents(const std::wstring& pathGiven, const FileCon
 
     const PutBytes put = [&](std::string_view bytes) { return write(file.get(), bytes); };
     const bool written = content(put) && FlushFileBuffers(file.get());
-    DWORD error = written ? ERROR_SUCCESS : GetLastError();
+    const DWORD error = written ? ERROR_SUCCESS : GetLastError();
     file.reset();
-    if (written) {
-        if (MoveIntoPlace(temporary, path)) return {};
-        error = GetLastError();
-    }
+    if (written) return MoveIntoPlace(temporary, path, replace);
     DeleteFileW(temporary);
     return {ProblemOf(error == ERROR_SUCCESS ? ERROR_WRITE_FAULT : error, path)};
 }
 
-FileWriteResult ReplaceFileContents(const std::wstring& path, std::string_view bytes, FileWriter write) {
+FileWriteResult ReplaceFileContents(const std::wstring& path, std::string_view bytes, FileWriter write,
+                                    FileReplacer replace) {
     return ReplaceFileContents(
-        path, [bytes](const PutBytes& put) { return put(bytes); }, write);
+        path, [bytes](const PutBytes& put) { return put(bytes); }, write, replace);
+}
+
+bool ReplaceWithBackup(const std::wstring& replaced, const std::wstring& replacement, const std::wstring& backup) {
+    return ReplaceFileW(replaced.c_str(), replacement.c_str(), backup.empty() ? nullptr : backup.c_str(),
+                        REPLACEFILE_IGNORE_MERGE_ERRORS, nullptr, nullptr) != FALSE;
 }
 
 }  // namespace trelvane

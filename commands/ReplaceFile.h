@@ -15,8 +15,18 @@ bool WriteAllBytes(HANDLE file, std::string_view bytes);
 // The full path of path; path itself when the system gives none.
 std::wstring FullPath(const std::wstring& path);
 
+// Puts replacement in replaced's place, moving replaced to backup: the
+// system's ReplaceFileW. Tests pass one that fails as Windows may, part way.
+using FileReplacer = bool (*)(const std::wstring& replaced, const std::wstring& replacement,
+                              const std::wstring& backup);
+bool ReplaceWithBackup(const std::wstring& replaced, const std::wstring& replacement, const std::wstring& backup);
+
 struct FileWriteResult {
     std::string problem;  // why the file was not written, in plain words; empty when it was
+    // Where the new and the old content are kept when a replace failed part
+    // way and they could not be put back (UTF-8); empty when nothing changed.
+    std::string newContentIn = {};
+    std::string oldContentIn = {};
     bool Written() const { return problem.empty(); }
 };
 
@@ -30,10 +40,15 @@ using FileContent = std::function<bool(const PutBytes& put)>;
 // file's place, which keeps the old file's attributes. On any failure (disk
 // full, read-only or held file, a folder of that name, a folder that
 // refuses new files) the old file stays byte for byte and no new file is
-// left. write puts the bytes into the new file; tests pass one that fails
-// as a full disk does.
+// left. A hold by another program that lasts under a second is waited out.
+// Should Windows fail part way through the swap, the complete new file
+// takes the place if it can, the old one goes back if it can, and else both
+// are kept and the result says where: the only copy is never deleted.
+// write puts the bytes into the new file; tests pass one that fails as a
+// full disk does.
 FileWriteResult ReplaceFileContents(const std::wstring& path, const FileContent& content,
-                                    FileWriter write = WriteAllBytes);
-FileWriteResult ReplaceFileContents(const std::wstring& path, std::string_view bytes, FileWriter write = WriteAllBytes);
+                                    FileWriter write = WriteAllBytes, FileReplacer replace = ReplaceWithBackup);
+FileWriteResult ReplaceFileContents(const std::wstring& path, std::string_view bytes, FileWriter write = WriteAllBytes,
+                                    FileReplacer replace = ReplaceWithBackup);
 
 }  // namespace trelvane

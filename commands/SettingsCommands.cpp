@@ -2,13 +2,14 @@
 
 #include <optional>
 
-#include "AnsiText.h"
+#include "BriefHolds.h"
 #include "ControlIds.h"
 #include "DialogControls.h"
 #include "FailureMessage.h"
 #include "FailureText.h"
 #include "SettingsFile.h"
 #include "Win32Handles.h"
+#include "WindowsText.h"
 
 namespace trelvane {
 namespace {
@@ -29,8 +30,11 @@ bool SettingsFileExists() {
 
 // The whole file, or nothing when it cannot be opened or a read fails.
 std::optional<std::string> ReadSettingsFile() {
-    const UniqueFile file = OpenedFile(
-        CreateFileW(kSettingsFileNameW, GENERIC_READ, 0, nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+    // Shared for reading, so that a scanner reading it too is no obstacle.
+    const UniqueFile file = RetryBriefHolds([] {
+        return OpenedFile(CreateFileW(kSettingsFileNameW, GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
+                                      FILE_ATTRIBUTE_NORMAL, nullptr));
+    });
     if (!file) return std::nullopt;
     std::string bytes;
     char block[64 * 1024];
@@ -42,6 +46,34 @@ std::optional<std::string> ReadSettingsFile() {
     }
 }
 
+// The folders in UTF-8, as the boxes take them.
+FolderSettings FoldersFromFile(std::string_view bytes) {
+    const bool utf8 = SettingsAreUtf8(bytes);
+    if (bytes.starts_with(kUtf8Mark)) bytes.remove_prefix(kUtf8Mark.size());
+    FolderSettings folders = ParseSettings(bytes);
+    if (!utf8) {
+        for (std::string* folder : {&folders.mainFolder, &folders.priorFolder, &folders.currentFolder}) {
+            *folder = Utf8FromWide(WideFromAnsi(*folder));
+        }
+    }
+    return folders;
+}
+
+// The file's bytes for the folders (given in UTF-8): in the ANSI code page
+// when it holds every character, never a best-fit stand-in for one.
+std::string FileFromFolders(const FolderSettings& folders) {
+    FolderSettings ansi;
+    const std::pair<const std::string*, std::string*> fields[] = {{&folders.mainFolder, &ansi.mainFolder},
+                                                                  {&folders.priorFolder, &ansi.priorFolder},
+                                                                  {&folders.currentFolder, &ansi.currentFolder}};
+    for (const auto& [utf8, bytes] : fields) {
+        std::optional<std::string> exact = ExactAnsiFromWide(WideFromUtf8(*utf8));
+        if (!exact) return std::string(kUtf8Mark) + SettingsText(folders);
+        *bytes = std::move(*exact);
+    }
+    return SettingsText(ansi);
+}
+
 }  // namespace
 
 std::int32_t LoadSettings(HWND form) {
@@ -49,7 +81,7 @@ std::int32_t LoadSettings(HWND form) {
     if (!SettingsFileExists()) return 0;
     const std::optional<std::string> bytes = ReadSettingsFile();
     gSettingsUnread = !bytes;
-    const FolderSettings folders = ParseSettings(bytes.value_or(""));
+    const FolderSettings folders = FoldersFromFile(bytes.value_or(""));
     DialogControls controls(form);
     controls.SetBoxText(kMainFolderBox, folders.mainFolder);
     controls.SetBoxText(kPriorFolderBox, folders.priorFolder);
@@ -64,12 +96,15 @@ FileWriteResult SaveSettings(HWND form) {
     folders.priorFolder = controls.EditText(kPriorFolderBox);
     folders.currentFolder = controls.EditText(kCurrentFolderBox);
     if (gSettingsUnread && folders == FolderSettings{}) return {};
-    return ReplaceFileContents(kSettingsFileNameW, SettingsText(folders));
+    return ReplaceFileContents(kSettingsFileNameW, FileFromFolders(folders));
 }
 
 std::int32_t SaveSettingsAndEnd(const CommandArgs& args) {
     if (const FileWriteResult saved = SaveSettings(args.form); !saved.Written()) {
-        ShowFailure(args.form, FoldersNotSavedText(AnsiFromWide(FullPath(kSettingsFileNameW)), saved.problem));
+        ShowFailure(args.form, FoldersNotSavedText({.path = Utf8FromWide(FullPath(kSettingsFileNameW)),
+                                                    .problem = saved.problem,
+                                                    .newIn = saved.newContentIn,
+                                                    .oldIn = saved.oldContentIn}));
     }
     ExitProcess(0);
 }

@@ -1,12 +1,16 @@
 #include "SettingsFile.h"
 
+#include <algorithm>
+
+#include "Windows1252.h"
+
 namespace trelvane {
 namespace {
 
 constexpr char kEndOfFileMark = 0x1A;
 
-// Reads fields the way the settings file has always been read: quoted or
-// bare, separated by commas or line ends.
+// Reads fields quoted or bare, separated by commas or line ends: the file
+// Exit writes, and one typed by hand.
 class FieldReader {
 public:
     explicit FieldReader(std::string_view bytes) : bytes_(bytes) {}
@@ -47,6 +51,12 @@ private:
 };
 
 }  // namespace
+
+bool SettingsAreUtf8(std::string_view bytes) {
+    if (bytes.starts_with(kUtf8Mark)) return true;
+    const bool beyondAscii = std::ranges::any_of(bytes, [](char c) { return static_cast<unsigned char>(c) >= 0x80; });
+    return beyondAscii && IsUtf8(bytes);
+}
 
 std::string SettingsText(const FolderSettings& folders) {
     return '"' + folders.mainFolder + "\",\"" + folders.priorFolder + "\",\"" + folders.currentFolder + "\"\r\n";

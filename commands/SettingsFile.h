@@ -3,12 +3,25 @@
 #include <string>
 #include <string_view>
 
+#include "ListFileNames.h"
+
 namespace trelvane {
 
 // The settings file holds the three folders of the main form, and is found
 // in the directory that was current when the program started.
-inline constexpr char kSettingsFileName[] = "Trelvane.txt";
 inline constexpr wchar_t kSettingsFileNameW[] = L"Trelvane.txt";
+
+// The file is written in the ANSI code page. When a folder holds a
+// character the code page lacks, the whole file is written in UTF-8 after
+// this byte-order mark instead, so that no folder is kept under another
+// name.
+inline constexpr std::string_view kUtf8Mark = "\xEF\xBB\xBF";
+
+// Whether the file's bytes are UTF-8: they start with the byte-order mark,
+// or they are well-formed UTF-8 holding a character beyond ASCII (Notepad
+// saves UTF-8, with or without the mark). ANSI text with accents is almost
+// never well-formed UTF-8, so it is still read as ANSI.
+bool SettingsAreUtf8(std::string_view bytes);
 
 struct FolderSettings {
     std::string mainFolder;

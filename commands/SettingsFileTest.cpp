@@ -82,6 +82,16 @@ TEST(SettingsFile, EndOfFileMarkEndsReadingOutsideQuotesAndIsTextInside) {
     }
 }
 
+// Notepad saves UTF-8, with or without the mark; a file in an ANSI code
+// page with accents is not well-formed UTF-8 and stays ANSI.
+TEST(SettingsFile, IsReadAsUtf8WithItsMarkOrWhenWellFormedBeyondAscii) {
+    const std::pair<std::string_view, bool> cases[] = {
+        {"\xEF\xBB\xBF\"C:\\a\"", true}, {"\"C:\\\xC3\xA9t\xC3\xA9\"", true}, {"\"C:\\\xE9t\xE9\"", false},
+        {"\"C:\\plain\"", false},        {"\"C:\\\xC3\xA9t\xE9\"", false},    {"\xEF\xBB\xBF", true},
+    };
+    for (const auto& [bytes, utf8] : cases) EXPECT_EQ(SettingsAreUtf8(bytes), utf8) << bytes;
+}
+
 TEST(SettingsFile, TenMegabyteFieldsAreReadWhole) {
     const std::string huge(10 << 20, 'k');
     EXPECT_EQ(ParseSettings(huge + "\r\nb").mainFolder.size(), huge.size());

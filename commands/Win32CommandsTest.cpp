@@ -14,15 +14,24 @@
 #include <string>
 #include <vector>
 
-#include "AnsiText.h"
+#include <shlobj.h>
+
+#include <atomic>
+#include <thread>
+
+#include "BrowseFolder.h"
 #include "ControlIds.h"
 #include "DialogControls.h"
 #include "ExportList.h"
+#include "FailureText.h"
 #include "HeldFile.h"
+#include "ProgramDriver.h"
 #include "ReplaceFile.h"
 #include "SettingsCommands.h"
 #include "TempFolder.h"
 #include "TestFiles.h"
+#include "WinHandles.h"
+#include "WindowsText.h"
 
 namespace trelvane {
 namespace {
@@ -75,14 +84,81 @@ std::wstring FolderWithoutWriteAccess() {
 
 // The lists' lines, sorted and with their trailing blanks, are checked in
 // the program tests.
-TEST(DialogControls, TextsCrossInTheAnsiCodePage) {
+// A box keeps any character and gives it back in UTF-8; a list line keeps
+// the bytes of the season file, whatever the character they stand for.
+TEST(DialogControls, BoxesCrossInUtf8AndListLinesInTheAnsiCodePage) {
     TestForm form;
-    const std::string accented = "C:\\Saisons\\\xE9t\xE9 2025";  // in code page 1252
-    form.SetText(kPriorFolderBox, accented);
-    EXPECT_EQ(form.Text(kPriorFolderBox), accented);
+    const std::string fullWidth = "C:\\Saisons\\\xC3\xA9t\xC3\xA9 \xEF\xBC\xA1";  // "été Ａ" in UTF-8
+    form.SetText(kPriorFolderBox, fullWidth);
+    EXPECT_EQ(form.Text(kPriorFolderBox), fullWidth);
     wchar_t wide[64];
     GetWindowTextW(GetDlgItem(form.Handle(), kPriorFolderBox), wide, 64);
-    EXPECT_EQ(std::wstring(wide), WideFromAnsi(accented));
+    EXPECT_EQ(std::wstring(wide), L"C:\\Saisons\\\u00E9t\u00E9 \uFF21");
+
+    const std::string line = "12345  M\xFCller,J\xF6rg";  // in code page 1252
+    DialogControls controls(form.Handle());
+    controls.AddLine(kDepartedList, line);
+    std::string back;
+    controls.ReadListLine(kDepartedList, 0, back);
+    EXPECT_EQ(back, line);
+}
+
+// The folder browser needs COM. On a thread where it has not started, a
+// folder button says so rather than doing nothing, as Cancel would.
+TEST(BrowseForFolder, WithoutComItTellsTheUserAndLeavesTheBox) {
+    std::string boxAfter;
+    std::thread withoutCom([&] {
+        TestForm form;
+        form.SetText(kPriorFolderBox, "C:\\before");
+        BrowseForFolder(kPriorFolderBrowse, {.form = form.Handle()});
+        boxAfter = form.Text(kPriorFolderBox);
+    });
+    HWND box = nullptr;
+    for (int i = 0; i < 500 && !box; ++i, Sleep(20)) box = FindWindowW(L"#32770", L"form");
+    ASSERT_NE(box, nullptr);
+    std::wstring text;
+    EnumChildWindows(
+        box,
+        [](HWND child, LPARAM found) {
+            if (std::wstring shown = testing::WindowText(child);
+                shown.size() > reinterpret_cast<std::wstring*>(found)->size())
+                *reinterpret_cast<std::wstring*>(found) = shown;
+            return TRUE;
+        },
+        reinterpret_cast<LPARAM>(&text));
+    testing::PressAndWaitGone(box, IDOK);
+    withoutCom.join();
+    EXPECT_EQ(Utf8FromWide(text), kFolderBrowserFailedText);
+    EXPECT_EQ(boxAfter, "C:\\before");
+}
+
+// The browser offers OK only on an item with a folder path: "This PC" has
+// none, and choosing it would leave the box unchanged without a word.
+TEST(BrowseForFolder, OffersOkOnlyOnAFolderWithAPath) {
+    std::atomic<HWND> form = nullptr;
+    std::thread browsing([&] {
+        const ComApartment com;
+        TestForm testForm;
+        form = testForm.Handle();
+        BrowseForFolder(kPriorFolderBrowse, {.form = testForm.Handle()});
+    });
+    HWND browser = nullptr;
+    for (int i = 0; i < 500 && !browser; ++i, Sleep(20)) {
+        browser = FindWindowW(L"#32770", nullptr);
+        if (browser && (!form || GetWindow(browser, GW_OWNER) != form)) browser = nullptr;
+    }
+    ASSERT_NE(browser, nullptr);
+    LPITEMIDLIST thisPc = nullptr;
+    ASSERT_EQ(SHGetSpecialFolderLocation(nullptr, CSIDL_DRIVES, &thisPc), S_OK);
+    SendMessageW(browser, BFFM_SETSELECTIONW, FALSE, reinterpret_cast<LPARAM>(thisPc));
+    const bool okOnThisPc = IsWindowEnabled(GetDlgItem(browser, IDOK));
+    SendMessageW(browser, BFFM_SETSELECTIONW, TRUE, reinterpret_cast<LPARAM>(L"C:\\windows"));
+    const bool okOnAFolder = IsWindowEnabled(GetDlgItem(browser, IDOK));
+    CoTaskMemFree(thisPc);
+    testing::PressAndWaitGone(browser, IDCANCEL);
+    browsing.join();
+    EXPECT_FALSE(okOnThisPc);
+    EXPECT_TRUE(okOnAFolder);
 }
 
 class WriteListFileTest : public ::testing::Test {
@@ -92,6 +168,14 @@ protected:
     DialogControls form{testForm.Handle()};
     void SetUp() override { form.AddLine(kDepartedList, "12345  Doe,Jan               Northport Gulls"); }
     std::string Write(const fs::path& path) { return WriteListFile(path.wstring(), form, kDepartedList).problem; }
+    // A folder of 247 characters: a file in it has a path of at most 255,
+    // but no room is left for the name of a new file beside it.
+    fs::path LongFolder() {
+        const std::wstring base = (folder.Path() / "").wstring();
+        const fs::path made = base + std::wstring(247 - base.size(), L'f');
+        fs::create_directory(made);
+        return made;
+    }
     // A path in the folder of exactly length characters.
     std::wstring PathOfLength(std::size_t length) {
         const std::wstring base = (folder.Path() / "").wstring();
@@ -108,6 +192,13 @@ TEST_F(WriteListFileTest, WritesEveryLineWithCrLfReplacingWhatTheFileHeld) {
     ASSERT_TRUE(WriteListFile((folder / "departed.txt").wstring(), form, kArrivalsList).Written());
     EXPECT_EQ(FileBytes(folder / "departed.txt"), "");
     EXPECT_EQ(FileNamesIn(folder.Path()), Names{"departed.txt"});
+    {  // held for a moment, as a virus scanner holds a file it looks at
+        HeldFile brief = Hold(folder / "departed.txt");
+        const std::jthread letGo = testing::LetGoAfter(brief, 300);
+        EXPECT_EQ(Write(folder / "departed.txt"), "");
+    }
+    EXPECT_EQ(FileBytes(folder / "departed.txt"),
+              "12345  Doe,Jan               Northport Gulls\r\n23456  Novak,Tomas           \r\n");
     EXPECT_EQ(Write(PathOfLength(255)), "");
     EXPECT_EQ(FileBytes(PathOfLength(255)),
               "12345  Doe,Jan               Northport Gulls\r\n23456  Novak,Tomas           \r\n");
@@ -120,12 +211,14 @@ TEST_F(WriteListFileTest, WritesNothingAnywhereAndSaysWhyWhenAFileOrFolderRefuse
     SetFileAttributesW((folder / "read-only.txt").c_str(), FILE_ATTRIBUTE_READONLY);
     HeldFile holder = Hold(folder / "held.txt");
     ASSERT_TRUE(holder);
+    const fs::path longFolder = LongFolder();
     std::vector<std::pair<fs::path, std::string>> cases = {
         {folder / "read-only.txt", "the file is read-only"},
         {folder / "held.txt", "another program is using it"},
         {folder / "trelvane.TXT", "Trelvane keeps its folders in it"},
         {folder / "kovplyr.dat", "it is a season file of the game"},
         {PathOfLength(256), "the path is longer than 255 characters"},
+        {longFolder / "d.txt", "the path is too long"},
         {folder / "no-such-folder" / "departed.txt", "the folder does not exist"},
         {folder / "folder.txt", "it is not a file"},
     };
@@ -133,6 +226,8 @@ TEST_F(WriteListFileTest, WritesNothingAnywhereAndSaysWhyWhenAFileOrFolderRefuse
     if (!refusing.empty()) cases.emplace_back(refusing + L"\\departed.txt", "the folder does not accept new files");
     for (const auto& [path, problem] : cases) EXPECT_EQ(Write(path), problem) << path.string();
     EXPECT_NE(Write(folder / "file.txt" / "departed.txt"), "");
+    EXPECT_TRUE(fs::is_empty(longFolder));
+    fs::remove(longFolder);
 
     holder.reset();
     SetFileAttributesW((folder / "read-only.txt").c_str(), FILE_ATTRIBUTE_NORMAL);
@@ -185,6 +280,44 @@ TEST(ReplaceFileContents, ReplacesWholeKeepingAttributesOrLeavesTheOldFileAndNoL
     EXPECT_EQ(FileNamesIn(folder.Path()), Names{"Trelvane.txt"});
 }
 
+// Stand-ins for ReplaceFileW failing part way, as Windows documents: the
+// old file already gone (1176, as without a backup name), or moved to the
+// backup name (1177); or moved there with the place then taken.
+bool OldFileGone(const std::wstring& replaced, const std::wstring&, const std::wstring&) {
+    DeleteFileW(replaced.c_str());
+    SetLastError(ERROR_UNABLE_TO_MOVE_REPLACEMENT);
+    return false;
+}
+bool OldFileMovedAside(const std::wstring& replaced, const std::wstring&, const std::wstring& backup) {
+    MoveFileW(replaced.c_str(), backup.c_str());
+    SetLastError(ERROR_UNABLE_TO_MOVE_REPLACEMENT_2);
+    return false;
+}
+bool OldFileMovedAsideAndPlaceTaken(const std::wstring& replaced, const std::wstring& replacement,
+                                    const std::wstring& backup) {
+    OldFileMovedAside(replaced, replacement, backup);
+    CreateDirectoryW(replaced.c_str(), nullptr);
+    return false;
+}
+
+TEST(ReplaceFileContents, ASwapThatFailsPartWayPutsTheNewFileInPlaceOrKeepsBothAndSaysWhere) {
+    TempFolder folder;
+    const fs::path target = folder / "list.txt";
+    for (const FileReplacer replace : {OldFileGone, OldFileMovedAside}) {
+        PutFile(target, "old");
+        EXPECT_TRUE(ReplaceFileContents(target.wstring(), "new", WriteAllBytes, replace).Written());
+        EXPECT_EQ(FileBytes(target), "new");
+        EXPECT_EQ(FileNamesIn(folder.Path()), Names{"list.txt"});
+    }
+    PutFile(target, "old");
+    const FileWriteResult kept =
+        ReplaceFileContents(target.wstring(), "new", WriteAllBytes, OldFileMovedAsideAndPlaceTaken);
+    EXPECT_FALSE(kept.Written());
+    EXPECT_EQ(FileBytes(WideFromUtf8(kept.newContentIn)), "new");
+    EXPECT_EQ(FileBytes(WideFromUtf8(kept.oldContentIn)), "old");
+    EXPECT_EQ(FileNamesIn(folder.Path()).size(), 3u);
+}
+
 // Runs in a temporary current directory, where the settings file lives.
 class SettingsTest : public ::testing::Test {
 protected:
@@ -211,12 +344,21 @@ TEST_F(SettingsTest, LoadSetsTheBoxesFromTheFileAndZeroBytesEndABoxText) {
         {"\"a\"\r\"b\"\r\"c\"", {"a", "b", "c"}},
         {"", {"", "", ""}},
         {std::string("\"a\0b\",\"\0\",c\0d", 13), {"a", "", "c"}},
+        // Notepad's UTF-8, with and without its mark, and ANSI (code page 1252)
+        {"\xEF\xBB\xBF\"\xC3\xA9t\xC3\xA9\",b,c", {"\xC3\xA9t\xC3\xA9", "b", "c"}},
+        {"\"\xC3\xA9t\xC3\xA9\",b,c", {"\xC3\xA9t\xC3\xA9", "b", "c"}},
+        {"\"\xE9t\xE9\",b,c", {"\xC3\xA9t\xC3\xA9", "b", "c"}},
     };
     for (const auto& [bytes, boxes] : cases) {
         PutFile(settings, bytes);
         LoadSettings(form.Handle());
         EXPECT_EQ(Boxes(), boxes) << ::testing::PrintToString(bytes);
     }
+    PutFile(settings, "\"x\",\"y\",\"z\"");
+    HeldFile brief = Hold(settings);
+    const std::jthread letGo = testing::LetGoAfter(brief, 300);
+    LoadSettings(form.Handle());
+    EXPECT_EQ(Boxes(), (Names{"x", "y", "z"})) << "held for a moment at the start";
 }
 
 TEST_F(SettingsTest, TenMegabyteFoldersAreLoadedAndSavedWhole) {

@@ -2,7 +2,6 @@
 
 #include <commctrl.h>
 
-#include <algorithm>
 #include <new>
 
 #include "Centring.h"
@@ -11,6 +10,7 @@
 #include "Fonts.h"
 #include "FormClassName.h"
 #include "WindowQueries.h"
+#include "WindowsText.h"
 
 namespace trelvane {
 namespace {
@@ -34,7 +34,7 @@ bool IsDefaultStyle(DWORD style) { return style == 0 || style == kDefaultStyle; 
 
 CWindowRef CWindow::Create() { return CWindowRef::Adopt(new (std::nothrow) CWindow); }
 
-CWindow::CWindow() : hinstance(GetModuleHandleA(nullptr)) {
+CWindow::CWindow() : hinstance(GetModuleHandleW(nullptr)) {
     SetDpi(-1.0f);
     const double version = WindowsVersion();
     if (default_face.empty()) default_face = trelvane::DefaultFace(version);
@@ -45,8 +45,8 @@ CWindow::CWindow() : hinstance(GetModuleHandleA(nullptr)) {
 
 CWindow::~CWindow() {
     // A window that outlives its object must not lead ObjectOfWindow to freed memory.
-    if (hwnd && IsWindow(hwnd) && GetClassLongPtrA(hwnd, 0) == reinterpret_cast<ULONG_PTR>(this)) {
-        SetClassLongPtrA(hwnd, 0, 0);
+    if (hwnd && IsWindow(hwnd) && GetClassLongPtrW(hwnd, 0) == reinterpret_cast<ULONG_PTR>(this)) {
+        SetClassLongPtrW(hwnd, 0, 0);
     }
     form_font.reset();
     registered_class.reset();
@@ -77,12 +77,14 @@ HWND CWindow::CreateForm(const NewForm& form) {
     if (form.units == Units::kDesign) at = ScaleDesignUnits(at, scaling);
     // WM_CREATE finds the object through this (ObjectFromCreateData).
     CWindow* self = this;
-    hwnd = CreateWindowExA(exStyle, MAKEINTATOM(class_atom), std::string(form.caption).c_str(), style, at.x, at.y,
-                           at.width, at.height, form.parent, nullptr, hinstance, &self);
+    // A Unicode window: the form and every text it holds keep any character.
+    hwnd = CreateWindowExW(exStyle, reinterpret_cast<LPCWSTR>(static_cast<ULONG_PTR>(class_atom)),
+                           WideFromUtf8(form.caption).c_str(), style, at.x, at.y, at.width, at.height, form.parent,
+                           nullptr, hinstance, &self);
     if (!hwnd) return nullptr;
-    SetClassLongPtrA(hwnd, 0, reinterpret_cast<LONG_PTR>(this));
+    SetClassLongPtrW(hwnd, 0, reinterpret_cast<LONG_PTR>(this));
     class_name = ClassNameOf(hwnd);
-    SendMessageA(hwnd, WM_SETFONT, reinterpret_cast<WPARAM>(form_font.get()), FALSE);
+    SendMessageW(hwnd, WM_SETFONT, reinterpret_cast<WPARAM>(form_font.get()), FALSE);
     return hwnd;
 }
 
@@ -91,7 +93,7 @@ void CWindow::Centre(HWND window, HWND relativeTo) {
     RECT own{};
     GetWindowRect(window, &own);
     RECT work{};
-    if (!SystemParametersInfoA(SPI_GETWORKAREA, 0, &work, 0)) {
+    if (!SystemParametersInfoW(SPI_GETWORKAREA, 0, &work, 0)) {
         work = {0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
     }
     RECT reference = work;
@@ -99,7 +101,7 @@ void CWindow::Centre(HWND window, HWND relativeTo) {
     const Point corner = CentredPosition(ToRect(reference), ToRect(work), own.right - own.left, own.bottom - own.top);
     POINT position{corner.x, corner.y};
     // A child is positioned in its parent's client area, whatever it was centred over.
-    if (GetWindowLongPtrA(window, GWL_STYLE) & WS_CHILD) MapWindowPoints(HWND_DESKTOP, GetParent(window), &position, 1);
+    if (GetWindowLongPtrW(window, GWL_STYLE) & WS_CHILD) MapWindowPoints(HWND_DESKTOP, GetParent(window), &position, 1);
     SetWindowPos(window, nullptr, position.x, position.y, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
 }
 
@@ -109,23 +111,23 @@ void CWindow::SetHandle(HWND window) {
 
 UniqueFont CWindow::MakeScaledFont(const FontRequest& request) const { return MakeScaledFontAt(scaling.Dpi, request); }
 
-void CWindow::SetBigIcon(HICON icon) { SendMessageA(hwnd, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(icon)); }
+void CWindow::SetBigIcon(HICON icon) { SendMessageW(hwnd, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(icon)); }
 
-void CWindow::SetSmallIcon(HICON icon) { SendMessageA(hwnd, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(icon)); }
+void CWindow::SetSmallIcon(HICON icon) { SendMessageW(hwnd, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(icon)); }
 
-DWORD CWindow::GetClassStyle() const { return hwnd ? GetClassLongA(hwnd, GCL_STYLE) : 0; }
+DWORD CWindow::GetClassStyle() const { return hwnd ? GetClassLongW(hwnd, GCL_STYLE) : 0; }
 
 void CWindow::SetClassStyle(DWORD style) {
-    if (hwnd) SetClassLongA(hwnd, GCL_STYLE, static_cast<LONG>(style));
+    if (hwnd) SetClassLongW(hwnd, GCL_STYLE, static_cast<LONG>(style));
 }
 
 HBRUSH CWindow::GetBackgroundBrush() const {
-    return hwnd ? reinterpret_cast<HBRUSH>(GetClassLongPtrA(hwnd, GCLP_HBRBACKGROUND)) : nullptr;
+    return hwnd ? reinterpret_cast<HBRUSH>(GetClassLongPtrW(hwnd, GCLP_HBRBACKGROUND)) : nullptr;
 }
 
 void CWindow::SetBackgroundBrush(HBRUSH brush) {
     if (!hwnd) return;
-    SetClassLongPtrA(hwnd, GCLP_HBRBACKGROUND, reinterpret_cast<LONG_PTR>(brush));
+    SetClassLongPtrW(hwnd, GCLP_HBRBACKGROUND, reinterpret_cast<LONG_PTR>(brush));
     InvalidateRect(hwnd, nullptr, TRUE);
     UpdateWindow(hwnd);
 }
@@ -136,12 +138,15 @@ HWND CWindow::AddControl(const NewControl& control) {
     const DWORD style = (control.style == kDefaultStyle ? kDefaultControlStyle : control.style) | WS_CHILD;
     const DWORD exStyle = control.exStyle == kDefaultStyle ? 0 : control.exStyle;
     const Placement at = control.units == Units::kDesign ? ScaleDesignUnits(control.at, scaling) : control.at;
+    // A control made with the W function keeps its text in UTF-16; one made
+    // with the A function keeps it in the ANSI code page and loses what that
+    // cannot hold.
     const HWND made =
-        CreateWindowExA(exStyle, std::string(control.className).c_str(), std::string(control.text).c_str(), style, at.x,
-                        at.y, at.width, at.height, control.parent ? control.parent : hwnd,
+        CreateWindowExW(exStyle, WideFromUtf8(control.className).c_str(), WideFromUtf8(control.text).c_str(), style,
+                        at.x, at.y, at.width, at.height, control.parent ? control.parent : hwnd,
                         reinterpret_cast<HMENU>(static_cast<INT_PTR>(control.id)), hinstance, control.createParam);
     if (made && control.windowProc) {
-        const LONG_PTR oldProc = SetWindowLongPtrA(made, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(control.windowProc));
+        const LONG_PTR oldProc = SetWindowLongPtrW(made, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(control.windowProc));
         SetPropA(made, kOldWndProcProperty, reinterpret_cast<HANDLE>(oldProc));
     }
     return made;
@@ -151,27 +156,27 @@ UniqueWindow CWindow::AddTooltip(HWND control, std::string_view text, bool ballo
     if (!control) return {};
     DWORD style = WS_POPUP | TTS_NOPREFIX | TTS_ALWAYSTIP;
     if (balloon) style |= TTS_BALLOON;
-    UniqueWindow tooltip{CreateWindowExA(WS_EX_TOPMOST, TOOLTIPS_CLASSA, nullptr, style, 0, 0, 0, 0, nullptr, nullptr,
+    UniqueWindow tooltip{CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr, style, 0, 0, 0, 0, nullptr, nullptr,
                                          hinstance, nullptr)};
     if (!tooltip) return tooltip;
     SetWindowPos(tooltip.get(), HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
-    char shown[kMaxTooltipText + 1] = {};
-    std::copy_n(text.data(), std::min(text.size(), kMaxTooltipText), shown);
-    TTTOOLINFOA tool{};
-    tool.cbSize = TTTOOLINFOA_V2_SIZE;
+    std::wstring shown = WideFromUtf8(text);
+    if (shown.size() > kMaxTooltipText) shown.resize(kMaxTooltipText);
+    TTTOOLINFOW tool{};
+    tool.cbSize = TTTOOLINFOW_V2_SIZE;
     tool.uFlags = TTF_SUBCLASS | (centre ? TTF_CENTERTIP : 0u);
     tool.hwnd = control;
     tool.uId = 0;
     GetClientRect(control, &tool.rect);
-    tool.hinst = GetModuleHandleA(nullptr);
-    tool.lpszText = shown;
-    SendMessageA(tooltip.get(), TTM_ADDTOOLA, 0, reinterpret_cast<LPARAM>(&tool));
+    tool.hinst = GetModuleHandleW(nullptr);
+    tool.lpszText = shown.data();
+    SendMessageW(tooltip.get(), TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
     return tooltip;
 }
 
 RegisteredClass RegisterFormClass(std::string_view name, HINSTANCE instance, WNDPROC windowProc) {
-    const std::string registeredName = FormClassName(name, gClassCounter);
-    WNDCLASSEXA formClass{};
+    const std::wstring registeredName = WideFromUtf8(FormClassName(name, gClassCounter));
+    WNDCLASSEXW formClass{};
     formClass.cbSize = sizeof formClass;
     formClass.style = kFormClassStyle;
     formClass.lpfnWndProc = windowProc ? windowProc : DefaultFormProc;
@@ -184,7 +189,7 @@ RegisteredClass RegisterFormClass(std::string_view name, HINSTANCE instance, WND
     formClass.lpszMenuName = nullptr;
     formClass.lpszClassName = registeredName.c_str();
     formClass.hIconSm = nullptr;
-    const ATOM atom = RegisterClassExA(&formClass);
+    const ATOM atom = RegisterClassExW(&formClass);
     if (atom) ++gClassCounter;
     return RegisteredClass(atom, instance);
 }
@@ -193,10 +198,10 @@ CWindowRef ObjectOfWindow(HWND window) {
     if (!window) return {};
     const HWND root = GetAncestor(window, GA_ROOTOWNER);
     if (!root) return {};
-    return CWindowRef::Share(reinterpret_cast<CWindow*>(GetClassLongPtrA(root, 0)));
+    return CWindowRef::Share(reinterpret_cast<CWindow*>(GetClassLongPtrW(root, 0)));
 }
 
-CWindowRef ObjectFromCreateData(const CREATESTRUCTA* create) {
+CWindowRef ObjectFromCreateData(const CREATESTRUCTW* create) {
     if (!create || !create->lpCreateParams) return {};
     return CWindowRef::Share(*static_cast<CWindow* const*>(create->lpCreateParams));
 }
@@ -204,7 +209,7 @@ CWindowRef ObjectFromCreateData(const CREATESTRUCTA* create) {
 bool SysCloseToClose(HWND form, WPARAM command) {
     // The low four bits of a system command are Windows' own.
     if ((command & 0xFFF0) != SC_CLOSE) return false;
-    SendMessageA(form, WM_CLOSE, 0, 0);
+    SendMessageW(form, WM_CLOSE, 0, 0);
     return true;
 }
 
@@ -215,7 +220,7 @@ LRESULT CALLBACK DefaultFormProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM 
             break;
         case WM_COMMAND:
             if (LOWORD(wParam) != IDCANCEL || HIWORD(wParam) != 0) break;
-            SendMessageA(hwnd, WM_CLOSE, 0, 0);
+            SendMessageW(hwnd, WM_CLOSE, 0, 0);
             return 0;
         case WM_DESTROY:
             PostQuitMessage(0);
@@ -223,17 +228,17 @@ LRESULT CALLBACK DefaultFormProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM 
         default:
             break;
     }
-    return DefWindowProcA(hwnd, message, wParam, lParam);
+    return DefWindowProcW(hwnd, message, wParam, lParam);
 }
 
 LRESULT ListBoxSelect(HWND listBox, int index) {
-    const LONG_PTR style = GetWindowLongPtrA(listBox, GWL_STYLE);
-    if (!(style & (LBS_MULTIPLESEL | LBS_EXTENDEDSEL))) return SendMessageA(listBox, LB_SETCURSEL, index, 0);
+    const LONG_PTR style = GetWindowLongPtrW(listBox, GWL_STYLE);
+    if (!(style & (LBS_MULTIPLESEL | LBS_EXTENDEDSEL))) return SendMessageW(listBox, LB_SETCURSEL, index, 0);
     // A multiple-selection list box has no single selection to set: clear
     // them all, then select the one item.
-    const LRESULT cleared = SendMessageA(listBox, LB_SETSEL, FALSE, -1);
+    const LRESULT cleared = SendMessageW(listBox, LB_SETSEL, FALSE, -1);
     if (index < 0) return cleared;
-    return SendMessageA(listBox, LB_SETSEL, TRUE, index);
+    return SendMessageW(listBox, LB_SETSEL, TRUE, index);
 }
 
 }  // namespace trelvane

@@ -158,9 +158,9 @@ private:
 // as a new reference; empty when there is none.
 [[nodiscard]] CWindowRef ObjectOfWindow(HWND window);
 
-// The object whose CreateForm is running, from the CREATESTRUCTA of
+// The object whose CreateForm is running, from the CREATESTRUCTW of
 // WM_CREATE, as a new reference; empty when there is none.
-[[nodiscard]] CWindowRef ObjectFromCreateData(const CREATESTRUCTA* create);
+[[nodiscard]] CWindowRef ObjectFromCreateData(const CREATESTRUCTW* create);
 
 // A form procedure's WM_SYSCOMMAND step: the system menu's Close (the close
 // box, Alt+F4) becomes the form's own WM_CLOSE, so that every way of closing

@@ -46,7 +46,7 @@ CWindow* gObjectInCreate = nullptr;
 LRESULT CALLBACK TestFormProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     if (message == WM_SETFONT) gFontSent = reinterpret_cast<HFONT>(wParam);
     if (message == WM_CREATE) {
-        const CWindowRef object = ObjectFromCreateData(reinterpret_cast<const CREATESTRUCTA*>(lParam));
+        const CWindowRef object = ObjectFromCreateData(reinterpret_cast<const CREATESTRUCTW*>(lParam));
         if (!object) return -1;
         gObjectInCreate = object.get();
         object->SetHandle(window);
@@ -108,7 +108,7 @@ TEST_F(FormTest, FormProcedureFindsItsObjectAndAddsSubclassedControls) {
     EXPECT_EQ(ObjectOfWindow(edit).get(), form_.get());
     EXPECT_EQ(GetWindowLongPtrA(edit, GWL_STYLE) & (WS_CHILD | WS_VISIBLE | WS_TABSTOP),
               WS_CHILD | WS_VISIBLE | WS_TABSTOP);
-    EXPECT_EQ(reinterpret_cast<WNDPROC>(GetWindowLongPtrA(edit, GWLP_WNDPROC)), test::ProbeProc);
+    EXPECT_EQ(reinterpret_cast<WNDPROC>(GetWindowLongPtrW(edit, GWLP_WNDPROC)), test::ProbeProc);
     EXPECT_NE(GetPropA(edit, kOldWndProcProperty), nullptr);
     EXPECT_EQ(form_->CreateForm({.caption = "Again", .at = {.width = 100, .height = 100}}), window);
 }

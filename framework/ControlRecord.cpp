@@ -26,23 +26,23 @@ ControlRecord* AttachRecord(HWND hwnd, OwnedRecord record) {
 }
 
 void SetControlFont(HWND hwnd, HFONT font) {
-    SendMessageA(hwnd, WM_SETFONT, reinterpret_cast<WPARAM>(font), TRUE);
+    SendMessageW(hwnd, WM_SETFONT, reinterpret_cast<WPARAM>(font), TRUE);
     // The picker's drop-down calendar keeps its own font.
     if (HasClassName(hwnd, DATETIMEPICK_CLASSA)) {
-        SendMessageA(hwnd, DTM_SETMCFONT, reinterpret_cast<WPARAM>(font), TRUE);
+        SendMessageW(hwnd, DTM_SETMCFONT, reinterpret_cast<WPARAM>(font), TRUE);
     }
 }
 
 void OnControlSetFocus(HWND hwnd, const ControlRecord& record) {
     // Controls that are not edit boxes ignore EM_SETSEL.
     if (record.select_all_on_focus) {
-        SendMessageA(hwnd, EM_SETSEL, 0, -1);
+        SendMessageW(hwnd, EM_SETSEL, 0, -1);
     } else {
-        SendMessageA(hwnd, EM_SETSEL, static_cast<WPARAM>(-1), 0);
+        SendMessageW(hwnd, EM_SETSEL, static_cast<WPARAM>(-1), 0);
     }
     // A control inside a child container belongs to the container's parent.
     HWND parent = GetParent(hwnd);
-    HWND form = (GetWindowLongPtrA(parent, GWL_STYLE) & WS_CHILD) ? GetParent(parent) : parent;
+    HWND form = (GetWindowLongPtrW(parent, GWL_STYLE) & WS_CHILD) ? GetParent(parent) : parent;
     if (ControlRecord* formRecord = RecordOf(form)) formRecord->last_focus = hwnd;
 }
 
@@ -67,7 +67,7 @@ ControlRecord* SetupControl(HWND hwnd, ControlSetup setup) {
     if (!record) return nullptr;
     if (setup.subclass && setup.newProc) {
         record->old_proc =
-            reinterpret_cast<WNDPROC>(SetWindowLongPtrA(hwnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(setup.newProc)));
+            reinterpret_cast<WNDPROC>(SetWindowLongPtrW(hwnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(setup.newProc)));
     }
     if (setup.useFont) {
         const std::string spec =
@@ -105,18 +105,18 @@ WNDPROC ReleaseControlRecord(HWND hwnd) {
         TakeRecord(hwnd).reset();
     }
     ReleaseTags(hwnd);
-    if (oldProc) SetWindowLongPtrA(hwnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(oldProc));
+    if (oldProc) SetWindowLongPtrW(hwnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(oldProc));
     return oldProc;
 }
 
 LRESULT CALLBACK ControlProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
     ControlRecord* record = RecordOf(hwnd);
     // Without a record the replaced procedure is unknown; only the default one is safe.
-    if (!record || !record->old_proc) return DefWindowProcA(hwnd, message, wParam, lParam);
+    if (!record || !record->old_proc) return DefWindowProcW(hwnd, message, wParam, lParam);
     switch (message) {
         case WM_DESTROY: {
             const WNDPROC oldProc = ReleaseControlRecord(hwnd);
-            CallWindowProcA(oldProc, hwnd, message, wParam, lParam);
+            CallWindowProcW(oldProc, hwnd, message, wParam, lParam);
             return 0;
         }
         case WM_SETFOCUS:
@@ -125,7 +125,7 @@ LRESULT CALLBACK ControlProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lPar
         default:
             break;
     }
-    return CallWindowProcA(record->old_proc, hwnd, message, wParam, lParam);
+    return CallWindowProcW(record->old_proc, hwnd, message, wParam, lParam);
 }
 
 ControlRecord* CreateFormRecord(HWND form) {

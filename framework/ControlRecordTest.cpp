@@ -37,13 +37,13 @@ protected:
 
 TEST_F(ControlRecordTest, SetupSubclassesAndGivesEachControlItsOwnFont) {
     const HWND edit = Child("EDIT");
-    const WNDPROC editProc = reinterpret_cast<WNDPROC>(GetWindowLongPtrA(edit, GWLP_WNDPROC));
+    const WNDPROC editProc = reinterpret_cast<WNDPROC>(GetWindowLongPtrW(edit, GWLP_WNDPROC));
     const ControlRecord* record = SetupControl(edit, EditSetup());
     const ControlRecord* other = SetupControl(Child("EDIT"), EditSetup());
     ASSERT_TRUE(record && record->font);
     EXPECT_EQ(RecordOf(edit), record);
     EXPECT_EQ(record->old_proc, editProc);
-    EXPECT_EQ(reinterpret_cast<WNDPROC>(GetWindowLongPtrA(edit, GWLP_WNDPROC)), ControlProc);
+    EXPECT_EQ(reinterpret_cast<WNDPROC>(GetWindowLongPtrW(edit, GWLP_WNDPROC)), ControlProc);
     EXPECT_EQ(FontOf(edit), record->font.get());
     EXPECT_NE(record->font.get(), other->font.get());
 

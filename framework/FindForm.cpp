@@ -8,8 +8,8 @@ namespace trelvane {
 HWND FindForm(HWND hwnd) {
     for (;;) {
         // A null handle has no style at all, so the search ends there.
-        if (!(GetWindowLongPtrA(hwnd, GWL_STYLE) & WS_CHILD)) return hwnd;
-        if (GetWindowLongPtrA(hwnd, GWL_EXSTYLE) & WS_EX_MDICHILD) return hwnd;
+        if (!(GetWindowLongPtrW(hwnd, GWL_STYLE) & WS_CHILD)) return hwnd;
+        if (GetWindowLongPtrW(hwnd, GWL_EXSTYLE) & WS_EX_MDICHILD) return hwnd;
         if (IsFormClassName(ClassNameOf(hwnd))) return hwnd;
         hwnd = GetParent(hwnd);
     }

@@ -2,6 +2,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <optional>
 #include <span>
 #include <string>
 
@@ -18,7 +19,7 @@ void CloseFile(std::intptr_t file);
 // read-only season file is still read, and the same file may be open twice.
 class ReadOnlyFile {
 public:
-    // Opens path; on failure the file stays closed and Problem() says why,
+    // Opens path (in UTF-8 on Windows); on failure the file stays closed and Problem() says why,
     // in plain words (see FileProblems.h) where the cause is a common one.
     static ReadOnlyFile Open(const std::string& path);
 
@@ -38,6 +39,20 @@ private:
     UniqueAny<std::intptr_t, release::CloseFile, -1> file_;
     std::string problem_;
 };
+
+// Which file a path leads to, however it is spelt: the device and inode, or
+// on Windows the volume serial number and file index.
+struct FileIdentity {
+    std::uint64_t volume = 0;
+    std::uint64_t file = 0;
+    bool operator==(const FileIdentity&) const = default;
+};
+
+// The identity of the file or folder at path (UTF-8 on Windows), links
+// followed; nothing when there is none. A name that is not there is looked
+// for whatever its letter case, as Open does, so that on Linux a folder
+// copied from Windows answers as it would there.
+std::optional<FileIdentity> FileIdentityOf(const std::string& path);
 
 // The path as the system's file functions take it. Season file paths are
 // written the Windows way, folder + "\" + file name; elsewhere the backslash

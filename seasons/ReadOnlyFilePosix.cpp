@@ -54,7 +54,7 @@ std::string ProblemOf(int error, const std::string& path) {
             return folderThere ? file_problem::kNotFound : file_problem::kFolderMissing;
         }
         case ENOTDIR:
-            return file_problem::kFolderMissing;
+            return file_problem::kFolderIsAFile;
         case EACCES:
         case EPERM:
             return file_problem::kAccessDenied;
@@ -92,6 +92,15 @@ std::string NativePath(const std::string& path) {
         if (c == '\\') c = '/';
     }
     return native;
+}
+
+std::optional<FileIdentity> FileIdentityOf(const std::string& path) {
+    struct stat info {};
+    if (stat(path.c_str(), &info) != 0) {
+        const std::string match = errno == ENOENT ? FindIgnoringCase(path) : std::string();
+        if (match.empty() || stat(match.c_str(), &info) != 0) return std::nullopt;
+    }
+    return FileIdentity{static_cast<std::uint64_t>(info.st_dev), static_cast<std::uint64_t>(info.st_ino)};
 }
 
 ReadOnlyFile ReadOnlyFile::Open(const std::string& path) {

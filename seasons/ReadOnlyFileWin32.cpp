@@ -1,20 +1,38 @@
 #include <windows.h>
 
-#include "AnsiText.h"
+#include "BriefHolds.h"
 #include "FileProblems.h"
 #include "Limits.h"
 #include "ReadOnlyFile.h"
 #include "SystemMessage.h"
+#include "WindowsText.h"
 
 namespace trelvane {
 
 void release::CloseFile(std::intptr_t file) { CloseHandle(reinterpret_cast<HANDLE>(file)); }
 
+namespace {
+
+// Whether the nearest part of path that exists is a file, so that path
+// leads through a file as if it were a folder.
+bool LeadsThroughAFile(std::wstring path) {
+    for (std::size_t separator; (separator = path.find_last_of(L"\\/")) != std::wstring::npos;) {
+        path.resize(separator);
+        const DWORD attributes = GetFileAttributesW(path.c_str());
+        if (attributes != INVALID_FILE_ATTRIBUTES) return !(attributes & FILE_ATTRIBUTE_DIRECTORY);
+    }
+    return false;
+}
+
+}  // namespace
+
 std::string FileProblemOfError(unsigned long error, const std::wstring& path) {
     switch (error) {
         case ERROR_FILE_NOT_FOUND:
-            return file_problem::kNotFound;
         case ERROR_PATH_NOT_FOUND:
+        case ERROR_DIRECTORY:
+            if (LeadsThroughAFile(path)) return file_problem::kFolderIsAFile;
+            return error == ERROR_FILE_NOT_FOUND ? file_problem::kNotFound : file_problem::kFolderMissing;
         case ERROR_BAD_NETPATH:
         case ERROR_BAD_NET_NAME:
         case ERROR_INVALID_DRIVE:
@@ -36,17 +54,33 @@ std::string FileProblemOfError(unsigned long error, const std::wstring& path) {
 
 std::string NativePath(const std::string& path) { return path; }
 
+std::optional<FileIdentity> FileIdentityOf(const std::string& path) {
+    // No access asked for: the identity is there even for a file another
+    // program holds without sharing.
+    const UniqueAny<std::intptr_t, release::CloseFile, -1> file(reinterpret_cast<std::intptr_t>(
+        CreateFileW(WideFromUtf8(path).c_str(), 0, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+                    OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr)));
+    BY_HANDLE_FILE_INFORMATION info{};
+    if (!file || !GetFileInformationByHandle(reinterpret_cast<HANDLE>(file.get()), &info)) return std::nullopt;
+    return FileIdentity{info.dwVolumeSerialNumber,
+                        (static_cast<std::uint64_t>(info.nFileIndexHigh) << 32) | info.nFileIndexLow};
+}
+
 ReadOnlyFile ReadOnlyFile::Open(const std::string& path) {
     ReadOnlyFile file;
-    // Longer paths are refused whole rather than cut to some other path.
-    if (path.size() > kMaxPathLength) {
+    // The path is UTF-8, exactly as the user gave it. Longer paths are
+    // refused whole rather than cut to some other path.
+    const std::wstring wide = WideFromUtf8(path);
+    if (wide.size() > kMaxPathLength) {
         file.problem_ = file_problem::kPathTooLong;
         return file;
     }
-    const std::wstring wide = WideFromAnsi(path);
-    const HANDLE handle = CreateFileW(wide.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
-                                      FILE_ATTRIBUTE_NORMAL, nullptr);
-    if (handle == INVALID_HANDLE_VALUE) {
+    const HANDLE handle = RetryBriefHolds([&] {
+        const HANDLE opened = CreateFileW(wide.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
+                                          FILE_ATTRIBUTE_NORMAL, nullptr);
+        return opened == INVALID_HANDLE_VALUE ? nullptr : opened;
+    });
+    if (!handle) {
         file.problem_ = FileProblemOfError(GetLastError(), wide);
         return file;
     }

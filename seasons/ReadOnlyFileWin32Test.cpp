@@ -10,6 +10,7 @@
 #include <thread>
 
 #include "FileProblems.h"
+#include "HeldFile.h"
 #include "SeasonComparison.h"
 #include "SeasonRecords.h"
 #include "SeasonWriter.h"
@@ -30,6 +31,13 @@ TEST(ReadOnlyFileWin32, FileHeldWithoutSharingIsNotReadUntilItIsFreed) {
     EXPECT_TRUE(held.departed.empty());
     EXPECT_EQ(held.priorPlayerFile.problem, file_problem::kInUse);
     EXPECT_TRUE(held.priorTeamFile.Read());
+
+    // A hold that ends within a second, as a virus scanner's does, is waited out.
+    {
+        testing::HeldFile brief = testing::Hold(players);
+        const std::jthread letGo = testing::LetGoAfter(brief, 300);
+        EXPECT_TRUE(CompareSeasons((root / "prior").string(), (root / "current").string()).priorPlayerFile.Read());
+    }
 
     const SeasonComparison freed = CompareSeasons((root / "prior").string(), (root / "current").string());
     EXPECT_TRUE(freed.priorPlayerFile.Read());

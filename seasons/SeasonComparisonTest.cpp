@@ -171,7 +171,7 @@ TEST_F(SeasonComparisonTest, FilesNotReadSayWhyAndContributeNothing) {
         {prior.string(), "", file_problem::kNotFound, {kDoe}},
         {current.string(), file_problem::kNotFound, file_problem::kNotFound, {}},
         {(root / "missing").string(), file_problem::kFolderMissing, file_problem::kFolderMissing, {}},
-        {file, file_problem::kFolderMissing, file_problem::kFolderMissing, {}},
+        {file, file_problem::kFolderIsAFile, file_problem::kFolderIsAFile, {}},
         {(root / "nested").string(), file_problem::kNotAFile, file_problem::kNotFound, {}},
         {"", file_problem::kNoFolderGiven, file_problem::kNoFolderGiven, {}},
     };

@@ -85,4 +85,27 @@ bool IsUtf8(std::string_view text) {
     return true;
 }
 
+std::wstring WideFromWindows1252(std::string_view text) {
+    std::wstring wide(text.size(), L'\0');
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        wide[i] = static_cast<wchar_t>(CodePointOfWindows1252(static_cast<unsigned char>(text[i])));
+    }
+    return wide;
+}
+
+std::string Windows1252FromWide(std::wstring_view text) {
+    std::string bytes(text.size(), '?');
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        const auto c = static_cast<char32_t>(text[i]);
+        if (c < 0x80 || (c >= 0xA0 && c < 0x100)) {
+            bytes[i] = static_cast<char>(c);
+            continue;
+        }
+        for (std::size_t k = 0; k < kUpperControls.size(); ++k) {
+            if (kUpperControls[k] == c) bytes[i] = static_cast<char>(0x80 + k);
+        }
+    }
+    return bytes;
+}
+
 }  // namespace trelvane

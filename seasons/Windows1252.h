@@ -16,6 +16,13 @@ void AppendUtf8(std::string& out, char32_t codePoint);
 // Appends text, in Windows-1252, to out in UTF-8.
 void AppendUtf8FromWindows1252(std::string& out, std::string_view text);
 
+// The characters of text, in Windows-1252, for the window's list boxes; and
+// back to the same bytes. A character Windows-1252 lacks becomes "?". Both
+// are the same whatever the machine's ANSI code page: a season file's bytes
+// are Windows-1252 on a Russian or a Japanese Windows too.
+std::wstring WideFromWindows1252(std::string_view text);
+std::string Windows1252FromWide(std::wstring_view text);
+
 // True when text is well-formed UTF-8 (no overlong forms, no surrogates).
 bool IsUtf8(std::string_view text);
 

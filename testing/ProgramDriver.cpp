@@ -2,16 +2,11 @@
 
 #include <stdexcept>
 
-#include "AnsiText.h"
+#include "Windows1252.h"
+#include "WindowsText.h"
 
 namespace trelvane::testing {
 namespace {
-
-std::filesystem::path ProgramPath() {
-    wchar_t self[MAX_PATH];
-    GetModuleFileNameW(nullptr, self, MAX_PATH);
-    return std::filesystem::path(self).parent_path() / L"trelvane.exe";
-}
 
 struct FindRequest {
     DWORD processId;
@@ -60,6 +55,12 @@ BOOL CALLBACK KeepLongestStaticText(HWND child, LPARAM lParam) {
 
 }  // namespace
 
+std::filesystem::path ProgramFolder() {
+    wchar_t self[MAX_PATH];
+    GetModuleFileNameW(nullptr, self, MAX_PATH);
+    return std::filesystem::path(self).parent_path();
+}
+
 std::wstring WindowText(HWND window) {
     wchar_t text[4096] = {};
     SendMessageTimeoutW(window, WM_GETTEXT, 4096, reinterpret_cast<LPARAM>(text), SMTO_NORMAL, 5000, nullptr);
@@ -71,8 +72,8 @@ void PressAndWaitGone(HWND dialog, int button) {
     for (int i = 0; i < 1000 && IsWindow(dialog); ++i) Sleep(20);
 }
 
-ProgramDriver::ProgramDriver(const std::filesystem::path& workingFolder) {
-    std::wstring commandLine = L"\"" + ProgramPath().wstring() + L"\"";
+ProgramDriver::ProgramDriver(const std::filesystem::path& workingFolder, const std::filesystem::path& program) {
+    std::wstring commandLine = L"\"" + program.wstring() + L"\"";
     STARTUPINFOW startup{};
     startup.cb = sizeof startup;
     if (!CreateProcessW(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr,
@@ -94,10 +95,10 @@ ProgramDriver::~ProgramDriver() {
     CloseHandle(process_.hProcess);
 }
 
-std::string ProgramDriver::Text(int id) const { return AnsiFromWide(WindowText(Control(id))); }
+std::string ProgramDriver::Text(int id) const { return Utf8FromWide(WindowText(Control(id))); }
 
 void ProgramDriver::SetText(int id, const std::string& text) {
-    SendMessageW(Control(id), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(WideFromAnsi(text).c_str()));
+    SendMessageW(Control(id), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(WideFromUtf8(text).c_str()));
 }
 
 std::vector<std::string> ProgramDriver::Lines(int listId) const {
@@ -107,7 +108,7 @@ std::vector<std::string> ProgramDriver::Lines(int listId) const {
     for (LRESULT i = 0; i < count; ++i) {
         wchar_t line[1024] = {};
         SendMessageW(list, LB_GETTEXT, static_cast<WPARAM>(i), reinterpret_cast<LPARAM>(line));
-        lines.push_back(AnsiFromWide(line));
+        lines.push_back(Windows1252FromWide(line));
     }
     return lines;
 }
@@ -154,7 +155,7 @@ std::string ProgramDriver::AnswerMessageBox(DWORD timeoutMs) {
     EnumChildWindows(box, KeepLongestStaticText, reinterpret_cast<LPARAM>(&text));
     PressAndWaitGone(box, IDOK);
     Sync();
-    return AnsiFromWide(text);
+    return Utf8FromWide(text);
 }
 
 DWORD ProgramDriver::WaitForExit(DWORD timeoutMs) {

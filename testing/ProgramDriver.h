@@ -8,13 +8,17 @@
 
 namespace trelvane::testing {
 
-// Starts trelvane.exe (from the driver's own folder) in a working folder of
-// the caller's and drives it from outside, as a user would: by its window
-// class and control identifiers, with messages that Windows carries across
-// processes.
+// The folder of the running test program, where the programs it drives are.
+std::filesystem::path ProgramFolder();
+
+// Starts trelvane.exe (from the driver's own folder, or program) in a
+// working folder of the caller's and drives it from outside, as a user
+// would: by its window class and control identifiers, with messages that
+// Windows carries across processes. Texts are UTF-8.
 class ProgramDriver {
 public:
-    explicit ProgramDriver(const std::filesystem::path& workingFolder);
+    explicit ProgramDriver(const std::filesystem::path& workingFolder,
+                           const std::filesystem::path& program = ProgramFolder() / L"trelvane.exe");
     ~ProgramDriver();
     ProgramDriver(const ProgramDriver&) = delete;
     ProgramDriver& operator=(const ProgramDriver&) = delete;

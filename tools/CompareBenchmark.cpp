@@ -89,8 +89,8 @@ struct Programs {
 void Case(const char* name, const char* priorIds, const char* currentIds, const Programs& programs,
           const fs::path& work, int runs) {
     const fs::path prior = work / name / "prior", current = work / name / "current";
-    Run({programs.makeSeasons, "--prior-ids", priorIds, "--current-ids", currentIds, "--teams", "1000", prior.string(),
-         current.string()});
+    Run({programs.makeSeasons, "--replace", "--prior-ids", priorIds, "--current-ids", currentIds, "--teams", "1000",
+         prior.string(), current.string()});
     std::vector<std::string> text = {programs.compare,
                                      prior.string(),
                                      current.string(),

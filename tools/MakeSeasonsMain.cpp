@@ -10,10 +10,20 @@
 #include <vector>
 
 #include "DemoSeasons.h"
+#include "ReadOnlyFile.h"
+#include "SeasonRecords.h"
+
+#ifdef _WIN32
+#include <windows.h>
+
+#include "WindowsText.h"
+#endif
 
 namespace {
 
 using namespace trelvane::tools;
+using trelvane::kPlayerFileName;
+using trelvane::kTeamFileName;
 
 constexpr char kUsage[] =
     "usage: trelvane-make-seasons [options] PRIOR_FOLDER CURRENT_FOLDER\n"
@@ -29,7 +39,10 @@ constexpr char kUsage[] =
     "  --current-ids A-B     with --prior-ids: current season holds every identifier A to B\n"
     "                        (an empty range such as 1-0 gives an empty player file)\n"
     "\n"
-    "A negative departures or arrivals share, or one above 100, is refused.\n";
+    "  --replace             write over season files already in the folders\n"
+    "\n"
+    "A negative departures or arrivals share, or one above 100, is refused.\n"
+    "Without --replace a folder that holds a season file is left as it is.\n";
 
 bool ParseNumber(std::string_view text, long long low, long long high, long long& value) {
     const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
@@ -62,9 +75,28 @@ std::size_t CountPlayers(const SeasonData& season) {
         std::ranges::count_if(season.players, [](const PlayerEntry& player) { return player.status == 0; }));
 }
 
-}  // namespace
+// A folder as given (UTF-8 on Windows), as the file functions take it.
+std::filesystem::path FolderPath(const std::string& folder) {
+#ifdef _WIN32
+    return trelvane::WideFromUtf8(folder);
+#else
+    return folder;
+#endif
+}
 
-int main(int argc, char** argv) {
+// The first season file already in one of the folders, found whatever its
+// letter case as the reader finds it; empty when there is none.
+std::string FirstSeasonFileIn(const std::vector<std::string>& folders) {
+    for (const std::string& folder : folders) {
+        for (const char* name : {kPlayerFileName, kTeamFileName}) {
+            const std::string path = trelvane::NativePath(trelvane::SeasonFilePath(folder, name));
+            if (trelvane::FileIdentityOf(path)) return path;
+        }
+    }
+    return {};
+}
+
+int MakeSeasons(const std::vector<std::string>& args) {
     DemoOptions demo;
     RangeOptions range;
     bool ranged = false;
@@ -83,8 +115,9 @@ int main(int argc, char** argv) {
         {"--departed", 0, 100, [&](long long v) { demo.departedPercent = static_cast<int>(v); }},
         {"--arrivals", 0, 100, [&](long long v) { demo.arrivalsPercent = static_cast<int>(v); }},
     };
-    for (int i = 1; i < argc; ++i) {
-        const std::string arg = argv[i];
+    bool replace = false;
+    for (std::size_t i = 0; i < args.size(); ++i) {
+        const std::string& arg = args[i];
         if (arg == "--help" || arg == "-h") {
             std::fputs(kUsage, stdout);
             return 0;
@@ -93,8 +126,12 @@ int main(int argc, char** argv) {
             folders.push_back(arg);
             continue;
         }
-        if (i + 1 >= argc) return Wrong(arg + " needs a value");
-        const std::string value = argv[++i];
+        if (arg == "--replace") {
+            replace = true;
+            continue;
+        }
+        if (i + 1 >= args.size()) return Wrong(arg + " needs a value");
+        const std::string& value = args[++i];
         const auto number = std::ranges::find_if(numbers, [&](const Number& n) { return arg == n.name; });
         if (number != std::end(numbers)) {
             long long parsed = 0;
@@ -114,10 +151,15 @@ int main(int argc, char** argv) {
         }
     }
     if (folders.size() != 2) return Wrong("give a prior and a current season folder");
+    if (const std::string existing = FirstSeasonFileIn(folders); !replace && !existing.empty()) {
+        std::fprintf(stderr, "trelvane-make-seasons: will not write over %s; give --replace to replace the seasons\n",
+                     existing.c_str());
+        return 2;
+    }
 
     const SeasonPair seasons = ranged ? MakeRangeSeasons(range) : MakeDemoSeasons(demo);
     for (std::size_t i = 0; i < 2; ++i) {
-        if (!WriteSeason(folders[i], i == 0 ? seasons.prior : seasons.current)) {
+        if (!WriteSeason(FolderPath(folders[i]), i == 0 ? seasons.prior : seasons.current)) {
             std::fprintf(stderr, "trelvane-make-seasons: cannot write the season files in %s\n", folders[i].c_str());
             return 1;
         }
@@ -127,3 +169,18 @@ int main(int argc, char** argv) {
                 CountPlayers(seasons.current), seasons.current.teams.size(), folders[1].c_str());
     return 0;
 }
+
+}  // namespace
+
+#ifdef _WIN32
+// Linked with -municode: folder names come as typed, never best-fitted to
+// another folder's name.
+int wmain(int argc, wchar_t** argv) {
+    SetDefaultDllDirectories(LOAD_LIBRARY_SEARCH_SYSTEM32);
+    std::vector<std::string> args;
+    for (int i = 1; i < argc; ++i) args.push_back(trelvane::Utf8FromWide(argv[i]));
+    return MakeSeasons(args);
+}
+#else
+int main(int argc, char** argv) { return MakeSeasons(std::vector<std::string>(argv + 1, argv + argc)); }
+#endif

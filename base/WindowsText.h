@@ -1,0 +1,25 @@
+#pragma once
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace trelvane {
+
+// Text between the UTF-16 of the Windows "W" functions and the two narrow
+// forms the program keeps. UTF-8 carries every name the user gives (folder
+// and file paths, messages): it holds any character, so a name reaches the
+// file system exactly as given. The ANSI code page is kept only where a
+// file format fixes it: the list lines and the settings file.
+std::wstring WideFromUtf8(std::string_view text);
+std::string Utf8FromWide(std::wstring_view text);
+
+std::wstring WideFromAnsi(std::string_view text);
+// The ANSI bytes of text, or nothing when the code page cannot hold every
+// character: no best-fit stand-in ("A" for a full-width "Ａ") is ever made.
+std::optional<std::string> ExactAnsiFromWide(std::wstring_view text);
+// For text that came from ANSI bytes (a list line read back): characters
+// the code page lacks become "?".
+std::string AnsiFromWide(std::wstring_view text);
+
+}  // namespace trelvane
