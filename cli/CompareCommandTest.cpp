@@ -29,6 +29,11 @@ using testing::FileBytes;
 using testing::PutFile;
 using tools::SeasonData;
 
+// The moved list the fixture's seasons give, as saved.
+const std::string kMovedList =
+    "20000  Lund,Emil             Northport Gulls -> Dunmore Bears\r\n"
+    "22000  Strau\xDF,Nils           Ashford Foxes -> (free agent)\r\n";
+
 class CompareCommandTest : public ::testing::Test, public testing::SeasonFolders {
 protected:
     std::string out, err;
@@ -183,12 +188,9 @@ TEST_F(CompareCommandTest, SavedListsAreTheListLinesEachEndedByCrLfAndDashIsStan
               "12345  Doe,Jan               Northport Gulls\r\n"
               "30000  Novak,Tomas           \r\n");
     EXPECT_EQ(FileBytes(arrivals), "45000  \x80uro,Od\x81n             \r\n");
-    const std::string movedLines =
-        "20000  Lund,Emil             Northport Gulls -> Dunmore Bears\r\n"
-        "22000  Strau\xDF,Nils           Ashford Foxes -> (free agent)\r\n";
-    EXPECT_EQ(FileBytes(moved), movedLines);
+    EXPECT_EQ(FileBytes(moved), kMovedList);
     EXPECT_EQ(Run({prior.string(), current.string(), "--moved", "-"}), 0);
-    EXPECT_EQ(out, movedLines);
+    EXPECT_EQ(out, kMovedList);
     EXPECT_EQ(Run({prior.string(), prior.string(), "--arrivals", arrivals.string()}), 0);
     EXPECT_EQ(FileBytes(arrivals), "");
 }
@@ -399,9 +401,7 @@ TEST_F(CompareCommandFailures, StandardOutputThatTakesNothing) {
         std::ostringstream e;
         EXPECT_EQ(RunCompare({prior.string(), current.string(), c.format, "--moved", moved.string()}, o, e), c.code);
         EXPECT_EQ(e.str(), c.err);
-        EXPECT_EQ(FileBytes(moved),
-                  "20000  Lund,Emil             Northport Gulls -> Dunmore Bears\r\n"
-                  "22000  Strau\xDF,Nils           Ashford Foxes -> (free agent)\r\n");
+        EXPECT_EQ(FileBytes(moved), kMovedList);
     }
 }
 
@@ -428,11 +428,12 @@ TEST_F(CompareCommandTest, FileNamesMatchWhateverTheirLetterCase) {
 #ifdef _WIN32
 // trelvane-compare.exe itself, beside this test, given a wide command line
 // as cmd passes it, with standard output and standard error sent to files
-// as "> out 2> err" sends them. (Started with CREATE_NO_WINDOW, Wine 8 lets
+// as "> out 2> err" sends them, or standard output to a pipe whose reader
+// has gone, as "| more" quit early leaves it. (Started with CREATE_NO_WINDOW, Wine 8 lets
 // the wait end before the program has written its output.)
 class CompareProgramTest : public CompareCommandTest {
 protected:
-    DWORD RunProgram(const std::wstring& arguments) {
+    DWORD RunProgram(const std::wstring& arguments, bool readerGone = false) {
         wchar_t self[MAX_PATH] = {};
         GetModuleFileNameW(nullptr, self, MAX_PATH);
         std::wstring commandLine = L"\"" + (fs::path(self).parent_path() / "trelvane-compare.exe").wstring() + L"\" ";
@@ -443,6 +444,11 @@ protected:
         startup.cb = sizeof startup;
         startup.dwFlags = STARTF_USESTDHANDLES;
         startup.hStdOutput = CreateFileW(outFile.c_str(), GENERIC_WRITE, 0, &inherited, CREATE_ALWAYS, 0, nullptr);
+        if (HANDLE reader = nullptr; readerGone) {
+            CloseHandle(startup.hStdOutput);
+            CreatePipe(&reader, &startup.hStdOutput, &inherited, 0);
+            CloseHandle(reader);
+        }
         startup.hStdError = CreateFileW(errFile.c_str(), GENERIC_WRITE, 0, &inherited, CREATE_ALWAYS, 0, nullptr);
         PROCESS_INFORMATION process{};
         DWORD code = STILL_ACTIVE;
@@ -486,6 +492,18 @@ TEST_F(CompareProgramTest, RedirectedOutputHoldsTheLinuxBytes) {
     }
 }
 
+// As on Linux: the lists asked for are saved, and nothing is said.
+TEST_F(CompareProgramTest, AReaderThatWentAwayEndsTheOutputQuietly) {
+    const fs::path moved = root / "moved.txt";
+    for (const wchar_t* format : {L"text", L"csv"}) {
+        fs::remove(moved);
+        const std::wstring options = std::wstring(L" --format ") + format + L" --moved " + Quoted(moved);
+        EXPECT_EQ(RunProgram(Quoted(prior) + L" " + Quoted(current) + options, true), 0u) << err;
+        EXPECT_EQ(err, "");
+        EXPECT_EQ(FileBytes(moved), kMovedList);
+    }
+}
+
 // A full-width "Ａ" that the ANSI code page would best-fit to "A", beside a
 // folder of that name; a full-width quotation mark that would become one
 // that ends the argument.
@@ -493,16 +511,17 @@ TEST_F(CompareProgramTest, NamesReachTheFilesExactlyAsGiven) {
     const fs::path real = root.Path() / L"Saison \uFF21", decoy = root.Path() / L"Saison A";
     fs::rename(prior, real);
     ASSERT_TRUE(tools::WriteSeason(decoy, {{{11111, "Ivo", "Decoy"}}, {}}));
-    const fs::path moved = root.Path() / L"moved\uFF02 list.txt";
+    // A list name of characters no single-byte code page holds together,
+    // over a longer old list that must not keep its tail.
+    const fs::path moved = root.Path() / L"moved\uFF02 list \u00E9\u20AC\u0416.txt";
+    PutFile(moved, std::string(1000, 'x'));
     EXPECT_EQ(RunProgram(Quoted(real) + L" " + Quoted(current) + L" --format json --moved " + Quoted(moved)), 0u)
         << err;
     EXPECT_EQ(err, "");
     EXPECT_NE(out.find("\"prior_folder\": " + JsonText(Utf8FromWide(real.wstring())) + ","), std::string::npos) << out;
     EXPECT_NE(out.find("{\"id\": 30000, \"last_name\": \"Novak\""), std::string::npos);
     EXPECT_EQ(out.find("11111"), std::string::npos);
-    EXPECT_EQ(FileBytes(moved),
-              "20000  Lund,Emil             Northport Gulls -> Dunmore Bears\r\n"
-              "22000  Strau\xDF,Nils           Ashford Foxes -> (free agent)\r\n");
+    EXPECT_EQ(FileBytes(moved), kMovedList);
 }
 #endif
 

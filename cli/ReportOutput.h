@@ -1,11 +1,11 @@
 #pragma once
 
-#include <cerrno>
 #include <ostream>
 #include <string>
 #include <string_view>
 
 #include "Limits.h"
+#include "SystemText.h"
 
 namespace trelvane::cli {
 
@@ -35,7 +35,7 @@ private:
         text_.clear();
     }
     void Fail() {
-        error_ = errno;
+        error_ = ErrnoOfFailedWrite();
         ok_ = false;
     }
 

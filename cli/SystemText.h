@@ -17,6 +17,11 @@ std::string Utf8FromSystemText(std::string_view text);
 // it: on Windows through its UTF-16 form, never the ANSI code page.
 std::filesystem::path FileSystemPath(const std::string& name);
 
+// The errno of the standard library write that has just failed, with a
+// reader that went away (| more quit early) as EPIPE on every system:
+// Windows' C library reports a pipe closed at its far end as EINVAL.
+int ErrnoOfFailedWrite();
+
 // The text report's names: in UTF-8 for a Linux terminal, in the ANSI code
 // page on Windows, where a console is written in Unicode (ConsoleOutput).
 #ifdef _WIN32

@@ -1,4 +1,7 @@
 #include "SystemText.h"
+
+#include <cerrno>
+
 #include "Windows1252.h"
 
 namespace trelvane::cli {
@@ -11,5 +14,7 @@ std::string Utf8FromSystemText(std::string_view text) {
 }
 
 std::filesystem::path FileSystemPath(const std::string& name) { return std::filesystem::path(name); }
+
+int ErrnoOfFailedWrite() { return errno; }
 
 }  // namespace trelvane::cli
