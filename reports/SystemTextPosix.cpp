@@ -1,7 +1,7 @@
 #include "SystemText.h"
 #include "Windows1252.h"
 
-namespace trelvane::cli {
+namespace trelvane {
 
 std::string Utf8FromSystemText(std::string_view text) {
     if (IsUtf8(text)) return std::string(text);
@@ -12,4 +12,4 @@ std::string Utf8FromSystemText(std::string_view text) {
 
 std::filesystem::path FileSystemPath(const std::string& name) { return std::filesystem::path(name); }
 
-}  // namespace trelvane::cli
+}  // namespace trelvane
