@@ -102,8 +102,7 @@ void ShowListMenu(HWND form, HWND list, std::optional<POINT> at) {
     } else {
         ClientToScreen(list, &point);
     }
-    const UINT chosen =
-        TrackPopupMenu(menu.get(), TPM_RETURNCMD | TPM_RIGHTBUTTON, point.x, point.y, 0, form, nullptr);
+    const UINT chosen = TrackPopupMenu(menu.get(), TPM_RETURNCMD | TPM_RIGHTBUTTON, point.x, point.y, 0, form, nullptr);
     RunListCommand(form, list, chosen);
 }
 
@@ -113,7 +112,8 @@ void ShowListMenu(HWND form, HWND list, std::optional<POINT> at) {
 bool OnContextMenu(HWND form, WPARAM wParam, LPARAM lParam) {
     const HWND list = AsList(form, reinterpret_cast<HWND>(wParam));
     if (!list) return false;
-    if (lParam != -1) ShowListMenu(form, list, POINT{static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam))});
+    if (lParam != -1)
+        ShowListMenu(form, list, POINT{static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam))});
     return true;
 }
 

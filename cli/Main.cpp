@@ -32,7 +32,8 @@ int Run(const std::vector<std::string>& args) {
         const CompareRequest& request = arguments.request;
         if (ConsoleOutput::IsConsole(out)) {
             // The text report is in the ANSI code page, CSV, JSON and help in UTF-8.
-            std::cout.rdbuf(&consoleOut.emplace(out, request.format == trelvane::ReportFormat::kText ? CP_ACP : CP_UTF8));
+            std::cout.rdbuf(
+                &consoleOut.emplace(out, request.format == trelvane::ReportFormat::kText ? CP_ACP : CP_UTF8));
         } else if (arguments.action == ParsedArguments::Action::kCompare) {
             // Reports and lists end their lines themselves (the text report
             // with CR LF here): the C library's text mode must not add a CR,

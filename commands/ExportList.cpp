@@ -11,8 +11,7 @@ FileWriteResult WriteListFile(const std::wstring& path, DialogControls& controls
         return line;
     };
     const auto count = static_cast<std::size_t>(controls.ListCount(list));
-    return WriteExportFile(path,
-                           [&](const PutBytes& put) { return WriteLines(count, lineAt, kSavedLineEnd, put); });
+    return WriteExportFile(path, [&](const PutBytes& put) { return WriteLines(count, lineAt, kSavedLineEnd, put); });
 }
 
 std::int32_t ExportList(const ExportConfig& config, const CommandArgs& args) {

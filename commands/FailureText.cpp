@@ -31,8 +31,8 @@ void AddFolderLines(std::string& text, std::string_view season, std::string_view
     const std::string& problem = (*files.begin())->problem;
     const std::string box = std::string(season) + " season box";
     if (problem == file_problem::kFolderMissing) {
-        text += "The " + std::string(season) + " season folder " + std::string(folder) +
-                " does not exist: check the " + box + ".\n";
+        text += "The " + std::string(season) + " season folder " + std::string(folder) + " does not exist: check the " +
+                box + ".\n";
     } else if (problem == file_problem::kNoFolderGiven) {
         text += "No " + std::string(season) + " season folder was given: the " + box + " is empty.\n";
     } else {

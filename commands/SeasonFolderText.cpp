@@ -28,8 +28,8 @@ SeasonFilesShown::SeasonFilesShown(std::string_view priorFolder, std::string_vie
 }
 
 SeasonFilesRead SeasonFilesShown::Files() const {
-    return {priorFolder_, currentFolder_, priorPlayers_, currentPlayers_, priorTeams_,
-            currentTeams_ ? &*currentTeams_ : nullptr};
+    return {priorFolder_,    currentFolder_, priorPlayers_,
+            currentPlayers_, priorTeams_,    currentTeams_ ? &*currentTeams_ : nullptr};
 }
 
 bool SameFolder(const std::string& prior, const std::string& current) {

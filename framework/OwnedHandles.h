@@ -26,7 +26,7 @@ using UniqueBrush = UniqueAny<HBRUSH, release::DeleteBrush>;
 using UniqueDc = UniqueAny<HDC, release::DeleteDeviceContext>;  // from CreateDC
 using UniqueAccel = UniqueAny<HACCEL, release::DestroyAccelerators>;
 using UniqueWindow = UniqueAny<HWND, release::DestroyOwnedWindow>;
-using UniqueMenu = UniqueAny<HMENU, release::DestroyMenuHandle>;  // a menu no window holds
+using UniqueMenu = UniqueAny<HMENU, release::DestroyMenuHandle>;          // a menu no window holds
 using UniqueHeapBlock = UniqueAny<void*, release::FreeHeapBlock>;         // from the process heap
 using UniqueThreadTimer = UniqueAny<UINT_PTR, release::KillThreadTimer>;  // SetTimer with no window
 
