@@ -41,7 +41,7 @@ void Sync(HWND form) {
 
 int main(int argc, char** argv) {
     if (argc < 2) {
-        std::fputs("usage: trelvane-demo-driver click ID | time ID | text ID | close\n", stderr);
+        std::fputs("usage: trelvane-demo-driver click ID | time ID | text ID | menu ID | escape | close\n", stderr);
         return 2;
     }
     const HWND form = WaitForForm();
@@ -64,6 +64,15 @@ int main(int argc, char** argv) {
         char text[256] = {};
         SendMessageA(GetDlgItem(form, id), WM_GETTEXT, sizeof text, reinterpret_cast<LPARAM>(text));
         std::printf("%s\n", text);
+    } else if (!std::strcmp(argv[1], "menu")) {
+        // A right-click on the control; returns once its menu shows.
+        const HWND control = GetDlgItem(form, id);
+        PostMessageA(control, WM_RBUTTONDOWN, MK_RBUTTON, MAKELPARAM(60, 60));
+        PostMessageA(control, WM_RBUTTONUP, 0, MAKELPARAM(60, 60));
+        for (int i = 0; i < 250 && !FindWindowA("#32768", nullptr); ++i) Sleep(20);
+    } else if (!std::strcmp(argv[1], "escape")) {
+        // Closes an open menu as Escape does.
+        if (const HWND menu = FindWindowA("#32768", nullptr)) PostMessageA(menu, WM_KEYDOWN, VK_ESCAPE, 0);
     } else if (!std::strcmp(argv[1], "close")) {
         PostMessageA(form, WM_SYSCOMMAND, SC_CLOSE, 0);
     } else {

@@ -1,6 +1,8 @@
 #include "FormProc.h"
 
 #include <cstdint>
+#include <iterator>
+#include <optional>
 
 #include "Anchoring.h"
 #include "AppState.h"
@@ -9,9 +11,14 @@
 #include "Colours.h"
 #include "CommandArgs.h"
 #include "ControlRecord.h"
+#include "CopyList.h"
 #include "ExportList.h"
+#include "FailureMessage.h"
+#include "FailureText.h"
 #include "MainForm.h"
+#include "OwnedHandles.h"
 #include "ProcessSeasons.h"
+#include "SaveReport.h"
 #include "SettingsCommands.h"
 #include "Tags.h"
 
@@ -37,6 +44,92 @@ constexpr CommandEntry kCommands[] = {
     {control_id::kExitButton, SaveSettingsAndEnd},
 };
 
+// The lists' menu and keys: commands of their own, past the controls'
+// identifiers.
+enum ListCommand : WORD {
+    kCopyLines = 2001,
+    kSaveList = 2002,
+    kSaveReport = 2003,
+    kOpenListMenu = 2004,
+};
+constexpr ACCEL kListKeys[] = {
+    {FVIRTKEY | FCONTROL, 'C', kCopyLines},
+    {FVIRTKEY | FSHIFT, VK_F10, kOpenListMenu},
+    {FVIRTKEY, VK_APPS, kOpenListMenu},
+};
+
+// The export of each list, for its menu's "Save to a file...".
+const ExportConfig* ExportOf(HWND list) {
+    for (const ExportConfig* config : {&kPriorExport, &kCurrentExport}) {
+        if (GetDlgCtrlID(list) == config->list) return config;
+    }
+    return nullptr;
+}
+
+// The list with the focus, or the list a message names; null for any
+// other window.
+HWND AsList(HWND form, HWND window) {
+    return window && GetParent(window) == form && ExportOf(window) ? window : nullptr;
+}
+
+void RunListCommand(HWND form, HWND list, UINT command) {
+    const CommandArgs args{0, form, reinterpret_cast<LPARAM>(list), static_cast<std::int32_t>(command)};
+    switch (command) {
+        case kCopyLines:
+            if (!CopyListLines(form, list)) ShowFailure(form, kLinesNotCopiedText);
+            break;
+        case kSaveList:
+            ExportList(*ExportOf(list), args);
+            break;
+        case kSaveReport:
+            SaveLeagueReport(args);
+            break;
+    }
+}
+
+// The lists' menu, owned by the form, at screen point at; from the keyboard
+// at the list's top-left corner.
+void ShowListMenu(HWND form, HWND list, std::optional<POINT> at) {
+    const UniqueMenu menu(CreatePopupMenu());
+    if (!menu) return;
+    AppendMenuW(menu.get(), MF_STRING, kCopyLines, L"&Copy all lines\tCtrl+C");
+    AppendMenuW(menu.get(), MF_STRING, kSaveList, L"&Save to a file...");
+    AppendMenuW(menu.get(), MF_SEPARATOR, 0, nullptr);
+    AppendMenuW(menu.get(), MF_STRING, kSaveReport, L"Save the &league report...");
+    POINT point{};
+    if (at) {
+        point = *at;
+    } else {
+        ClientToScreen(list, &point);
+    }
+    const UINT chosen = TrackPopupMenu(menu.get(), TPM_RETURNCMD | TPM_RIGHTBUTTON, point.x, point.y, 0, form, nullptr);
+    RunListCommand(form, list, chosen);
+}
+
+// A right-click on a list. The keys that open the menu are the form's own
+// (kListKeys), so a menu asked for from the keyboard (-1, -1) has opened
+// already.
+bool OnContextMenu(HWND form, WPARAM wParam, LPARAM lParam) {
+    const HWND list = AsList(form, reinterpret_cast<HWND>(wParam));
+    if (!list) return false;
+    if (lParam != -1)
+        ShowListMenu(form, list, POINT{static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam))});
+    return true;
+}
+
+// Ctrl+C and the menu keys. Elsewhere than on a list they do what the
+// focused box does with them itself: copy its selection, open its menu.
+void OnListKey(HWND form, WORD key) {
+    const HWND focus = GetFocus();
+    if (const HWND list = AsList(form, focus)) {
+        if (key == kCopyLines) RunListCommand(form, list, kCopyLines);
+        if (key == kOpenListMenu) ShowListMenu(form, list, std::nullopt);
+    } else if (focus) {
+        if (key == kCopyLines) SendMessageW(focus, WM_COPY, 0, 0);
+        if (key == kOpenListMenu) SendMessageW(focus, WM_CONTEXTMENU, reinterpret_cast<WPARAM>(focus), -1);
+    }
+}
+
 // The user value of the control a message comes from; -1 without one.
 std::int32_t UserValueOf(HWND source) {
     const ControlRecord* record = source ? RecordOf(source) : nullptr;
@@ -44,7 +137,9 @@ std::int32_t UserValueOf(HWND source) {
 }
 
 LRESULT OnCreate(HWND form, WPARAM wParam, LPARAM lParam) {
-    if (!CreateFormRecord(form)) return -1;
+    ControlRecord* const record = CreateFormRecord(form);
+    if (!record) return -1;
+    record->accel.reset(CreateAcceleratorTableW(const_cast<ACCEL*>(kListKeys), std::size(kListKeys)));
     gApp.mainForm = form;
     SetTag(form, "");
     SetTag2(form, "");
@@ -62,6 +157,11 @@ LRESULT OnDestroy(HWND form) {
 }
 
 LRESULT OnCommand(HWND form, WPARAM wParam, LPARAM lParam) {
+    // An accelerator's command comes with 1 in the high word and no control.
+    if (HIWORD(wParam) == 1 && lParam == 0 && (LOWORD(wParam) == kCopyLines || LOWORD(wParam) == kOpenListMenu)) {
+        OnListKey(form, LOWORD(wParam));
+        return 0;
+    }
     if (HIWORD(wParam) == BN_CLICKED) {
         const auto id = static_cast<std::int16_t>(LOWORD(wParam));
         for (const CommandEntry& command : kCommands) {
@@ -123,6 +223,9 @@ LRESULT CALLBACK FormProc(HWND form, UINT message, WPARAM wParam, LPARAM lParam)
             return 0;
         case WM_COMMAND:
             return OnCommand(form, wParam, lParam);
+        case WM_CONTEXTMENU:
+            if (OnContextMenu(form, wParam, lParam)) return 0;
+            break;
         case WM_SYSCOMMAND:
             if (SysCloseToClose(form, wParam)) return 0;
             break;

@@ -59,8 +59,8 @@ TEST_F(ProgramFailureTest, ProcessListsTheSeasonFilesNotReadAndFillsTheListsAsBe
     EXPECT_EQ(buttons, 1);
     const std::string folder = (root / "2024").string();
     EXPECT_EQ(program.AnswerMessageBox(),
-              folder + "\\KOVPLYR.DAT was not read: the folder does not exist.\n" + folder +
-                  "\\KOVTEAM.DAT was not read: the folder does not exist.\n"
+              "The prior season folder " + folder +
+                  " does not exist: check the prior season box.\n"
                   "The prior season counts as empty, so every player of the current season is listed as arrived.");
     EXPECT_FALSE(program.HasMessageBox());
     const SeasonComparison expected = CompareSeasons(folder, current.string());

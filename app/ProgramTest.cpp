@@ -358,5 +358,150 @@ TEST_F(ProgramTest, KeysMoveTheFocusInIdentifierOrderAndRunNothing) {
     EXPECT_EQ(FocusOf(program), program.Control(kArrivalsCountBox));
 }
 
+// What trelvane-compare.exe prints for these arguments, redirected to a
+// file as "> file" does.
+std::string CompareOutput(const fs::path& folder, const std::wstring& arguments) {
+    std::wstring commandLine =
+        L"\"" + (testing::ProgramFolder() / L"trelvane-compare.exe").wstring() + L"\" " + arguments;
+    SECURITY_ATTRIBUTES inherited{sizeof inherited, nullptr, TRUE};
+    const fs::path outFile = folder / "command-output";
+    STARTUPINFOW startup{};
+    startup.cb = sizeof startup;
+    startup.dwFlags = STARTF_USESTDHANDLES;
+    startup.hStdOutput = CreateFileW(outFile.c_str(), GENERIC_WRITE, 0, &inherited, CREATE_ALWAYS, 0, nullptr);
+    PROCESS_INFORMATION process{};
+    if (CreateProcessW(nullptr, commandLine.data(), nullptr, nullptr, TRUE, 0, nullptr, folder.c_str(), &startup,
+                       &process)) {
+        WaitForSingleObject(process.hProcess, 20000);
+        CloseHandle(process.hThread);
+        CloseHandle(process.hProcess);
+    }
+    CloseHandle(startup.hStdOutput);
+    return FileBytes(outFile);
+}
+
+// A list's lines as it shows them, each ended by CR LF.
+std::wstring ShownLines(HWND list) {
+    std::wstring text;
+    for (LRESULT i = 0, count = SendMessageW(list, LB_GETCOUNT, 0, 0); i < count; ++i) {
+        wchar_t line[1024] = {};
+        SendMessageW(list, LB_GETTEXT, static_cast<WPARAM>(i), reinterpret_cast<LPARAM>(line));
+        text += line + std::wstring(L"\r\n");
+    }
+    return text;
+}
+
+void EmptyTheClipboard() {
+    OpenClipboard(nullptr);
+    EmptyClipboard();
+    CloseClipboard();
+}
+
+TEST_F(ProgramTest, EachListCopiesItsLinesAndOpensItsMenuByMouseAndKeyboard) {
+    ProgramDriver program(root.Path());
+    ASSERT_TRUE(program.Click(kProcessButton));
+    for (const int list : {kDepartedList, kArrivalsList}) {
+        EmptyTheClipboard();
+        program.Focus(list);
+        program.TypeKeys({{VK_CONTROL, 'C'}});
+        const std::wstring lines = ShownLines(program.Control(list));
+        ASSERT_GT(lines.size(), 100u);
+        EXPECT_EQ(testing::ClipboardText(), lines) << list;
+        // The menu's "Copy all lines", from a right-click.
+        EmptyTheClipboard();
+        ASSERT_TRUE(program.RightClick(list)) << list;
+        program.TypeKeys({{0, 'C'}});
+        program.Sync();
+        EXPECT_EQ(testing::ClipboardText(), lines) << list;
+    }
+    // Shift+F10: "Save to a file..." saves the list with the focus, as its
+    // export button does.
+    program.Focus(kArrivalsList);
+    program.TypeKeys({{VK_SHIFT, VK_F10}});
+    ASSERT_TRUE(program.WaitForMenu());
+    program.TypeKeys({{0, 'S'}});
+    ASSERT_TRUE(program.SaveAs(L"FILE FOR CURRENT PLAYERS", root / "arrivals.txt"));
+    std::string arrivals;
+    for (const std::string& line : program.Lines(kArrivalsList)) arrivals += line + "\r\n";
+    EXPECT_EQ(FileBytes(root / "arrivals.txt"), arrivals);
+    // The menu key: the league report, the command line's bytes.
+    program.TypeKeys({{0, VK_APPS}});
+    ASSERT_TRUE(program.WaitForMenu());
+    program.TypeKeys({{0, 'L'}});
+    ASSERT_TRUE(program.SaveAs(L"FILE FOR THE LEAGUE REPORT", root / "report"));
+    EXPECT_EQ(FileBytes(root / "report.csv"), CompareOutput(root.Path(), L"prior current --format csv"));
+    EXPECT_FALSE(program.HasMessageBox());
+    // Ctrl+C in a folder box still copies its own selection.
+    program.Focus(kMainFolderBox);
+    SendMessageW(program.Control(kMainFolderBox), EM_SETSEL, 0, 3);
+    program.TypeKeys({{VK_CONTROL, 'C'}});
+    EXPECT_EQ(testing::ClipboardText(), L"C:\\");
+}
+
+// Each format, chosen by the name's extension, is the command line's bytes
+// for the same folders: one with lower-case file names, the other without
+// its team file, which one box tells.
+TEST_F(ProgramTest, TheLeagueReportIsWhatTheCommandLinePrintsInEachForm) {
+    fs::rename(prior / "KOVPLYR.DAT", prior / "kovplyr.dat");
+    fs::rename(prior / "KOVTEAM.DAT", prior / "kovteam.dat");
+    fs::remove(current / "KOVTEAM.DAT");
+    ProgramDriver program(root.Path());
+    const struct {
+        const wchar_t* file;
+        const wchar_t* format;
+    } forms[] = {{L"report.CSV", L"csv"}, {L"report.json", L"json"}, {L"report.txt", L"text"}};
+    for (const auto& form : forms) {
+        ASSERT_TRUE(program.RightClick(kDepartedList));
+        program.TypeKeys({{0, 'L'}});
+        ASSERT_TRUE(program.SaveAs(L"FILE FOR THE LEAGUE REPORT", root.Path() / form.file));
+        EXPECT_EQ(program.AnswerMessageBox(),
+                  (current / "KOVTEAM.DAT").string() +
+                      " was not read: not found.\nThe report is saved, but who moved is unknown without both team "
+                      "files. Arrivals are listed without the team they joined.");
+        const std::string command = CompareOutput(
+            root.Path(), L"\"" + prior.wstring() + L"\" \"" + current.wstring() + L"\" --format " + form.format);
+        EXPECT_GT(command.size(), 1000u) << form.format;
+        EXPECT_EQ(FileBytes(root.Path() / form.file), command) << form.format;
+    }
+    // Onto a season file: refused, the file left as it was.
+    const std::string seasonFile = FileBytes(prior / "kovteam.dat");
+    ASSERT_TRUE(program.RightClick(kArrivalsList));
+    program.TypeKeys({{0, 'L'}});
+    ASSERT_TRUE(program.SaveAs(L"FILE FOR THE LEAGUE REPORT", prior / "kovteam.dat"));
+    EXPECT_EQ(program.AnswerMessageBox(), "The report was not saved in " + (prior / "kovteam.dat").string() +
+                                              ": it is a season file of the game.\nNo file was changed.");
+    EXPECT_EQ(FileBytes(prior / "kovteam.dat"), seasonFile);
+}
+
+TEST_F(ProgramTest, ProcessNamesTheBoxOfAMissingFolderOrOfOneFolderTwice) {
+    ProgramDriver program(root.Path());
+    const struct {
+        std::string prior, current, box;
+        std::size_t departed;
+    } cases[] = {
+        {prior.string(), prior.string(),
+         "The prior season box and the current season box name the same folder, so nobody is listed as departed or "
+         "arrived.",
+         0},
+        {"C:\\KOV11\\Seasons\\2024", current.string(),
+         "The prior season folder C:\\KOV11\\Seasons\\2024 does not exist: check the prior season box.\n"
+         "The prior season counts as empty, so every player of the current season is listed as arrived.",
+         0},
+        {prior.string(), "",
+         "No current season folder was given: the current season box is empty.\n"
+         "The current season counts as empty, so every player of the prior season is listed as departed.",
+         program.Lines(kDepartedList).size()},
+    };
+    for (const auto& c : cases) {
+        program.SetText(kPriorFolderBox, c.prior);
+        program.SetText(kCurrentFolderBox, c.current);
+        program.Press(kProcessButton);
+        EXPECT_EQ(program.AnswerMessageBox(), c.box);
+        EXPECT_FALSE(program.HasMessageBox());
+    }
+    EXPECT_GT(program.Lines(kDepartedList).size(), 100u);
+    EXPECT_EQ(program.Text(kArrivalsCountBox), " 0");
+}
+
 }  // namespace
 }  // namespace trelvane

@@ -4,9 +4,9 @@
 #include <string>
 #include <vector>
 
-namespace trelvane::cli {
+#include "Reports.h"
 
-enum class ReportFormat { kText, kCsv, kJson };
+namespace trelvane::cli {
 
 // What a run of trelvane-compare was asked to do.
 struct CompareRequest {

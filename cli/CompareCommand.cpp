@@ -35,8 +35,8 @@ void WarnAboutTeams(std::ostream& err, const SeasonFileReport& teams, const char
 
 void Warn(std::ostream& err, const SeasonComparison& result, const CompareRequest& request) {
     WarnAboutTeams(err, result.priorTeamFile,
-                   "departed players are listed without their teams and the moved list is empty");
-    WarnAboutTeams(err, *result.currentTeamFile, "arrivals have no team and the moved list is empty");
+                   "departed players are listed without their teams and who moved is unknown");
+    WarnAboutTeams(err, *result.currentTeamFile, "arrivals have no team and who moved is unknown");
     const std::pair<const char*, const Season*> seasons[] = {{"prior", &result.prior}, {"current", &result.current}};
     for (const auto& [name, season] : seasons) {
         if (season->players.Count() == 0) err << kProgram << ": warning: the " << name << " season holds no players\n";
@@ -104,8 +104,13 @@ Lists ListsOf(const SeasonComparison& result, const CompareRequest& request) {
 // the saved lists. Each line is made once for both. Returns the errno of a
 // failed write to standard output, or 0.
 int WriteLists(const SeasonComparison& result, const CompareRequest& request, Lists& lists, std::ostream& out) {
-    ReportOutput output(out);
-    std::array<SavedList*, 3> fedByTheReport{};
+    int error = 0;
+    ReportOutput output([&](std::string_view bytes) {
+        if (out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()))) return true;
+        error = ErrnoOfFailedWrite();
+        return false;
+    });
+    std::array<LineSink*, 3> fedByTheReport{};
     if (lists.toStandardOutput) {
         const ListLines& lines = lists.lines[*lists.toStandardOutput];
         std::string scratch;
@@ -114,13 +119,13 @@ int WriteLists(const SeasonComparison& result, const CompareRequest& request, Li
             output.Text() += kSavedLineEnd;
             output.EndLine();
         }
-    } else if (request.format == ReportFormat::kCsv) {
-        WriteCsvReport(result, output);
-    } else if (request.format == ReportFormat::kJson) {
-        WriteJsonReport(result, request.priorFolder, request.currentFolder, output);
     } else {
-        for (std::size_t i = 0; i < 3; ++i) fedByTheReport[i] = lists.files[i] ? &*lists.files[i] : nullptr;
-        WriteTextReport(result, lists.lines, fedByTheReport, kTextReportInUtf8, output);
+        // The text report makes the list lines anyway: the lists saved
+        // beside it take theirs from it.
+        if (request.format == ReportFormat::kText) {
+            for (std::size_t i = 0; i < 3; ++i) fedByTheReport[i] = lists.files[i] ? &*lists.files[i] : nullptr;
+        }
+        WriteReport(request.format, {result, request.priorFolder, request.currentFolder}, output, fedByTheReport);
     }
     for (std::size_t list = 0; list < 3; ++list) {
         if (!lists.files[list] || fedByTheReport[list]) continue;
@@ -128,7 +133,9 @@ int WriteLists(const SeasonComparison& result, const CompareRequest& request, Li
         for (std::size_t i = 0; i < lists.lines[list].Count(); ++i)
             lists.files[list]->Add(lists.lines[list](i, scratch));
     }
-    return output.Finish() ? 0 : (output.Error() ? output.Error() : EIO);
+    if (output.Finish() && out.flush()) return 0;
+    if (error == 0) error = ErrnoOfFailedWrite();
+    return error ? error : EIO;
 }
 
 }  // namespace

@@ -30,16 +30,14 @@ int Run(const std::vector<std::string>& args) {
         std::optional<ConsoleOutput> consoleOut, consoleErr;
         const HANDLE out = GetStdHandle(STD_OUTPUT_HANDLE), err = GetStdHandle(STD_ERROR_HANDLE);
         const CompareRequest& request = arguments.request;
-        const bool textReport = request.format == ReportFormat::kText && request.departedFile != "-" &&
-                                request.arrivalsFile != "-" && request.movedFile != "-";
         if (ConsoleOutput::IsConsole(out)) {
             // The text report is in the ANSI code page, CSV, JSON and help in UTF-8.
-            std::cout.rdbuf(&consoleOut.emplace(out, request.format == ReportFormat::kText ? CP_ACP : CP_UTF8));
-        } else if (!textReport) {
-            // CSV and a list end their lines with CR LF themselves, JSON with
-            // LF: the C library's text mode must not add a CR, so that a
-            // redirected file holds the bytes written on Linux. The text
-            // report stays in text mode and gets CR LF, as Windows text does.
+            std::cout.rdbuf(
+                &consoleOut.emplace(out, request.format == trelvane::ReportFormat::kText ? CP_ACP : CP_UTF8));
+        } else if (arguments.action == ParsedArguments::Action::kCompare) {
+            // Reports and lists end their lines themselves (the text report
+            // with CR LF here): the C library's text mode must not add a CR,
+            // so that a redirected report holds the bytes the window saves.
             _setmode(_fileno(stdout), _O_BINARY);
         }
         // Names on stderr are UTF-8, as the user gave them.

@@ -44,21 +44,22 @@ def players(folder):
 
 
 def rosters(folder):
-    data, team_of = (folder / "KOVTEAM.DAT").read_bytes(), {}
+    data, team_of, numbers = (folder / "KOVTEAM.DAT").read_bytes(), {}, set()
     for at in range(0, len(data), 928):
         record = data[at:at + 927].ljust(927, b"\0")
         status, number = struct.unpack_from("<hh", record, 0)[0], struct.unpack_from("<h", record, 8)[0]
         if status != 0 or number <= 0:
             continue
+        numbers.add(number)
         name = text(record[17:927]) + " " + text(record[33:927])
         for pid in struct.unpack_from("<80i", record, 264):
             if 10000 <= pid <= 50000:
                 team_of[pid] = (number, name)
-    return team_of
+    return team_of, len(numbers)
 
 
 before, after = players(prior), players(current)
-teams_before, teams_after = rosters(prior), rosters(current)
+(teams_before, team_count_before), (teams_after, team_count_after) = rosters(prior), rosters(current)
 team = lambda table, pid: table[pid][1] if pid in table else None
 number = lambda table, pid: table[pid][0] if pid in table else 0
 expected = []
@@ -86,7 +87,9 @@ def run(form):
 
 raw_csv = run("csv")
 assert raw_csv.endswith(b"\r\n") and raw_csv.count(b"\n") == raw_csv.count(b"\r\n")
-rows = list(csv.reader(io.StringIO(raw_csv.decode("utf-8", errors="strict"), newline="")))
+# The byte-order mark is there for spreadsheets; utf-8-sig reads past it.
+assert raw_csv.startswith(b"\xef\xbb\xbfchange,")
+rows = list(csv.reader(io.StringIO(raw_csv.decode("utf-8-sig", errors="strict"), newline="")))
 assert rows[0] == ["change", "id", "last_name", "first_name", "prior_team", "current_team"], rows[0]
 as_csv = [(k, pid, last, first, prior_team or None, current_team or None) for k, pid, last, first, prior_team, current_team
           in [(r[0], int(r[1]), *r[2:]) for r in rows[1:]]]
@@ -97,6 +100,8 @@ as_json = [(kind, e["id"], e["last_name"], e["first_name"], e["prior_team"], e["
            for kind in ("departed", "arrived", "moved") for e in report[kind]]
 assert as_json == expected, next(((a, b) for a, b in zip(as_json, expected) if a != b), (len(as_json), len(expected)))
 assert report["prior_folder"] == str(prior) and report["current_folder"] == str(current)
+assert report["totals"] == {"prior": {"players": len(before), "teams": team_count_before},
+                            "current": {"players": len(after), "teams": team_count_after}}, report["totals"]
 assert [f["read"] for f in report["files"]] == [True] * 4 and all(f["problem"] is None for f in report["files"])
 
 # A reader that goes away after the first line, as "| head -1" does: a quiet

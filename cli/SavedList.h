@@ -8,6 +8,8 @@
 #include <string>
 #include <string_view>
 
+#include "Reports.h"
+
 namespace trelvane::cli {
 
 // A list saved as its lines come, each ended by CR LF, in pieces of about
@@ -15,11 +17,11 @@ namespace trelvane::cli {
 // to the new length rather than emptied first: on ext4, a file emptied and
 // written again makes its close wait for the data to reach the disk, 2 ms
 // for a full season's list, more than the whole comparison takes.
-class SavedList {
+class SavedList final : public LineSink {
 public:
     // path is UTF-8 on Windows.
     explicit SavedList(const std::string& path);
-    void Add(std::string_view line);
+    void Add(std::string_view line) override;
     // Closes the file. Why the list could not be saved, if it could not.
     std::optional<std::string> Finish();
 

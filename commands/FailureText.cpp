@@ -1,5 +1,7 @@
 #include "FailureText.h"
 
+#include <initializer_list>
+
 #include "FileProblems.h"
 #include "SeasonRecords.h"
 
@@ -11,39 +13,70 @@ std::string_view FileNameOf(std::string_view path) {
     return separator == std::string_view::npos ? path : path.substr(separator + 1);
 }
 
-void AddNotReadLine(std::string& text, const SeasonFileReport& file, std::string_view season) {
-    if (file.Read()) return;
+void AddNotReadLine(std::string& text, const SeasonFileReport* file, std::string_view season) {
+    if (!file || file->Read()) return;
     // An empty folder box gives no path worth showing.
-    if (file.problem == file_problem::kNoFolderGiven) {
-        text += "The " + std::string(season) + " season's " + std::string(FileNameOf(file.path));
+    if (file->problem == file_problem::kNoFolderGiven) {
+        text += "The " + std::string(season) + " season's " + std::string(FileNameOf(file->path));
     } else {
-        text += file.path;
+        text += file->path;
     }
-    text += " was not read: " + file.problem + ".\n";
+    text += " was not read: " + file->problem + ".\n";
+}
+
+// One season folder's files: a folder that is not there, or an empty box,
+// is one line naming the box; otherwise a line per file not read.
+void AddFolderLines(std::string& text, std::string_view season, std::string_view folder,
+                    std::initializer_list<const SeasonFileReport*> files) {
+    const std::string& problem = (*files.begin())->problem;
+    const std::string box = std::string(season) + " season box";
+    if (problem == file_problem::kFolderMissing) {
+        text += "The " + std::string(season) + " season folder " + std::string(folder) + " does not exist: check the " +
+                box + ".\n";
+    } else if (problem == file_problem::kNoFolderGiven) {
+        text += "No " + std::string(season) + " season folder was given: the " + box + " is empty.\n";
+    } else {
+        for (const SeasonFileReport* file : files) AddNotReadLine(text, file, season);
+    }
+}
+
+std::string NotReadLines(const SeasonFilesRead& files) {
+    std::string text;
+    AddFolderLines(text, "prior", files.priorFolder, {&files.priorPlayers, &files.priorTeams});
+    AddFolderLines(text, "current", files.currentFolder, {&files.currentPlayers, files.currentTeams});
+    return text;
 }
 
 }  // namespace
 
-std::string SeasonFilesNotReadText(const SeasonFileReport& priorPlayers, const SeasonFileReport& currentPlayers,
-                                   const SeasonFileReport& priorTeams) {
-    std::string text;
-    AddNotReadLine(text, priorPlayers, "prior");
-    AddNotReadLine(text, currentPlayers, "current");
-    AddNotReadLine(text, priorTeams, "prior");
+std::string SeasonFilesNotReadText(const SeasonFilesRead& files) {
+    std::string text = NotReadLines(files);
     if (text.empty()) return text;
-
-    if (!priorPlayers.Read() && !currentPlayers.Read()) {
+    const bool priorRead = files.priorPlayers.Read(), currentRead = files.currentPlayers.Read();
+    if (!priorRead && !currentRead) {
         text += "Both seasons count as empty, so both lists are empty.";
-    } else if (!priorPlayers.Read()) {
+    } else if (!priorRead) {
         text += "The prior season counts as empty, so every player of the current season is listed as arrived.";
-    } else if (!currentPlayers.Read()) {
+    } else if (!currentRead) {
         text += "The current season counts as empty, so every player of the prior season is listed as departed.";
     }
     // Without prior players there is no departed line to miss its team.
-    if (priorPlayers.Read() && !priorTeams.Read()) {
-        if (!currentPlayers.Read()) text += ' ';
+    if (priorRead && !files.priorTeams.Read()) {
+        if (!currentRead) text += ' ';
         text += "Departed players are listed without their team.";
     }
+    return text;
+}
+
+std::string ReportFilesNotReadText(const SeasonFilesRead& files) {
+    std::string text = NotReadLines(files);
+    if (text.empty()) return text;
+    if (!files.priorPlayers.Read() || !files.currentPlayers.Read()) {
+        return text + "The report was not saved: it needs the players of both seasons.";
+    }
+    text += "The report is saved, but who moved is unknown without both team files.";
+    if (!files.priorTeams.Read()) text += " Departed players are listed without their team.";
+    if (files.currentTeams && !files.currentTeams->Read()) text += " Arrivals are listed without the team they joined.";
     return text;
 }
 
@@ -61,6 +94,8 @@ std::string NotSavedText(std::string_view what, const NotSaved& failure) {
 }  // namespace
 
 std::string ListNotSavedText(const NotSaved& failure) { return NotSavedText("list was", failure); }
+
+std::string ReportNotSavedText(const NotSaved& failure) { return NotSavedText("report was", failure); }
 
 std::string FoldersNotSavedText(const NotSaved& failure) { return NotSavedText("folders were", failure); }
 

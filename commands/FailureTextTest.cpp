@@ -20,42 +20,53 @@ TEST(RefusedExportName, SeasonFilesAndTheSettingsFileInAnyCaseAndFolderAreRefuse
     for (const auto& [path, reason] : cases) EXPECT_EQ(RefusedExportName(path), reason) << path;
 }
 
-TEST(SeasonFilesNotReadText, ListsEachFileNotReadAndWhatTheListsShowWithoutIt) {
+TEST(SeasonFilesNotReadText, ListsEachFileNotReadOrTheFolderAndBoxAndWhatTheListsOrTheReportShow) {
     const SeasonFileReport read{"C:\\S\\2026\\KOVPLYR.DAT", ""};
     const SeasonFileReport priorMissing{"C:\\S\\2025\\KOVPLYR.DAT", "the folder does not exist"};
     const SeasonFileReport teamMissing{"C:\\S\\2025\\KOVTEAM.DAT", "not found"};
     const SeasonFileReport currentHeld{"C:\\S\\2026\\KOVPLYR.DAT", "another program is using it"};
-    const SeasonFileReport noPrior{"\\KOVPLYR.DAT", "no folder was given"};
-    const SeasonFileReport noPriorTeam{"\\KOVTEAM.DAT", "no folder was given"};
-    const SeasonFileReport noCurrent{"\\KOVPLYR.DAT", "no folder was given"};
+    const SeasonFileReport noFolder{"\\KOVPLYR.DAT", "no folder was given"};
+    const SeasonFileReport currentTeamHeld{"C:\\S\\2026\\KOVTEAM.DAT", "another program is using it"};
     const struct {
         SeasonFileReport priorPlayers, currentPlayers, priorTeams;
-        std::string text;
+        const SeasonFileReport* currentTeams;
+        std::string process, report;
     } cases[] = {
-        {read, read, read, ""},
-        {priorMissing, read, teamMissing,
-         "C:\\S\\2025\\KOVPLYR.DAT was not read: the folder does not exist.\n"
+        {read, read, read, &read, "", ""},
+        {priorMissing, read, priorMissing, nullptr,
+         "The prior season folder C:\\S\\2025 does not exist: check the prior season box.\n"
+         "The prior season counts as empty, so every player of the current season is listed as arrived.",
+         "The prior season folder C:\\S\\2025 does not exist: check the prior season box.\n"
+         "The report was not saved: it needs the players of both seasons."},
+        {read, currentHeld, teamMissing, nullptr,
          "C:\\S\\2025\\KOVTEAM.DAT was not read: not found.\n"
-         "The prior season counts as empty, so every player of the current season is listed as arrived."},
-        {read, currentHeld, read,
          "C:\\S\\2026\\KOVPLYR.DAT was not read: another program is using it.\n"
-         "The current season counts as empty, so every player of the prior season is listed as departed."},
-        {read, read, teamMissing,
-         "C:\\S\\2025\\KOVTEAM.DAT was not read: not found.\n"
-         "Departed players are listed without their team."},
-        {read, currentHeld, teamMissing,
-         "C:\\S\\2026\\KOVPLYR.DAT was not read: another program is using it.\n"
-         "C:\\S\\2025\\KOVTEAM.DAT was not read: not found.\n"
          "The current season counts as empty, so every player of the prior season is listed as departed. "
-         "Departed players are listed without their team."},
-        {noPrior, noCurrent, noPriorTeam,
-         "The prior season's KOVPLYR.DAT was not read: no folder was given.\n"
-         "The current season's KOVPLYR.DAT was not read: no folder was given.\n"
-         "The prior season's KOVTEAM.DAT was not read: no folder was given.\n"
-         "Both seasons count as empty, so both lists are empty."},
+         "Departed players are listed without their team.",
+         "C:\\S\\2025\\KOVTEAM.DAT was not read: not found.\n"
+         "C:\\S\\2026\\KOVPLYR.DAT was not read: another program is using it.\n"
+         "The report was not saved: it needs the players of both seasons."},
+        {read, read, teamMissing, &currentTeamHeld,
+         "C:\\S\\2025\\KOVTEAM.DAT was not read: not found.\n"
+         "Departed players are listed without their team.",
+         "C:\\S\\2025\\KOVTEAM.DAT was not read: not found.\n"
+         "C:\\S\\2026\\KOVTEAM.DAT was not read: another program is using it.\n"
+         "The report is saved, but who moved is unknown without both team files. Departed players are listed "
+         "without their team. Arrivals are listed without the team they joined."},
+        {noFolder, noFolder, noFolder, &noFolder,
+         "No prior season folder was given: the prior season box is empty.\n"
+         "No current season folder was given: the current season box is empty.\n"
+         "Both seasons count as empty, so both lists are empty.",
+         "No prior season folder was given: the prior season box is empty.\n"
+         "No current season folder was given: the current season box is empty.\n"
+         "The report was not saved: it needs the players of both seasons."},
     };
     for (const auto& c : cases) {
-        EXPECT_EQ(SeasonFilesNotReadText(c.priorPlayers, c.currentPlayers, c.priorTeams), c.text);
+        const SeasonFilesRead files{"C:\\S\\2025", "C:\\S\\2026", c.priorPlayers, c.currentPlayers, c.priorTeams};
+        EXPECT_EQ(SeasonFilesNotReadText(files), c.process);
+        SeasonFilesRead withCurrentTeams = files;
+        withCurrentTeams.currentTeams = c.currentTeams;
+        EXPECT_EQ(ReportFilesNotReadText(withCurrentTeams), c.report);
     }
 }
 

@@ -18,6 +18,7 @@ inline void DestroyOwnedWindow(HWND window) { DestroyWindow(window); }
 inline void FreeHeapBlock(void* block) { HeapFree(GetProcessHeap(), 0, block); }
 inline void KillThreadTimer(UINT_PTR timer) { KillTimer(nullptr, timer); }
 inline void EnableAgain(HWND window) { EnableWindow(window, TRUE); }
+inline void DestroyMenuHandle(HMENU menu) { DestroyMenu(menu); }
 }  // namespace release
 
 using UniqueFont = UniqueAny<HFONT, release::DeleteFont>;
@@ -25,6 +26,7 @@ using UniqueBrush = UniqueAny<HBRUSH, release::DeleteBrush>;
 using UniqueDc = UniqueAny<HDC, release::DeleteDeviceContext>;  // from CreateDC
 using UniqueAccel = UniqueAny<HACCEL, release::DestroyAccelerators>;
 using UniqueWindow = UniqueAny<HWND, release::DestroyOwnedWindow>;
+using UniqueMenu = UniqueAny<HMENU, release::DestroyMenuHandle>;          // a menu no window holds
 using UniqueHeapBlock = UniqueAny<void*, release::FreeHeapBlock>;         // from the process heap
 using UniqueThreadTimer = UniqueAny<UINT_PTR, release::KillThreadTimer>;  // SetTimer with no window
 

@@ -24,6 +24,9 @@ public:
     static ReadOnlyFile Open(const std::string& path);
 
     bool IsOpen() const { return static_cast<bool>(file_); }
+    // The path opened: the one given, with the file's own name in its own
+    // letter case (kovplyr.dat where KOVPLYR.DAT was asked for).
+    const std::string& OpenedPath() const { return openedPath_; }
     // Why the open failed or the last read stopped early; empty otherwise.
     const std::string& Problem() const { return problem_; }
 
@@ -38,6 +41,7 @@ private:
     // A file descriptor, or a Windows HANDLE; -1 when closed on both.
     UniqueAny<std::intptr_t, release::CloseFile, -1> file_;
     std::string problem_;
+    std::string openedPath_;
 };
 
 // Which file a path leads to, however it is spelt: the device and inode, or

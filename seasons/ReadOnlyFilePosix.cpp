@@ -107,14 +107,24 @@ ReadOnlyFile ReadOnlyFile::Open(const std::string& path) {
     const std::string native = NativePath(path);
     ReadOnlyFile file;
     int error = 0;
+    file.openedPath_ = path;
     int fd = OpenRegularFile(native, file.problem_, error);
     if (fd < 0 && error == ENOENT) {
         if (const std::string match = FindIgnoringCase(native); !match.empty()) {
             file.problem_.clear();
             fd = OpenRegularFile(match, file.problem_, error);
+            // The name as the folder spells it, after the folder as given.
+            // (The native path differs from the given one only in its
+            // separators; npos + 1 is 0.)
+            file.openedPath_.resize(native.rfind('/') + 1);
+            file.openedPath_ += match.substr(match.rfind('/') + 1);
         }
     }
-    if (fd >= 0) file.file_.reset(fd);
+    if (fd >= 0) {
+        file.file_.reset(fd);
+    } else {
+        file.openedPath_.clear();
+    }
     return file;
 }
 

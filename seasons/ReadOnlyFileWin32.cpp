@@ -90,6 +90,16 @@ ReadOnlyFile ReadOnlyFile::Open(const std::string& path) {
         // wait for a writer that may never come.
         file.Close();
         file.problem_ = file_problem::kNotAFile;
+        return file;
+    }
+    file.openedPath_ = path;
+    // The folder's listing spells the name as it is stored.
+    WIN32_FIND_DATAW found{};
+    if (const HANDLE search = FindFirstFileW(wide.c_str(), &found); search != INVALID_HANDLE_VALUE) {
+        FindClose(search);
+        const std::size_t separator = file.openedPath_.find_last_of("\\/");
+        file.openedPath_.resize(separator == std::string::npos ? 0 : separator + 1);
+        file.openedPath_ += Utf8FromWide(found.cFileName);
     }
     return file;
 }

@@ -37,6 +37,8 @@ public:
     // Reads the records of bytes, which must outlive the reader's use.
     void OpenBytes(std::span<const std::uint8_t> bytes, std::size_t recordLength, std::size_t examinedLength);
     bool IsOpen() const { return file_.IsOpen() || inMemory_; }
+    // The path of the file opened, as the file system spells it.
+    const std::string& OpenedPath() const { return file_.OpenedPath(); }
 
     // The next record's examined bytes (the first call gives record 1), valid
     // until the next call. Bytes the file does not have read as zero, and

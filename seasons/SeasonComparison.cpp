@@ -14,6 +14,8 @@ void Open(SeasonSource& source, std::string_view folder, const char* fileName, s
         source.report.problem = file_problem::kNoFolderGiven;
     } else if (!source.records.Open(source.report.path, recordLength, examinedLength)) {
         source.report.problem = source.records.Problem();
+    } else {
+        source.report.path = source.records.OpenedPath();
     }
 }
 
@@ -62,7 +64,7 @@ SeasonComparison CompareSources(SeasonSources& sources) {
     if (sources.currentTeams) {
         ReadRosters(*sources.currentTeams, result.current.rosters, result.currentTeamFile.emplace());
     }
-    const bool teamsKnown = result.priorTeamFile.Read() && result.currentTeamFile && result.currentTeamFile->Read();
+    result.movedKnown = result.priorTeamFile.Read() && result.currentTeamFile && result.currentTeamFile->Read();
 
     const IdSet& inPrior = result.prior.players.Present();
     const IdSet& inCurrent = result.current.players.Present();
@@ -73,7 +75,7 @@ SeasonComparison CompareSources(SeasonSources& sources) {
         const std::uint64_t prior = inPrior.Word(word), current = inCurrent.Word(word);
         ForEachId(prior & ~current, word, [&](std::int32_t id) { result.departed.push_back(id); });
         ForEachId(current & ~prior, word, [&](std::int32_t id) { result.arrived.push_back(id); });
-        if (teamsKnown) {
+        if (result.movedKnown) {
             ForEachId(prior & current, word, [&](std::int32_t id) {
                 if (hasMoved(id)) result.moved.push_back(id);
             });

@@ -35,6 +35,8 @@ struct SeasonComparison {
     // In both seasons, on different teams (a free agent counts as a team of
     // his own). Empty unless both team files were read.
     std::vector<std::int32_t> moved;
+    // Both team files were read: without either, who moved is unknown.
+    bool movedKnown = false;
 
     SeasonFileReport priorPlayerFile;
     SeasonFileReport currentPlayerFile;

@@ -165,6 +165,61 @@ DWORD ProgramDriver::WaitForExit(DWORD timeoutMs) {
     return code;
 }
 
+void ProgramDriver::Focus(int id) {
+    SetForegroundWindow(form_);
+    PostMessageW(Control(id), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(2, 2));
+    PostMessageW(Control(id), WM_LBUTTONUP, 0, MAKELPARAM(2, 2));
+    GUITHREADINFO info{};
+    info.cbSize = sizeof info;
+    for (int i = 0;
+         i < 250 && (GetGUIThreadInfo(GetWindowThreadProcessId(form_, nullptr), &info), info.hwndFocus != Control(id));
+         ++i)
+        Sleep(20);
+    Sync();
+}
+
+void ProgramDriver::TypeKeys(std::initializer_list<std::pair<WORD, WORD>> keys) {
+    for (const auto& [modifier, key] : keys) {
+        std::vector<INPUT> inputs;
+        const auto press = [&](WORD vk, DWORD flags) {
+            INPUT input{};
+            input.type = INPUT_KEYBOARD;
+            input.ki.wVk = vk;
+            input.ki.dwFlags = flags;
+            inputs.push_back(input);
+        };
+        if (modifier) press(modifier, 0);
+        press(key, 0);
+        press(key, KEYEVENTF_KEYUP);
+        if (modifier) press(modifier, KEYEVENTF_KEYUP);
+        SendInput(static_cast<UINT>(inputs.size()), inputs.data(), sizeof(INPUT));
+        Sleep(100);
+    }
+}
+
+HWND ProgramDriver::RightClick(int id) {
+    PostMessageW(Control(id), WM_RBUTTONDOWN, MK_RBUTTON, MAKELPARAM(10, 10));
+    PostMessageW(Control(id), WM_RBUTTONUP, 0, MAKELPARAM(10, 10));
+    return WaitForMenu();
+}
+
+HWND ProgramDriver::WaitForMenu(DWORD timeoutMs) const {
+    return FindTopLevel({process_.dwProcessId, L"#32768", L""}, timeoutMs);
+}
+
+std::wstring ClipboardText() {
+    std::wstring text;
+    for (int i = 0; i < 50 && !OpenClipboard(nullptr); ++i) Sleep(20);
+    if (const HANDLE data = GetClipboardData(CF_UNICODETEXT)) {
+        if (const auto* chars = static_cast<const wchar_t*>(GlobalLock(data))) {
+            text = chars;
+            GlobalUnlock(data);
+        }
+    }
+    CloseClipboard();
+    return text;
+}
+
 bool ProgramDriver::Running() const { return WaitForSingleObject(process_.hProcess, 0) == WAIT_TIMEOUT; }
 
 }  // namespace trelvane::testing

@@ -3,7 +3,9 @@
 #include <windows.h>
 
 #include <filesystem>
+#include <initializer_list>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace trelvane::testing {
@@ -56,6 +58,17 @@ public:
     // with OK and has gone; empty when none showed.
     std::string AnswerMessageBox(DWORD timeoutMs = 20000);
 
+    // Puts the program's form in front and the focus on a control, as a
+    // click on it does.
+    void Focus(int id);
+    // Types keys on the keyboard, as a user does, into the window in front:
+    // each a virtual key, with a modifier (VK_CONTROL, VK_SHIFT) held or 0.
+    void TypeKeys(std::initializer_list<std::pair<WORD, WORD>> keys);
+    // Right-clicks a control, and returns the menu that shows (null: none).
+    HWND RightClick(int id);
+    // The program's pop-up menu, once it shows.
+    HWND WaitForMenu(DWORD timeoutMs = 10000) const;
+
     // Waits for the program to end; its exit code, or STILL_ACTIVE.
     DWORD WaitForExit(DWORD timeoutMs = 10000);
     bool Running() const;
@@ -64,6 +77,9 @@ private:
     PROCESS_INFORMATION process_{};
     HWND form_ = nullptr;
 };
+
+// The clipboard's Unicode text, in UTF-16; empty when it holds none.
+std::wstring ClipboardText();
 
 // A window's text, asked of the process that owns it.
 std::wstring WindowText(HWND window);

@@ -7,7 +7,7 @@
 
 #include "WindowsText.h"
 
-namespace trelvane::cli {
+namespace trelvane {
 
 std::string Utf8FromSystemText(std::string_view text) { return std::string(text); }
 
@@ -20,4 +20,4 @@ int ErrnoOfFailedWrite() {
     return (error == EINVAL || error == EPIPE) && readerGone ? EPIPE : error;
 }
 
-}  // namespace trelvane::cli
+}  // namespace trelvane

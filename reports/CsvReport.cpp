@@ -3,7 +3,7 @@
 #include "Reports.h"
 #include "Windows1252.h"
 
-namespace trelvane::cli {
+namespace trelvane {
 namespace {
 
 // What a byte asks of a field: quotes around it (a comma, a quote or a line
@@ -42,6 +42,7 @@ void AppendField(std::string& out, std::string_view ansi) {
 
 void WriteCsvReport(const SeasonComparison& comparison, ReportOutput& output) {
     std::string& text = output.Text();
+    text += kUtf8ByteOrderMark;
     text += "change,id,last_name,first_name,prior_team,current_team\r\n";
     for (const ChangeList& list : ChangeLists(comparison)) {
         for (const std::int32_t id : list.ids) {
@@ -63,4 +64,4 @@ void WriteCsvReport(const SeasonComparison& comparison, ReportOutput& output) {
     }
 }
 
-}  // namespace trelvane::cli
+}  // namespace trelvane

@@ -5,7 +5,7 @@
 #include "SystemText.h"
 #include "Windows1252.h"
 
-namespace trelvane::cli {
+namespace trelvane {
 namespace {
 
 void AppendEscaped(std::string& out, char32_t c) {
@@ -102,18 +102,38 @@ void AppendFile(std::string& out, const SeasonFileReport& file, bool last) {
     out += last ? "\n" : ",\n";
 }
 
+void AppendTotals(std::string& out, std::string_view season, const Season& totals) {
+    out += "    \"";
+    out += season;
+    out += "\": {\"players\": ";
+    AppendNumber(out, totals.players.Count());
+    out += ", \"teams\": ";
+    AppendNumber(out, totals.rosters.TeamCount());
+    out += '}';
+}
+
 }  // namespace
 
-void WriteJsonReport(const SeasonComparison& comparison, std::string_view priorFolder, std::string_view currentFolder,
-                     ReportOutput& output) {
+void WriteJsonReport(const ReportSubject& subject, ReportOutput& output) {
+    const SeasonComparison& comparison = subject.comparison;
     std::string& text = output.Text();
     text += "{\n  \"prior_folder\": ";
-    AppendUtf8String(text, Utf8FromSystemText(priorFolder));
+    AppendUtf8String(text, Utf8FromSystemText(subject.priorFolder));
     text += ",\n  \"current_folder\": ";
-    AppendUtf8String(text, Utf8FromSystemText(currentFolder));
+    AppendUtf8String(text, Utf8FromSystemText(subject.currentFolder));
+    text += ",\n  \"totals\": {\n";
+    AppendTotals(text, "prior", comparison.prior);
+    text += ",\n";
+    AppendTotals(text, "current", comparison.current);
+    text += "\n  }";
     for (const ChangeList& list : ChangeLists(comparison)) {
         text += ",\n  \"";
         text += list.name;
+        // Without both team files nobody's move is known: null, not [].
+        if (list.kind == ListKind::kMoved && !comparison.movedKnown) {
+            text += "\": null";
+            continue;
+        }
         text += list.ids.empty() ? "\": []" : "\": [\n";
         for (std::size_t i = 0; i < list.ids.size(); ++i) {
             const Change change = ChangeOf(comparison, list.kind, list.ids[i]);
@@ -142,4 +162,4 @@ void WriteJsonReport(const SeasonComparison& comparison, std::string_view priorF
     text += "  ]\n}\n";
 }
 
-}  // namespace trelvane::cli
+}  // namespace trelvane

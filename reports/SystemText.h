@@ -4,7 +4,7 @@
 #include <string>
 #include <string_view>
 
-namespace trelvane::cli {
+namespace trelvane {
 
 // The system's own text (paths, its error messages) in UTF-8. On Windows
 // the program holds it in UTF-8 already: the wide command line and the
@@ -24,10 +24,13 @@ int ErrnoOfFailedWrite();
 
 // The text report's names: in UTF-8 for a Linux terminal, in the ANSI code
 // page on Windows, where a console is written in Unicode (ConsoleOutput).
+// Its lines end as the system's text files do.
 #ifdef _WIN32
 inline constexpr bool kTextReportInUtf8 = false;
+inline constexpr std::string_view kTextReportLineEnd = "\r\n";
 #else
 inline constexpr bool kTextReportInUtf8 = true;
+inline constexpr std::string_view kTextReportLineEnd = "\n";
 #endif
 
-}  // namespace trelvane::cli
+}  // namespace trelvane

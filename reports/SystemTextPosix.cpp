@@ -4,7 +4,7 @@
 
 #include "Windows1252.h"
 
-namespace trelvane::cli {
+namespace trelvane {
 
 std::string Utf8FromSystemText(std::string_view text) {
     if (IsUtf8(text)) return std::string(text);
@@ -17,4 +17,4 @@ std::filesystem::path FileSystemPath(const std::string& name) { return std::file
 
 int ErrnoOfFailedWrite() { return errno; }
 
-}  // namespace trelvane::cli
+}  // namespace trelvane

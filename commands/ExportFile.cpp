@@ -1,0 +1,69 @@
+#include "ExportFile.h"
+
+#include <commdlg.h>
+
+#include <vector>
+
+#include "DialogPlacement.h"
+#include "FailureMessage.h"
+#include "ListFileNames.h"
+#include "WindowsText.h"
+
+namespace trelvane {
+namespace {
+
+constexpr DWORD kFileNameCapacity = 0x8000;
+
+// Places the dialog 20 pixels right of and below the form's top-left
+// corner. The hook sees the dialog's inner child window; the dialog
+// itself is its parent.
+UINT_PTR CALLBACK PlaceDialog(HWND child, UINT message, WPARAM, LPARAM lParam) {
+    if (message == WM_INITDIALOG) {
+        const auto* request = reinterpret_cast<const OPENFILENAMEW*>(lParam);
+        PlaceByForm(GetParent(child), request->hwndOwner, 20);
+    }
+    return 0;
+}
+
+}  // namespace
+
+std::optional<SaveChoice> AskForSaveFile(HWND form, const SaveDialog& dialog) {
+    wchar_t currentDirectory[MAX_PATH + 1] = {};
+    GetCurrentDirectoryW(MAX_PATH + 1, currentDirectory);
+
+    std::vector<wchar_t> fileName(kFileNameCapacity, L'\0');
+    OPENFILENAMEW request{};
+    request.lStructSize = sizeof request;
+    request.hwndOwner = form;
+    request.lpstrFilter = dialog.filter;
+    request.nFilterIndex = 1;
+    request.lpstrFile = fileName.data();
+    request.nMaxFile = kFileNameCapacity;
+    request.lpstrInitialDir = currentDirectory;
+    request.lpstrTitle = dialog.title;
+    request.lpstrDefExt = dialog.defaultExtension;
+    // No overwrite prompt; and the current directory, where the settings
+    // file lives, must not move.
+    request.Flags = OFN_EXPLORER | OFN_ENABLEHOOK | OFN_HIDEREADONLY | OFN_NOCHANGEDIR;
+    request.lpfnHook = PlaceDialog;
+    if (!GetSaveFileNameW(&request)) return std::nullopt;
+    return SaveChoice{fileName.data(), request.nFilterIndex};
+}
+
+FileWriteResult WriteExportFile(const std::wstring& path, const FileContent& content) {
+    if (const std::string_view refused = RefusedExportName(Utf8FromWide(path)); !refused.empty()) {
+        return {std::string(refused)};
+    }
+    return ReplaceFileContents(path, content);
+}
+
+void TellIfNotSaved(HWND form, const std::wstring& path, const FileWriteResult& result,
+                    std::string (*notSaved)(const NotSaved&)) {
+    if (result.Written()) return;
+    ShowFailure(form, notSaved({.path = Utf8FromWide(path),
+                                .problem = result.problem,
+                                .newIn = result.newContentIn,
+                                .oldIn = result.oldContentIn}));
+}
+
+}  // namespace trelvane

@@ -1,0 +1,20 @@
+#include "Reports.h"
+
+namespace trelvane {
+
+void WriteReport(ReportFormat format, const ReportSubject& subject, ReportOutput& output,
+                 const std::array<LineSink*, 3>& sinks) {
+    switch (format) {
+        case ReportFormat::kText:
+            WriteTextReport(subject.comparison, sinks, output);
+            return;
+        case ReportFormat::kCsv:
+            WriteCsvReport(subject.comparison, output);
+            return;
+        case ReportFormat::kJson:
+            WriteJsonReport(subject, output);
+            return;
+    }
+}
+
+}  // namespace trelvane
