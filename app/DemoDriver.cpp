@@ -71,8 +71,9 @@ int main(int argc, char** argv) {
         PostMessageA(control, WM_RBUTTONUP, 0, MAKELPARAM(60, 60));
         for (int i = 0; i < 250 && !FindWindowA("#32768", nullptr); ++i) Sleep(20);
     } else if (!std::strcmp(argv[1], "escape")) {
-        // Closes an open menu as Escape does.
-        if (const HWND menu = FindWindowA("#32768", nullptr)) PostMessageA(menu, WM_KEYDOWN, VK_ESCAPE, 0);
+        // Closes an open menu: the form's default handling of this ends it.
+        DWORD_PTR ignored = 0;
+        SendMessageTimeoutA(form, WM_CANCELMODE, 0, 0, SMTO_NORMAL, 10000, &ignored);
     } else if (!std::strcmp(argv[1], "close")) {
         PostMessageA(form, WM_SYSCOMMAND, SC_CLOSE, 0);
     } else {
