@@ -16,11 +16,11 @@
 #include "FailureMessage.h"
 #include "FailureText.h"
 #include "MainForm.h"
-#include "OwnedHandles.h"
 #include "ProcessSeasons.h"
 #include "SaveReport.h"
 #include "SettingsCommands.h"
 #include "Tags.h"
+#include "WinHandles.h"
 
 namespace trelvane {
 namespace {

@@ -92,8 +92,8 @@ std::optional<MainFormWindow> MakeMainForm(const MainFormRun& run) {
     object->SetBackgroundBrush(reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1));
     // The program carries no icon of its own, so these come back null and
     // the system's default window icon shows.
-    object->SetSmallIcon(LoadIconA(gApp.module, MAKEINTRESOURCEA(32512)));
-    object->SetBigIcon(LoadIconA(gApp.module, MAKEINTRESOURCEA(32512)));
+    object->SetSmallIcon(LoadIconW(gApp.module, MAKEINTRESOURCEW(32512)));
+    object->SetBigIcon(LoadIconW(gApp.module, MAKEINTRESOURCEW(32512)));
     object->Centre(nullptr, nullptr);
     std::vector<UniqueWindow> tooltips = AddHelp(*object, form);
     return MainFormWindow{object, form, std::move(tooltips)};

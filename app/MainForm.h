@@ -8,7 +8,7 @@
 
 #include "CWindow.h"
 #include "MessageLoop.h"
-#include "OwnedHandles.h"
+#include "WinHandles.h"
 
 namespace trelvane {
 

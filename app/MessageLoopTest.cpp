@@ -3,8 +3,8 @@
 #include <gtest/gtest.h>
 
 #include "AppState.h"
-#include "OwnedHandles.h"
 #include "TestWindows.h"
+#include "WinHandles.h"
 
 namespace trelvane {
 

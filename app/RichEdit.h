@@ -4,12 +4,9 @@
 
 #include <string>
 
-#include "UniqueAny.h"
+#include "WinHandles.h"
 
 namespace trelvane {
-
-inline void ReleaseLibrary(HMODULE library) { FreeLibrary(library); }
-using UniqueLibrary = UniqueAny<HMODULE, &ReleaseLibrary>;
 
 // Loads the newest rich-edit library there is and names its window class.
 // Returns 1 when one was loaded, 0 when none could be (library empty, class

@@ -9,21 +9,6 @@
 namespace trelvane {
 namespace {
 
-TEST(UniqueLocalBuffer, FreesWhatFormatMessageAllocatedOnce) {
-    char* text = nullptr;
-    const DWORD length =
-        FormatMessageA(FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS,
-                       nullptr, ERROR_FILE_NOT_FOUND, 0, reinterpret_cast<char*>(&text), 0, nullptr);
-    ASSERT_GT(length, 0u);
-    UniqueLocalBuffer first{text};
-    ASSERT_TRUE(HeapValidate(GetProcessHeap(), 0, text));
-    UniqueLocalBuffer second{std::move(first)};
-    EXPECT_FALSE(first);
-    EXPECT_TRUE(HeapValidate(GetProcessHeap(), 0, text)) << "a move frees nothing";
-    second.reset();
-    EXPECT_FALSE(HeapValidate(GetProcessHeap(), 0, text));
-}
-
 // What a multithreaded CoInitializeEx says on a fresh thread once apartments()
 // has run there: S_OK when COM was left uninitialised, S_FALSE when the
 // multithreaded apartment stayed.

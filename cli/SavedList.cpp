@@ -10,6 +10,9 @@
 #endif
 
 #include "FileProblems.h"
+#ifdef _WIN32
+#include "WindowsFileProblems.h"
+#endif
 #include "Limits.h"
 #include "LineText.h"
 #include "SystemText.h"

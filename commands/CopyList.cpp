@@ -2,7 +2,7 @@
 
 #include <cstring>
 
-#include "Win32Handles.h"
+#include "WinHandles.h"
 
 namespace trelvane {
 

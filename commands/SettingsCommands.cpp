@@ -8,7 +8,7 @@
 #include "FailureMessage.h"
 #include "FailureText.h"
 #include "SettingsFile.h"
-#include "Win32Handles.h"
+#include "WinHandles.h"
 #include "WindowsText.h"
 
 namespace trelvane {
@@ -24,7 +24,7 @@ bool gSettingsUnread = false;
 // label.
 bool SettingsFileExists() {
     WIN32_FIND_DATAW found;
-    if (!StartedSearch(FindFirstFileW(kSettingsFileNameW, &found))) return false;
+    if (!UniqueSearch(FindFirstFileW(kSettingsFileNameW, &found))) return false;
     return (found.dwFileAttributes & (FILE_ATTRIBUTE_DIRECTORY | 0x8 /* volume label */)) == 0;
 }
 
@@ -32,7 +32,7 @@ bool SettingsFileExists() {
 std::optional<std::string> ReadSettingsFile() {
     // Shared for reading, so that a scanner reading it too is no obstacle.
     const UniqueFile file = RetryBriefHolds([] {
-        return OpenedFile(CreateFileW(kSettingsFileNameW, GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
+        return UniqueFile(CreateFileW(kSettingsFileNameW, GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
                                       FILE_ATTRIBUTE_NORMAL, nullptr));
     });
     if (!file) return std::nullopt;

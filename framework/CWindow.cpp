@@ -184,7 +184,7 @@ RegisteredClass RegisterFormClass(std::string_view name, HINSTANCE instance, WND
     formClass.cbWndExtra = kFormWindowExtraBytes;
     formClass.hInstance = instance;
     formClass.hIcon = nullptr;
-    formClass.hCursor = LoadCursorA(nullptr, IDC_ARROW);
+    formClass.hCursor = LoadCursorW(nullptr, IDC_ARROW);
     formClass.hbrBackground = reinterpret_cast<HBRUSH>(static_cast<INT_PTR>(COLOR_BTNFACE + 1));
     formClass.lpszMenuName = nullptr;
     formClass.lpszClassName = registeredName.c_str();

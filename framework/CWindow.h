@@ -8,9 +8,9 @@
 
 #include "Fonts.h"
 #include "Geometry.h"
-#include "OwnedHandles.h"
 #include "RefPtr.h"
 #include "Scaling.h"
+#include "WinHandles.h"
 
 namespace trelvane {
 

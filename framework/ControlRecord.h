@@ -7,7 +7,7 @@
 #include <string>
 #include <string_view>
 
-#include "OwnedHandles.h"
+#include "WinHandles.h"
 
 namespace trelvane {
 

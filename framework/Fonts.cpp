@@ -1,14 +1,16 @@
 #include "Fonts.h"
 
 #include <algorithm>
-#include <cstring>
+#include <cwchar>
+
+#include "WindowsText.h"
 
 namespace trelvane {
 namespace {
 
 constexpr std::size_t kMaxFaceLength = LF_FACESIZE - 1;
 
-int CALLBACK RememberCharset(const LOGFONTA* font, const TEXTMETRICA*, DWORD, LPARAM charset) {
+int CALLBACK RememberCharset(const LOGFONTW* font, const TEXTMETRICW*, DWORD, LPARAM charset) {
     *reinterpret_cast<std::int32_t*>(charset) = font->lfCharSet;
     return 1;
 }
@@ -21,7 +23,7 @@ double WindowsVersion() {
 }
 
 std::int32_t PointsFromHeight(std::int32_t height) {
-    UniqueDc display{CreateDCA("DISPLAY", nullptr, nullptr, nullptr)};
+    UniqueDc display{CreateDCW(L"DISPLAY", nullptr, nullptr, nullptr)};
     if (!display) return 0;
     const int logPixelsY = GetDeviceCaps(display.get(), LOGPIXELSY);
     display.reset();
@@ -45,7 +47,8 @@ std::int32_t FindFaceCharset(std::string_view face) {
     if (face.empty()) return charset;  // an empty name would enumerate every family
     const ScreenDc screen;
     if (screen) {
-        EnumFontFamiliesA(screen.get(), std::string(face).c_str(), RememberCharset, reinterpret_cast<LPARAM>(&charset));
+        EnumFontFamiliesW(screen.get(), WideFromUtf8(face).c_str(), RememberCharset,
+                          reinterpret_cast<LPARAM>(&charset));
     }
     return charset;
 }
@@ -58,7 +61,7 @@ Scaling ScreenScaling(float dpi) {
 UniqueFont MakeScaledFontAt(std::int32_t dpi, const FontRequest& request) {
     const int logPixelsY = ScreenDc().Caps(LOGPIXELSY);
     const std::int32_t points = request.keepPoints ? request.points : ScaledPoints(dpi, request.points, logPixelsY);
-    LOGFONTA font{};
+    LOGFONTW font{};
     font.lfHeight = FontHeightForPoints(points, logPixelsY);
     font.lfWeight = request.weight;
     font.lfItalic = request.italic;
@@ -69,10 +72,11 @@ UniqueFont MakeScaledFontAt(std::int32_t dpi, const FontRequest& request) {
     font.lfClipPrecision = CLIP_DEFAULT_PRECIS;
     font.lfQuality = DEFAULT_QUALITY;
     font.lfPitchAndFamily = 0;
-    const std::size_t length = std::min(request.face.size(), kMaxFaceLength);
-    std::memcpy(font.lfFaceName, request.face.data(), length);
-    font.lfFaceName[length] = '\0';
-    return UniqueFont{CreateFontIndirectA(&font)};
+    const std::wstring face = WideFromUtf8(request.face);
+    const std::size_t length = std::min(face.size(), kMaxFaceLength);
+    std::wmemcpy(font.lfFaceName, face.data(), length);
+    font.lfFaceName[length] = L'\0';
+    return UniqueFont{CreateFontIndirectW(&font)};
 }
 
 UniqueFont MakeFont(std::string_view face, std::int32_t points, std::int32_t weight, std::int32_t italic,

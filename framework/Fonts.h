@@ -7,8 +7,8 @@
 #include <string_view>
 
 #include "FontSpec.h"
-#include "OwnedHandles.h"
 #include "Scaling.h"
+#include "WinHandles.h"
 
 namespace trelvane {
 

@@ -3,7 +3,7 @@
 #include <cstring>
 
 #include "ControlRecord.h"
-#include "OwnedHandles.h"
+#include "WinHandles.h"
 
 namespace trelvane {
 namespace {

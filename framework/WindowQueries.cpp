@@ -2,6 +2,7 @@
 
 #include "FormClassName.h"
 #include "SpecFields.h"
+#include "WindowsText.h"
 
 namespace trelvane {
 
@@ -13,9 +14,9 @@ RECT RectInParent(HWND window) {
 }
 
 std::string ClassNameOf(HWND window) {
-    char name[kMaxClassNameLength + 1] = {};
-    const int length = GetClassNameA(window, name, sizeof name);
-    return std::string(name, length > 0 ? static_cast<std::size_t>(length) : 0);
+    wchar_t name[kMaxClassNameLength + 1] = {};
+    const int length = GetClassNameW(window, name, static_cast<int>(std::size(name)));
+    return Utf8FromWide({name, length > 0 ? static_cast<std::size_t>(length) : 0});
 }
 
 bool HasClassName(HWND window, std::string_view name) {

@@ -29,11 +29,3 @@ inline constexpr char kPathTooLong[] = "the path is too long";  // for its folde
 inline constexpr char kSeasonFile[] = "it is a season file of the game";
 inline constexpr char kSettingsFile[] = "Trelvane keeps its folders in it";
 }  // namespace trelvane::write_problem
-
-#ifdef _WIN32
-namespace trelvane {
-// The words above for a Windows error code met opening path; the system's
-// own words for any other.
-std::string FileProblemOfError(unsigned long error, const std::wstring& path);
-}  // namespace trelvane
-#endif

@@ -6,12 +6,12 @@
 #include <set>
 
 #include "BriefHolds.h"
-#include "FailureText.h"
 #include "FileProblems.h"
 #include "Limits.h"
 #include "RunningUnderWine.h"
 #include "SystemMessage.h"
-#include "Win32Handles.h"
+#include "WinHandles.h"
+#include "WindowsFileProblems.h"
 #include "WindowsText.h"
 namespace trelvane {
 namespace {
@@ -57,7 +57,7 @@ std::string ProblemWithOldFile(const std::wstring& path) {
     // It asks what the replace asks, and shares what the replace shares, so
     // a scanner that reads the file with full sharing is no obstacle.
     const UniqueFile probe = RetryBriefHolds([&] {
-        return OpenedFile(CreateFileW(path.c_str(), GENERIC_READ | DELETE,
+        return UniqueFile(CreateFileW(path.c_str(), GENERIC_READ | DELETE,
                                       FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr, OPEN_EXISTING,
                                       FILE_ATTRIBUTE_NORMAL, nullptr));
     });
@@ -72,7 +72,7 @@ std::set<std::wstring> AsideFiles(const std::wstring& folder) {
     std::set<std::wstring> names;
     if (!RunningUnderWine()) return names;
     WIN32_FIND_DATAW found;
-    const UniqueSearch search = StartedSearch(FindFirstFileW((folder + L"rf*.tmp").c_str(), &found));
+    const UniqueSearch search(FindFirstFileW((folder + L"rf*.tmp").c_str(), &found));
     if (!search) return names;
     do {
         if (found.nFileSizeLow == 0 && found.nFileSizeHigh == 0) names.insert(found.cFileName);
@@ -186,7 +186,7 @@ FileWriteResult ReplaceFileContents(const std::wstring& pathGiven, const FileCon
     const bool named = GetTempFileNameW(FolderOf(path).c_str(), L"trv", 0, temporary);
     UniqueFile file;
     if (named) {
-        file = OpenedFile(
+        file = UniqueFile(
             CreateFileW(temporary, GENERIC_WRITE, 0, nullptr, TRUNCATE_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
     }
     if (!file) {

@@ -4,7 +4,7 @@
 #include <gtest/gtest.h>
 
 #include "Geometry.h"
-#include "OwnedHandles.h"
+#include "WinHandles.h"
 
 namespace trelvane::test {
 

@@ -1,0 +1,11 @@
+#pragma once
+
+#include <string>
+
+namespace trelvane {
+
+// The words of FileProblems.h for a Windows error code met opening path;
+// the system's own words for any other.
+std::string FileProblemOfError(unsigned long error, const std::wstring& path);
+
+}  // namespace trelvane
