@@ -22,7 +22,6 @@ TEST(RefusedExportName, SeasonFilesAndTheSettingsFileInAnyCaseAndFolderAreRefuse
 
 TEST(SeasonFilesNotReadText, ListsEachFileNotReadAndWhatTheListsShowWithoutIt) {
     const SeasonFileReport read{"C:\\S\\2026\\KOVPLYR.DAT", ""};
-    const SeasonFileReport priorMissing{"C:\\S\\2025\\KOVPLYR.DAT", "the folder does not exist"};
     const SeasonFileReport teamMissing{"C:\\S\\2025\\KOVTEAM.DAT", "not found"};
     const SeasonFileReport currentHeld{"C:\\S\\2026\\KOVPLYR.DAT", "another program is using it"};
     const SeasonFileReport noPrior{"\\KOVPLYR.DAT", "no folder was given"};
@@ -33,10 +32,6 @@ TEST(SeasonFilesNotReadText, ListsEachFileNotReadAndWhatTheListsShowWithoutIt) {
         std::string text;
     } cases[] = {
         {read, read, read, ""},
-        {priorMissing, read, teamMissing,
-         "C:\\S\\2025\\KOVPLYR.DAT was not read: the folder does not exist.\n"
-         "C:\\S\\2025\\KOVTEAM.DAT was not read: not found.\n"
-         "The prior season counts as empty, so every player of the current season is listed as arrived."},
         {read, currentHeld, read,
          "C:\\S\\2026\\KOVPLYR.DAT was not read: another program is using it.\n"
          "The current season counts as empty, so every player of the prior season is listed as departed."},
