@@ -92,12 +92,5 @@ TEST(SettingsFile, IsReadAsUtf8WithItsMarkOrWhenWellFormedBeyondAscii) {
     for (const auto& [bytes, utf8] : cases) EXPECT_EQ(SettingsAreUtf8(bytes), utf8) << bytes;
 }
 
-TEST(SettingsFile, TenMegabyteFieldsAreReadWhole) {
-    const std::string huge(10 << 20, 'k');
-    EXPECT_EQ(ParseSettings(huge + "\r\nb").mainFolder.size(), huge.size());
-    const FolderSettings folders{"a", huge, "c"};
-    EXPECT_TRUE(ParseSettings(SettingsText(folders)) == folders);
-}
-
 }  // namespace
 }  // namespace trelvane

@@ -1,5 +1,8 @@
 // An anchor specification of any bytes and any rectangles through the
-// placement arithmetic a resize runs for every control.
+// placement arithmetic a resize runs for every control. Input: three
+// rectangles of four int32 (left, top, right, bottom): the parent's client
+// area at capture, the parent's client area now, the control at capture;
+// then the anchor specification text (the rest).
 #include <cstdint>
 #include <string>
 
@@ -11,14 +14,8 @@ using namespace trelvane;
 
 namespace {
 
-Rect ReadRect(fuzz::InputReader& in) {
-    Rect rect;
-    rect.left = in.Int32();
-    rect.top = in.Int32();
-    rect.right = in.Int32();
-    rect.bottom = in.Int32();
-    return rect;
-}
+// Braces read the four in order.
+Rect ReadRect(fuzz::InputReader& in) { return Rect{in.Int32(), in.Int32(), in.Int32(), in.Int32()}; }
 
 }  // namespace
 

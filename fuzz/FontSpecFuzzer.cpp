@@ -1,6 +1,8 @@
 // A font specification of any bytes, read and sized the way a control's
 // font is made: the parts, the points scaled for the layout's DPI, the
-// LOGFONT height, and the face substitution by Windows version.
+// LOGFONT height, and the face substitution by Windows version. Input:
+// int32 screen LOGPIXELSY, int32 layout DPI, uint32 Windows major, uint32
+// Windows minor, then the font specification text (the rest).
 #include <cstdint>
 #include <string>
 

@@ -7,8 +7,8 @@
 #include <string>
 #include <string_view>
 
-// How the fuzzers cut their input into parts; the seeds in fuzz/corpus
-// follow the same layouts.
+// How the fuzzers cut their input into parts (each fuzzer's first comment
+// gives its layout); the seeds in fuzz/corpus follow the same layouts.
 namespace trelvane::fuzz {
 
 // Reads little-endian integers from the front of the input; what the input
@@ -58,23 +58,8 @@ struct SeasonInput {
 };
 inline SeasonInput CutSeasonInput(const std::uint8_t* data, std::size_t size) {
     InputReader in(data, size);
-    const std::uint32_t priorLength = in.Uint32();
-    const std::uint32_t currentLength = in.Uint32();
-    SeasonInput season;
-    season.priorPlayers = in.Bytes(priorLength);
-    season.currentPlayers = in.Bytes(currentLength);
-    season.priorTeams = in.Rest();
-    return season;
+    const std::uint32_t priorLength = in.Uint32(), currentLength = in.Uint32();
+    return {in.Bytes(priorLength), in.Bytes(currentLength), in.Rest()};  // braces read in order
 }
-// Font specification: the screen and Windows version it is read for, then
-// the font specification itself.
-//   int32 screen LOGPIXELSY, int32 layout DPI, uint32 Windows major,
-//   uint32 Windows minor, font specification text (the rest)
-inline constexpr std::size_t kFontHeaderSize = 16;
-
-// Anchor specification: three rectangles (left, top, right, bottom as
-// int32): the parent's client area at capture, the parent's client area
-// now, the control at capture; then the anchor specification text (the rest).
-inline constexpr std::size_t kAnchorHeaderSize = 48;
 
 }  // namespace trelvane::fuzz
