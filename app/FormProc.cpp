@@ -27,6 +27,11 @@ namespace {
 
 using Command = std::int32_t (*)(const CommandArgs&);
 
+// A command that takes a configuration, bound to that of one button.
+template <const auto& config, auto command> std::int32_t Bound(const CommandArgs& args) {
+    return command(config, args);
+}
+
 struct CommandEntry {
     int button;
     Command run;
@@ -36,11 +41,11 @@ struct CommandEntry {
 // the folder choices are one command each with a configuration per button.
 constexpr CommandEntry kCommands[] = {
     {control_id::kProcessButton, ProcessSeasons},
-    {kMainFolderBrowse.button, [](const CommandArgs& args) { return BrowseForFolder(kMainFolderBrowse, args); }},
-    {kPriorFolderBrowse.button, [](const CommandArgs& args) { return BrowseForFolder(kPriorFolderBrowse, args); }},
-    {kCurrentFolderBrowse.button, [](const CommandArgs& args) { return BrowseForFolder(kCurrentFolderBrowse, args); }},
-    {kPriorExport.button, [](const CommandArgs& args) { return ExportList(kPriorExport, args); }},
-    {kCurrentExport.button, [](const CommandArgs& args) { return ExportList(kCurrentExport, args); }},
+    {kMainFolderBrowse.button, Bound<kMainFolderBrowse, BrowseForFolder>},
+    {kPriorFolderBrowse.button, Bound<kPriorFolderBrowse, BrowseForFolder>},
+    {kCurrentFolderBrowse.button, Bound<kCurrentFolderBrowse, BrowseForFolder>},
+    {kPriorExport.button, Bound<kPriorExport, ExportList>},
+    {kCurrentExport.button, Bound<kCurrentExport, ExportList>},
     {control_id::kExitButton, SaveSettingsAndEnd},
 };
 

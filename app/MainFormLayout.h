@@ -6,7 +6,6 @@
 
 namespace trelvane {
 
-inline constexpr char kMainFormClass[] = "FORM_KOV_TRELVANE_FORM1_CLASS";
 inline constexpr char kMainFormCaption[] = "KOV (V11) Utility - Trelvane";
 // Not yet visible: the message loop shows it.
 inline constexpr DWORD kMainFormStyle = WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_THICKFRAME | WS_MINIMIZEBOX |

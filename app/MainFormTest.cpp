@@ -10,6 +10,7 @@
 #include <string>
 
 #include "ControlIds.h"
+#include "WindowsText.h"
 
 namespace trelvane {
 namespace {
@@ -21,12 +22,12 @@ TEST(MainForm, ButtonsListsAndCountsSayWhatTheyAreAndFolderBoxesShowACueWhileEmp
     ASSERT_TRUE(main);
     std::map<int, std::string> tips;
     for (const UniqueWindow& tooltip : main->tooltips) {
-        char text[256] = {};
-        TTTOOLINFOA tool{};
-        tool.cbSize = TTTOOLINFOA_V2_SIZE;
+        wchar_t text[256] = {};
+        TTTOOLINFOW tool{};
+        tool.cbSize = TTTOOLINFOW_V2_SIZE;
         tool.lpszText = text;
-        ASSERT_TRUE(SendMessageA(tooltip.get(), TTM_ENUMTOOLSA, 0, reinterpret_cast<LPARAM>(&tool)));
-        tips[GetDlgCtrlID(tool.hwnd)] = text;
+        ASSERT_TRUE(SendMessageW(tooltip.get(), TTM_ENUMTOOLSW, 0, reinterpret_cast<LPARAM>(&tool)));
+        tips[GetDlgCtrlID(tool.hwnd)] = Utf8FromWide(text);
     }
     // Every button, both lists and both counts, each with its own.
     ASSERT_EQ(tips.size(), 11u);

@@ -35,7 +35,7 @@ TEST(RunForm, AModalRunDisablesItsOwnerAndEnablesItAgainHoweverItEnds) {
         {"the form is destroyed",
          [](HWND form) {
              DestroyWindow(form);
-             PostMessageA(nullptr, WM_NULL, 0, 0);
+             PostMessageW(nullptr, WM_NULL, 0, 0);
          }},
         {"the loop is told to quit", [](HWND) { PostQuitMessage(0); }},
     };

@@ -8,6 +8,7 @@
 #include "BriefHolds.h"
 #include "FileProblems.h"
 #include "Limits.h"
+#include "PathParts.h"
 #include "RunningUnderWine.h"
 #include "SystemMessage.h"
 #include "WinHandles.h"
@@ -16,10 +17,7 @@
 namespace trelvane {
 namespace {
 
-std::wstring FolderOf(const std::wstring& path) {
-    const std::size_t separator = path.find_last_of(L"\\/");
-    return separator == std::wstring::npos ? L"." : path.substr(0, separator + 1);
-}
+constexpr std::wstring_view kSeparators = L"\\/";
 
 bool IsFolder(const std::wstring& path) {
     const DWORD attributes = GetFileAttributesW(path.c_str());
@@ -126,7 +124,7 @@ FileWriteResult MoveIntoPlace(const std::wstring& temporary, const std::wstring&
         DeleteFileW(temporary.c_str());
         return {ProblemOf(error, path)};
     }
-    const std::wstring folder = FolderOf(path);
+    const std::wstring folder = FolderOf(path, kSeparators);
     const std::set<std::wstring> before = AsideFiles(folder);
     // Wine's ReplaceFileW drops the old file's attributes: the new file
     // takes them before it moves in.
@@ -179,11 +177,11 @@ FileWriteResult ReplaceFileContents(const std::wstring& pathGiven, const FileCon
 
     // The new file's name is made in the same folder, which leaves room for
     // a folder of at most MAX_PATH - 14 characters.
-    if (FolderOf(path).size() > MAX_PATH - 14) return {write_problem::kPathTooLong};
+    if (FolderOf(path, kSeparators).size() > MAX_PATH - 14) return {write_problem::kPathTooLong};
     // Wine's GetTempFileNameW gives a name even when it could not create the
     // file, so the open decides.
     wchar_t temporary[MAX_PATH];
-    const bool named = GetTempFileNameW(FolderOf(path).c_str(), L"trv", 0, temporary);
+    const bool named = GetTempFileNameW(FolderOf(path, kSeparators).c_str(), L"trv", 0, temporary);
     UniqueFile file;
     if (named) {
         file = UniqueFile(
@@ -194,7 +192,7 @@ FileWriteResult ReplaceFileContents(const std::wstring& pathGiven, const FileCon
         if (named) DeleteFileW(temporary);
         // Wine reports a folder that refuses new files (Z:\sys) as "not found".
         const bool refused = error == ERROR_ACCESS_DENIED || error == ERROR_WRITE_PROTECT ||
-                             (error == ERROR_FILE_NOT_FOUND && IsFolder(FolderOf(path)));
+                             (error == ERROR_FILE_NOT_FOUND && IsFolder(FolderOf(path, kSeparators)));
         return {refused ? write_problem::kFolderRefusesFiles : ProblemOf(error, path)};
     }
 

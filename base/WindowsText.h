@@ -3,6 +3,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace trelvane {
 
@@ -21,5 +22,10 @@ std::optional<std::string> ExactAnsiFromWide(std::wstring_view text);
 // For text that came from ANSI bytes (a list line read back): characters
 // the code page lacks become "?".
 std::string AnsiFromWide(std::wstring_view text);
+
+// A wmain's arguments after the program's name, in UTF-8: as the user typed
+// them, where the ANSI ones would have been best-fitted ("Ａ" to "A", a
+// full-width quotation mark to one that splits the argument).
+std::vector<std::string> Utf8Arguments(int argc, wchar_t** argv);
 
 }  // namespace trelvane

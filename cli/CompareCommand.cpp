@@ -28,7 +28,7 @@ constexpr char kProgram[] = "trelvane-compare";
 constexpr char kStandardOutput[] = "-";
 
 void WarnAboutTeams(std::ostream& err, const SeasonFileReport& teams, const char* consequence) {
-    if (teams.Read()) return;
+    if (teams.WasRead()) return;
     err << kProgram << ": warning: cannot read the team file " << NativePath(teams.path) << ": " << teams.problem
         << "; " << consequence << '\n';
 }
@@ -78,34 +78,32 @@ std::optional<RefusedList> FirstRefusedList(const CompareRequest& request) {
     return std::nullopt;
 }
 
-// The three lists, each with the file it is saved to, if any.
+// The three lists, each with the file it is saved to, if any. Made in
+// place: a saved list is not moved.
 struct Lists {
+    Lists(const SeasonComparison& result, const CompareRequest& request)
+        : lines{{{result, ListKind::kDeparted}, {result, ListKind::kArrivals}, {result, ListKind::kMoved}}} {
+        const std::optional<std::string>* names[] = {&request.departedFile, &request.arrivalsFile, &request.movedFile};
+        for (std::size_t i = 0; i < 3; ++i) {
+            if (*names[i] == kStandardOutput) {
+                toStandardOutput = i;
+            } else if (*names[i]) {
+                files[i].emplace(**names[i]);
+            }
+        }
+    }
+
     std::array<ListLines, 3> lines;
     std::array<std::optional<SavedList>, 3> files;
     std::optional<std::size_t> toStandardOutput;  // the list given "-", which takes the report's place
 };
-
-Lists ListsOf(const SeasonComparison& result, const CompareRequest& request) {
-    Lists lists{.lines = {{{result, ListKind::kDeparted}, {result, ListKind::kArrivals}, {result, ListKind::kMoved}}},
-                .files = {},
-                .toStandardOutput = {}};
-    const std::optional<std::string>* files[] = {&request.departedFile, &request.arrivalsFile, &request.movedFile};
-    for (std::size_t i = 0; i < 3; ++i) {
-        if (*files[i] == kStandardOutput) {
-            lists.toStandardOutput = i;
-        } else if (*files[i]) {
-            lists.files[i].emplace(**files[i]);
-        }
-    }
-    return lists;
-}
 
 // Writes the report, or the one list given "-", to standard output, and
 // the saved lists. Each line is made once for both. Returns the errno of a
 // failed write to standard output, or 0.
 int WriteLists(const SeasonComparison& result, const CompareRequest& request, Lists& lists, std::ostream& out) {
     int error = 0;
-    ReportOutput output([&](std::string_view bytes) {
+    ChunkedOutput output([&](std::string_view bytes) {
         if (out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()))) return true;
         error = ErrnoOfFailedWrite();
         return false;
@@ -164,7 +162,7 @@ int RunCompare(const ParsedArguments& arguments, std::ostream& out, std::ostream
 
     bool failed = false;
     for (const SeasonFileReport* players : {&result.priorPlayerFile, &result.currentPlayerFile}) {
-        if (!players->Read()) {
+        if (!players->WasRead()) {
             err << kProgram << ": cannot read the player file " << NativePath(players->path) << ": " << players->problem
                 << '\n';
             failed = true;
@@ -173,7 +171,7 @@ int RunCompare(const ParsedArguments& arguments, std::ostream& out, std::ostream
     if (failed) return 1;
     Warn(err, result, request);
 
-    Lists lists = ListsOf(result, request);
+    Lists lists(result, request);
 
     // A reader that stops early (| head) ends the output quietly; the lists
     // asked for are still saved.

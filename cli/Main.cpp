@@ -55,16 +55,12 @@ int Run(const std::vector<std::string>& args) {
 }  // namespace
 
 #ifdef _WIN32
-// Linked with -municode: the arguments come as the user typed them, in
-// UTF-16, where the ANSI ones would have been best-fitted ("Ａ" to "A", a
-// full-width quotation mark to one that splits the argument).
+// Linked with -municode: the arguments come as the user typed them.
 int wmain(int argc, wchar_t** argv) {
     // Any library loaded by name from now on comes from the system folder,
     // never from the program's own folder or the current one.
     SetDefaultDllDirectories(LOAD_LIBRARY_SEARCH_SYSTEM32);
-    std::vector<std::string> args;
-    for (int i = 1; i < argc; ++i) args.push_back(trelvane::Utf8FromWide(argv[i]));
-    return Run(args);
+    return Run(trelvane::Utf8Arguments(argc, argv));
 }
 #else
 int main(int argc, char** argv) {

@@ -110,26 +110,25 @@ SavedList::SavedList(const std::string& path) : path_(FileSystemPath(path)) {
     file_.reset(OpenFile(path_, false));
     if (!file_ && errno == ENOENT) file_.reset(OpenFile(path_, true));
     if (!file_) problem_ = OpenProblem(path_);
-    piece_.reserve(kWritePieceBytes + 512);
+}
+
+bool SavedList::Write(std::string_view piece) {
+    if (!problem_ && std::fwrite(piece.data(), 1, piece.size(), file_.get()) != piece.size()) {
+        problem_ = WriteProblemOf(errno);
+    }
+    size_ += piece.size();
+    return !problem_;
 }
 
 void SavedList::Add(std::string_view line) {
     if (problem_) return;
-    piece_ += line;
-    piece_ += kSavedLineEnd;
-    if (piece_.size() >= kWritePieceBytes) Write();
-}
-
-void SavedList::Write() {
-    if (!problem_ && std::fwrite(piece_.data(), 1, piece_.size(), file_.get()) != piece_.size()) {
-        problem_ = WriteProblemOf(errno);
-    }
-    size_ += piece_.size();
-    piece_.clear();
+    output_.Text() += line;
+    output_.Text() += kSavedLineEnd;
+    output_.EndLine();
 }
 
 std::optional<std::string> SavedList::Finish() {
-    Write();
+    output_.Finish();
     if (file_ && std::fclose(file_.release()) != 0 && !problem_) problem_ = WriteProblemOf(errno);
     if (problem_) return problem_;
     std::error_code error;

@@ -8,6 +8,7 @@
 #include <string>
 #include <string_view>
 
+#include "ChunkedOutput.h"
 #include "Reports.h"
 
 namespace trelvane::cli {
@@ -21,18 +22,21 @@ class SavedList final : public LineSink {
 public:
     // path is UTF-8 on Windows.
     explicit SavedList(const std::string& path);
+    // Its output writes through this object.
+    SavedList(const SavedList&) = delete;
+    SavedList& operator=(const SavedList&) = delete;
     void Add(std::string_view line) override;
     // Closes the file. Why the list could not be saved, if it could not.
     std::optional<std::string> Finish();
 
 private:
-    void Write();
+    bool Write(std::string_view piece);
 
     std::filesystem::path path_;
     std::unique_ptr<std::FILE, int (*)(std::FILE*)> file_{nullptr, std::fclose};
-    std::string piece_;
     std::uintmax_t size_ = 0;
     std::optional<std::string> problem_;
+    ChunkedOutput output_{[this](std::string_view piece) { return Write(piece); }};
 };
 
 // Why a write to an open file or to standard output failed (an errno), in

@@ -2,7 +2,7 @@
 
 #include <shlobj.h>
 
-#include "DialogControls.h"
+#include "ControlTexts.h"
 #include "DialogPlacement.h"
 #include "FailureMessage.h"
 #include "FailureText.h"
@@ -64,7 +64,7 @@ std::int32_t BrowseForFolder(const BrowseConfig& config, const CommandArgs& args
     wchar_t path[MAX_PATH] = {};
     if (!chosen) return 0;
     if (SHGetPathFromIDListW(chosen.get(), path)) {
-        DialogControls(args.form).SetBoxText(config.box, Utf8FromWide(path));
+        ControlTexts(args.form).SetBoxText(config.box, Utf8FromWide(path));
     } else {
         ShowFailure(args.form, kNotAFolderOnDiskText);
     }

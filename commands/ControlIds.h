@@ -1,5 +1,11 @@
 #pragma once
 
+namespace trelvane {
+// The main form's window class, registered with ":" and a number after it:
+// what finds the running program's form from outside.
+inline constexpr char kMainFormClass[] = "FORM_KOV_TRELVANE_FORM1_CLASS";
+}  // namespace trelvane
+
 namespace trelvane::control_id {
 
 // The main form's fourteen controls, in creation and tab order. The

@@ -7,7 +7,7 @@
 
 #include "CommandArgs.h"
 #include "ControlIds.h"
-#include "DialogControls.h"
+#include "ControlTexts.h"
 #include "ReplaceFile.h"
 
 namespace trelvane {
@@ -33,6 +33,6 @@ std::int32_t ExportList(const ExportConfig& config, const CommandArgs& args);
 // Writes every line of a list to path, each ended by CR LF, replacing the
 // file whole or not at all (see ReplaceFileContents). The game's season
 // files and the settings file are refused by name, and nothing is written.
-FileWriteResult WriteListFile(const std::wstring& path, DialogControls& controls, int list);
+FileWriteResult WriteListFile(const std::wstring& path, ControlTexts& controls, int list);
 
 }  // namespace trelvane

@@ -3,21 +3,18 @@
 #include <initializer_list>
 
 #include "FileProblems.h"
+#include "PathParts.h"
 #include "SeasonRecords.h"
 
 namespace trelvane {
 namespace {
 
-std::string_view FileNameOf(std::string_view path) {
-    const std::size_t separator = path.find_last_of("\\/");
-    return separator == std::string_view::npos ? path : path.substr(separator + 1);
-}
-
 void AddNotReadLine(std::string& text, const SeasonFileReport* file, std::string_view season) {
-    if (!file || file->Read()) return;
+    if (!file || file->WasRead()) return;
     // An empty folder box gives no path worth showing.
     if (file->problem == file_problem::kNoFolderGiven) {
-        text += "The " + std::string(season) + " season's " + std::string(FileNameOf(file->path));
+        text +=
+            "The " + std::string(season) + " season's " + std::string(FileNameOf(file->path, std::string_view("\\/")));
     } else {
         text += file->path;
     }
@@ -52,7 +49,7 @@ std::string NotReadLines(const SeasonFilesRead& files) {
 std::string SeasonFilesNotReadText(const SeasonFilesRead& files) {
     std::string text = NotReadLines(files);
     if (text.empty()) return text;
-    const bool priorRead = files.priorPlayers.Read(), currentRead = files.currentPlayers.Read();
+    const bool priorRead = files.priorPlayers.WasRead(), currentRead = files.currentPlayers.WasRead();
     if (!priorRead && !currentRead) {
         text += "Both seasons count as empty, so both lists are empty.";
     } else if (!priorRead) {
@@ -61,7 +58,7 @@ std::string SeasonFilesNotReadText(const SeasonFilesRead& files) {
         text += "The current season counts as empty, so every player of the prior season is listed as departed.";
     }
     // Without prior players there is no departed line to miss its team.
-    if (priorRead && !files.priorTeams.Read()) {
+    if (priorRead && !files.priorTeams.WasRead()) {
         if (!currentRead) text += ' ';
         text += "Departed players are listed without their team.";
     }
@@ -71,12 +68,13 @@ std::string SeasonFilesNotReadText(const SeasonFilesRead& files) {
 std::string ReportFilesNotReadText(const SeasonFilesRead& files) {
     std::string text = NotReadLines(files);
     if (text.empty()) return text;
-    if (!files.priorPlayers.Read() || !files.currentPlayers.Read()) {
+    if (!files.priorPlayers.WasRead() || !files.currentPlayers.WasRead()) {
         return text + "The report was not saved: it needs the players of both seasons.";
     }
     text += "The report is saved, but who moved is unknown without both team files.";
-    if (!files.priorTeams.Read()) text += " Departed players are listed without their team.";
-    if (files.currentTeams && !files.currentTeams->Read()) text += " Arrivals are listed without the team they joined.";
+    if (!files.priorTeams.WasRead()) text += " Departed players are listed without their team.";
+    if (files.currentTeams && !files.currentTeams->WasRead())
+        text += " Arrivals are listed without the team they joined.";
     return text;
 }
 

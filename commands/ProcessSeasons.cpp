@@ -1,7 +1,7 @@
 #include "ProcessSeasons.h"
 
 #include "ControlIds.h"
-#include "DialogControls.h"
+#include "ControlTexts.h"
 #include "FailureMessage.h"
 #include "FailureText.h"
 #include "ListLine.h"
@@ -13,7 +13,7 @@ namespace trelvane {
 using namespace control_id;
 
 std::int32_t ProcessSeasons(const CommandArgs& args) {
-    DialogControls controls(args.form);
+    ControlTexts controls(args.form);
     controls.EmptyList(kDepartedList);
     controls.EmptyList(kArrivalsList);
     const std::string prior = controls.EditText(kPriorFolderBox), current = controls.EditText(kCurrentFolderBox);

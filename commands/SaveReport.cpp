@@ -1,7 +1,7 @@
 #include "SaveReport.h"
 
 #include "ControlIds.h"
-#include "DialogControls.h"
+#include "ControlTexts.h"
 #include "ExportFile.h"
 #include "FailureMessage.h"
 #include "FailureText.h"
@@ -22,18 +22,18 @@ std::int32_t SaveLeagueReport(const CommandArgs& args) {
     if (!choice) return 0;
     const ReportFile file = ReportFileFor(choice->path, choice->type);
 
-    DialogControls controls(args.form);
+    ControlTexts controls(args.form);
     const std::string prior = controls.EditText(control_id::kPriorFolderBox);
     const std::string current = controls.EditText(control_id::kCurrentFolderBox);
     const SeasonComparison result = CompareSeasons(prior, current, {.readCurrentTeams = true});
     const SeasonFilesShown shown(prior, current, result);
     const std::string notRead = ReportFilesNotReadText(shown.Files());
-    if (!result.priorPlayerFile.Read() || !result.currentPlayerFile.Read()) {
+    if (!result.priorPlayerFile.WasRead() || !result.currentPlayerFile.WasRead()) {
         ShowFailure(args.form, notRead);
         return 0;
     }
     const FileWriteResult written = WriteExportFile(file.path, [&](const PutBytes& put) {
-        ReportOutput output(put);
+        ChunkedOutput output(put);
         WriteReport(file.format, {result, prior, current}, output);
         return output.Finish();
     });

@@ -4,7 +4,7 @@
 
 #include "BriefHolds.h"
 #include "ControlIds.h"
-#include "DialogControls.h"
+#include "ControlTexts.h"
 #include "FailureMessage.h"
 #include "FailureText.h"
 #include "SettingsFile.h"
@@ -82,7 +82,7 @@ std::int32_t LoadSettings(HWND form) {
     const std::optional<std::string> bytes = ReadSettingsFile();
     gSettingsUnread = !bytes;
     const FolderSettings folders = FoldersFromFile(bytes.value_or(""));
-    DialogControls controls(form);
+    ControlTexts controls(form);
     controls.SetBoxText(kMainFolderBox, folders.mainFolder);
     controls.SetBoxText(kPriorFolderBox, folders.priorFolder);
     controls.SetBoxText(kCurrentFolderBox, folders.currentFolder);
@@ -90,7 +90,7 @@ std::int32_t LoadSettings(HWND form) {
 }
 
 FileWriteResult SaveSettings(HWND form) {
-    DialogControls controls(form);
+    ControlTexts controls(form);
     FolderSettings folders;
     folders.mainFolder = controls.EditText(kMainFolderBox);
     folders.priorFolder = controls.EditText(kPriorFolderBox);

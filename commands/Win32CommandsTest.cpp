@@ -21,7 +21,7 @@
 
 #include "BrowseFolder.h"
 #include "ControlIds.h"
-#include "DialogControls.h"
+#include "ControlTexts.h"
 #include "ExportList.h"
 #include "FailureText.h"
 #include "HeldFile.h"
@@ -65,8 +65,8 @@ public:
     TestForm& operator=(const TestForm&) = delete;
 
     HWND Handle() const { return form_; }
-    std::string Text(int id) { return DialogControls(form_).EditText(id); }
-    void SetText(int id, const std::string& text) { DialogControls(form_).SetBoxText(id, text); }
+    std::string Text(int id) { return ControlTexts(form_).EditText(id); }
+    void SetText(int id, const std::string& text) { ControlTexts(form_).SetBoxText(id, text); }
 
 private:
     void Add(const wchar_t* className, int id, DWORD style) {
@@ -86,7 +86,7 @@ std::wstring FolderWithoutWriteAccess() {
 // the program tests.
 // A box keeps any character and gives it back in UTF-8; a list line keeps
 // the bytes of the season file, whatever the character they stand for.
-TEST(DialogControls, BoxesCrossInUtf8AndListLinesInTheAnsiCodePage) {
+TEST(ControlTexts, BoxesCrossInUtf8AndListLinesInTheAnsiCodePage) {
     TestForm form;
     const std::string fullWidth = "C:\\Saisons\\\xC3\xA9t\xC3\xA9 \xEF\xBC\xA1";  // "été Ａ" in UTF-8
     form.SetText(kPriorFolderBox, fullWidth);
@@ -96,7 +96,7 @@ TEST(DialogControls, BoxesCrossInUtf8AndListLinesInTheAnsiCodePage) {
     EXPECT_EQ(std::wstring(wide), L"C:\\Saisons\\\u00E9t\u00E9 \uFF21");
 
     const std::string line = "12345  M\xFCller,J\xF6rg";  // in code page 1252
-    DialogControls controls(form.Handle());
+    ControlTexts controls(form.Handle());
     controls.AddLine(kDepartedList, line);
     std::string back;
     controls.ReadListLine(kDepartedList, 0, back);
@@ -165,7 +165,7 @@ class WriteListFileTest : public ::testing::Test {
 protected:
     TempFolder folder;
     TestForm testForm;
-    DialogControls form{testForm.Handle()};
+    ControlTexts form{testForm.Handle()};
     void SetUp() override { form.AddLine(kDepartedList, "12345  Doe,Jan               Northport Gulls"); }
     std::string Write(const fs::path& path) { return WriteListFile(path.wstring(), form, kDepartedList).problem; }
     // A folder of 247 characters: a file in it has a path of at most 255,

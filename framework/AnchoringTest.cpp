@@ -22,13 +22,13 @@ protected:
 
     HWND Anchored(std::string_view anchor, const Rect& rect = kControl, HWND parent = nullptr) {
         const HWND control =
-            test::MakeChild(parent ? parent : form_.get(), "STATIC", rect.left, rect.top, rect.Width(), rect.Height());
+            test::MakeChild(parent ? parent : form_.get(), L"STATIC", rect.left, rect.top, rect.Width(), rect.Height());
         SetupControl(control, {.subclass = true, .newProc = ControlProc, .anchorSpec = anchor});
         return control;
     }
 
     // The first WM_SIZE after the controls were set up captures them.
-    void FirstSize() const { SendMessageA(form_.get(), WM_SIZE, SIZE_RESTORED, MAKELPARAM(600, 400)); }
+    void FirstSize() const { SendMessageW(form_.get(), WM_SIZE, SIZE_RESTORED, MAKELPARAM(600, 400)); }
 
     void Resize(int width, int height) const {
         SetWindowPos(form_.get(), nullptr, 0, 0, width, height, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
@@ -44,7 +44,7 @@ TEST_F(AnchoringTest, ControlsFollowTheirEdgeCodesContainersTheirOwnAndNothingDr
     };
     std::vector<HWND> controls;
     for (const auto& entry : cases) controls.push_back(Anchored(entry.first));
-    const HWND bare = test::MakeChild(form_.get(), "STATIC", 60, 40, 100, 30);
+    const HWND bare = test::MakeChild(form_.get(), L"STATIC", 60, 40, 100, 30);
     const HWND container = Anchored("S,S,S,S", {0, 0, 300, 200});
     const HWND inner = Anchored("FL,FT,FR,FB", {10, 10, 110, 40}, container);
     const Rect odd{61, 43, 167, 71};

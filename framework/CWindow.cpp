@@ -147,7 +147,7 @@ HWND CWindow::AddControl(const NewControl& control) {
                         reinterpret_cast<HMENU>(static_cast<INT_PTR>(control.id)), hinstance, control.createParam);
     if (made && control.windowProc) {
         const LONG_PTR oldProc = SetWindowLongPtrW(made, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(control.windowProc));
-        SetPropA(made, kOldWndProcProperty, reinterpret_cast<HANDLE>(oldProc));
+        SetPropW(made, kOldWndProcProperty, reinterpret_cast<HANDLE>(oldProc));
     }
     return made;
 }

@@ -7,6 +7,7 @@
 #include "ControlRecord.h"
 #include "TestWindows.h"
 #include "WindowQueries.h"
+#include "WindowsText.h"
 
 namespace trelvane {
 namespace {
@@ -32,8 +33,8 @@ Rect WindowRect(HWND window) {
 }
 
 bool ClassExists(const std::string& name) {
-    WNDCLASSA info;
-    return GetClassInfoA(GetModuleHandleA(nullptr), name.c_str(), &info) != FALSE;
+    WNDCLASSW info;
+    return GetClassInfoW(GetModuleHandleW(nullptr), WideFromUtf8(name).c_str(), &info) != FALSE;
 }
 
 HWND AddStatic(CWindow& form, const Placement& at, Units units = Units::kDesign) {
@@ -89,11 +90,11 @@ TEST_F(FormTest, FormControlsAndFontAreScaledForTheScreensDpiOrAnAskedOne) {
     EXPECT_EQ(ChildRect(AddStatic(*form_, {5, 3, 7, 9})), expected.control);
     EXPECT_EQ(ChildRect(AddStatic(*form_, {5, 3, 7, 9}, Units::kPixels)), (Rect{5, 3, 12, 12}));
     EXPECT_EQ(gFontSent, form_->FormFont());
-    const LOGFONTA font = test::FontInfo(form_->FormFont());
-    EXPECT_STREQ(font.lfFaceName, "Segoe UI");  // Wine reports Windows 6 or later
+    const LOGFONTW font = test::FontInfo(form_->FormFont());
+    EXPECT_STREQ(font.lfFaceName, L"Segoe UI");  // Wine reports Windows 6 or later
     EXPECT_EQ(font.lfHeight, expected.fontHeight);
-    EXPECT_EQ(GetWindowLongPtrA(window, GWL_STYLE) & 0x06CF0000, 0x06CF0000);
-    EXPECT_EQ(GetWindowLongPtrA(window, GWL_EXSTYLE) & 0x00010100, 0x00010100);
+    EXPECT_EQ(GetWindowLongPtrW(window, GWL_STYLE) & 0x06CF0000, 0x06CF0000);
+    EXPECT_EQ(GetWindowLongPtrW(window, GWL_EXSTYLE) & 0x00010100, 0x00010100);
     form_->SetDpi(120.0f);
     EXPECT_EQ(ChildRect(AddStatic(*form_, {2, 6, 10, 14})), (Rect{2, 8, 14, 26}));  // 2.5, 7.5, 12.5, 17.5
 }
@@ -106,10 +107,10 @@ TEST_F(FormTest, FormProcedureFindsItsObjectAndAddsSubclassedControls) {
     ASSERT_TRUE(edit);
     EXPECT_EQ(ObjectOfWindow(window).get(), form_.get());
     EXPECT_EQ(ObjectOfWindow(edit).get(), form_.get());
-    EXPECT_EQ(GetWindowLongPtrA(edit, GWL_STYLE) & (WS_CHILD | WS_VISIBLE | WS_TABSTOP),
+    EXPECT_EQ(GetWindowLongPtrW(edit, GWL_STYLE) & (WS_CHILD | WS_VISIBLE | WS_TABSTOP),
               WS_CHILD | WS_VISIBLE | WS_TABSTOP);
     EXPECT_EQ(reinterpret_cast<WNDPROC>(GetWindowLongPtrW(edit, GWLP_WNDPROC)), test::ProbeProc);
-    EXPECT_NE(GetPropA(edit, kOldWndProcProperty), nullptr);
+    EXPECT_NE(GetPropW(edit, kOldWndProcProperty), nullptr);
     EXPECT_EQ(form_->CreateForm({.caption = "Again", .at = {.width = 100, .height = 100}}), window);
 }
 
@@ -118,10 +119,10 @@ TEST_F(FormTest, EscapeAndTheSystemMenusCloseCloseTheFormAndEndTheLoop) {
          {std::pair<UINT, WPARAM>{WM_COMMAND, MAKEWPARAM(IDCANCEL, 0)}, {WM_SYSCOMMAND, SC_CLOSE}}) {
         const HWND window = Create(200, 100, Units::kPixels);
         // OK and the other system commands are the form's own business.
-        SendMessageA(window, WM_COMMAND, MAKEWPARAM(IDOK, 0), 0);
-        SendMessageA(window, WM_SYSCOMMAND, SC_MINIMIZE, 0);
+        SendMessageW(window, WM_COMMAND, MAKEWPARAM(IDOK, 0), 0);
+        SendMessageW(window, WM_SYSCOMMAND, SC_MINIMIZE, 0);
         EXPECT_TRUE(IsIconic(window)) << message;
-        SendMessageA(window, message, wParam, 0);
+        SendMessageW(window, message, wParam, 0);
         EXPECT_FALSE(IsWindow(window)) << message;
         EXPECT_TRUE(test::PumpMessages()) << message;
     }
@@ -146,16 +147,16 @@ TEST(CWindowLifetime, LastReferenceDeletesTheFontAndUnregistersTheClass) {
 
 TEST_F(FormTest, CentreKeepsWindowsInsideTheWorkArea) {
     RECT saved{}, area{0, 0, 1000, 700};
-    SystemParametersInfoA(SPI_GETWORKAREA, 0, &saved, 0);
-    SystemParametersInfoA(SPI_SETWORKAREA, 0, &area, 0);
+    SystemParametersInfoW(SPI_GETWORKAREA, 0, &saved, 0);
+    SystemParametersInfoW(SPI_SETWORKAREA, 0, &area, 0);
     const HWND window = Create(794, 625, Units::kPixels);
     form_->Centre(nullptr, nullptr);
     const Rect centred = WindowRect(window);
-    const UniqueWindow host{CreateWindowExA(0, "STATIC", "", WS_POPUP, 100, 100, 300, 200, nullptr, nullptr,
-                                            GetModuleHandleA(nullptr), nullptr)};
+    const UniqueWindow host{CreateWindowExW(0, L"STATIC", L"", WS_POPUP, 100, 100, 300, 200, nullptr, nullptr,
+                                            GetModuleHandleW(nullptr), nullptr)};
     SetWindowPos(window, nullptr, 0, 0, 200, 100, SWP_NOMOVE | SWP_NOZORDER);
     form_->Centre(nullptr, host.get());
-    SystemParametersInfoA(SPI_SETWORKAREA, 0, &saved, 0);
+    SystemParametersInfoW(SPI_SETWORKAREA, 0, &saved, 0);
     EXPECT_EQ(centred, (Rect{103, 37, 103 + 794, 37 + 625}));  // 37.5
     EXPECT_EQ(WindowRect(window), (Rect{150, 150, 350, 250}));
 }

@@ -33,7 +33,7 @@ Answer Ask(HWND control, UINT message, int startMode = TRANSPARENT) {
     SetBkColor(dc, RGB(2, 2, 2));
     SetBkMode(dc, startMode);
     const auto brush = reinterpret_cast<HBRUSH>(
-        SendMessageA(GetParent(control), message, reinterpret_cast<WPARAM>(dc), reinterpret_cast<LPARAM>(control)));
+        SendMessageW(GetParent(control), message, reinterpret_cast<WPARAM>(dc), reinterpret_cast<LPARAM>(control)));
     const Answer answer{brush, GetTextColor(dc), GetBkColor(dc), GetBkMode(dc)};
     ReleaseDC(control, dc);
     return answer;
@@ -42,20 +42,20 @@ Answer Ask(HWND control, UINT message, int startMode = TRANSPARENT) {
 class ColoursTest : public testing::Test {
 protected:
     void SetUp() override { form_ = test::MakeTestForm(400, 300); }
-    HWND Child(const char* className) { return test::MakeChild(form_.get(), className, 10, 10, 100, 60); }
+    HWND Child(const wchar_t* className) { return test::MakeChild(form_.get(), className, 10, 10, 100, 60); }
     UniqueWindow form_;
 };
 
 TEST_F(ColoursTest, EditBoxesPaintOpaqueDisabledOnesInButtonFaceAndListBoxesTransparent) {
     struct Case {
-        const char* className;
+        const wchar_t* className;
         bool enabled;
         UINT message;
         int startMode, background, mode;
     };
-    for (const Case& c : {Case{"EDIT", true, WM_CTLCOLOREDIT, TRANSPARENT, COLOR_WINDOW, OPAQUE},
-                          Case{"EDIT", false, WM_CTLCOLORSTATIC, TRANSPARENT, COLOR_BTNFACE, OPAQUE},
-                          Case{"LISTBOX", true, WM_CTLCOLORLISTBOX, OPAQUE, COLOR_WINDOW, TRANSPARENT}}) {
+    for (const Case& c : {Case{L"EDIT", true, WM_CTLCOLOREDIT, TRANSPARENT, COLOR_WINDOW, OPAQUE},
+                          Case{L"EDIT", false, WM_CTLCOLORSTATIC, TRANSPARENT, COLOR_BTNFACE, OPAQUE},
+                          Case{L"LISTBOX", true, WM_CTLCOLORLISTBOX, OPAQUE, COLOR_WINDOW, TRANSPARENT}}) {
         const HWND control = Child(c.className);
         SetupControl(control, SystemColours());
         EnableWindow(control, c.enabled);
@@ -68,7 +68,7 @@ TEST_F(ColoursTest, EditBoxesPaintOpaqueDisabledOnesInButtonFaceAndListBoxesTran
 }
 
 TEST_F(ColoursTest, RgbColoursComeWithABrushOfTheirOwnThatARefreshKeeps) {
-    const HWND edit = Child("EDIT");
+    const HWND edit = Child(L"EDIT");
     ControlSetup setup = SystemColours();
     setup.textIsSys = setup.backIsSys = false;
     setup.textColour = RGB(200, 10, 10);
@@ -84,7 +84,7 @@ TEST_F(ColoursTest, RgbColoursComeWithABrushOfTheirOwnThatARefreshKeeps) {
 }
 
 TEST_F(ColoursTest, ControlsWithoutColoursAreLeftToDefaultProcessing) {
-    const HWND button = Child("BUTTON");
+    const HWND button = Child(L"BUTTON");
     SetupControl(button, {.subclass = true, .newProc = ControlProc});
     const HDC dc = GetDC(button);
     SetTextColor(dc, RGB(1, 1, 1));
@@ -94,7 +94,7 @@ TEST_F(ColoursTest, ControlsWithoutColoursAreLeftToDefaultProcessing) {
 }
 
 TEST_F(ColoursTest, SystemColourChangeGivesTheCurrentBrushAndDeletesAnOwnOne) {
-    const HWND edit = Child("EDIT");
+    const HWND edit = Child(L"EDIT");
     ControlSetup setup = SystemColours();
     setup.brush = UniqueBrush{CreateSolidBrush(RGB(9, 9, 9))};
     const ControlRecord* record = SetupControl(edit, std::move(setup));

@@ -16,12 +16,12 @@ using OwnedRecord = std::unique_ptr<ControlRecord>;
 
 // Takes the record off hwnd: the caller now owns it.
 OwnedRecord TakeRecord(HWND hwnd) {
-    return OwnedRecord(static_cast<ControlRecord*>(RemovePropA(hwnd, kRecordProperty)));
+    return OwnedRecord(static_cast<ControlRecord*>(RemovePropW(hwnd, kRecordProperty)));
 }
 
 // Attaches record to hwnd; on success the window owns it.
 ControlRecord* AttachRecord(HWND hwnd, OwnedRecord record) {
-    if (!SetPropA(hwnd, kRecordProperty, record.get())) return nullptr;
+    if (!SetPropW(hwnd, kRecordProperty, record.get())) return nullptr;
     return record.release();
 }
 
@@ -59,7 +59,7 @@ void ControlRecord::operator delete(void* block) noexcept {
 void ControlRecord::operator delete(void* block, const std::nothrow_t&) noexcept { operator delete(block); }
 
 ControlRecord* RecordOf(HWND hwnd) {
-    return hwnd ? static_cast<ControlRecord*>(GetPropA(hwnd, kRecordProperty)) : nullptr;
+    return hwnd ? static_cast<ControlRecord*>(GetPropW(hwnd, kRecordProperty)) : nullptr;
 }
 
 ControlRecord* SetupControl(HWND hwnd, ControlSetup setup) {

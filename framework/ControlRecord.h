@@ -13,12 +13,12 @@ namespace trelvane {
 
 // Window properties of the framework. Each window that has them owns what
 // they point to, and its own WM_DESTROY handling frees it.
-inline constexpr const char* kRecordProperty = "KEL_PTR";
-inline constexpr const char* kTagProperty = "KEL_TAGPROPERTY";
-inline constexpr const char* kTag2Property = "KEL_TAGPROPERTY2";
+inline constexpr const wchar_t* kRecordProperty = L"KEL_PTR";
+inline constexpr const wchar_t* kTagProperty = L"KEL_TAGPROPERTY";
+inline constexpr const wchar_t* kTag2Property = L"KEL_TAGPROPERTY2";
 // Previous window procedure of a control subclassed by CWindow::AddControl.
 // It holds a code address, nothing to free; Windows drops it with the window.
-inline constexpr const char* kOldWndProcProperty = "OLDWNDPROC";
+inline constexpr const wchar_t* kOldWndProcProperty = L"OLDWNDPROC";
 
 // The background brush of a record: either one the record owns (deleted with
 // it) or a system colour brush, which belongs to Windows and is only borrowed.

@@ -24,22 +24,22 @@ ControlSetup EditSetup(std::string_view fontSpec = "Tahoma,10,1") {
             .anchorSpec = "S,S,S,S"};
 }
 
-HFONT FontOf(HWND control) { return reinterpret_cast<HFONT>(SendMessageA(control, WM_GETFONT, 0, 0)); }
+HFONT FontOf(HWND control) { return reinterpret_cast<HFONT>(SendMessageW(control, WM_GETFONT, 0, 0)); }
 
 class ControlRecordTest : public testing::Test {
 protected:
     void SetUp() override { form_ = test::MakeTestForm(400, 300); }
-    HWND Child(const char* className, HWND parent = nullptr) {
+    HWND Child(const wchar_t* className, HWND parent = nullptr) {
         return test::MakeChild(parent ? parent : form_.get(), className, 10, 10, 100, 20);
     }
     UniqueWindow form_;
 };
 
 TEST_F(ControlRecordTest, SetupSubclassesAndGivesEachControlItsOwnFont) {
-    const HWND edit = Child("EDIT");
+    const HWND edit = Child(L"EDIT");
     const WNDPROC editProc = reinterpret_cast<WNDPROC>(GetWindowLongPtrW(edit, GWLP_WNDPROC));
     const ControlRecord* record = SetupControl(edit, EditSetup());
-    const ControlRecord* other = SetupControl(Child("EDIT"), EditSetup());
+    const ControlRecord* other = SetupControl(Child(L"EDIT"), EditSetup());
     ASSERT_TRUE(record && record->font);
     EXPECT_EQ(RecordOf(edit), record);
     EXPECT_EQ(record->old_proc, editProc);
@@ -47,24 +47,24 @@ TEST_F(ControlRecordTest, SetupSubclassesAndGivesEachControlItsOwnFont) {
     EXPECT_EQ(FontOf(edit), record->font.get());
     EXPECT_NE(record->font.get(), other->font.get());
 
-    const HWND plain = Child("EDIT");
+    const HWND plain = Child(L"EDIT");
     const HFONT before = FontOf(plain);
     EXPECT_FALSE(SetupControl(plain, EditSetup(""))->font);
     EXPECT_EQ(FontOf(plain), before) << "an empty font specification keeps the font";
 
     const INITCOMMONCONTROLSEX classes{sizeof classes, ICC_DATE_CLASSES};
     InitCommonControlsEx(&classes);
-    const HWND picker = Child(DATETIMEPICK_CLASSA);
+    const HWND picker = Child(DATETIMEPICK_CLASSW);
     const ControlRecord* pickerRecord = SetupControl(picker, EditSetup());
-    EXPECT_EQ(reinterpret_cast<HFONT>(SendMessageA(picker, DTM_GETMCFONT, 0, 0)), pickerRecord->font.get());
+    EXPECT_EQ(reinterpret_cast<HFONT>(SendMessageW(picker, DTM_GETMCFONT, 0, 0)), pickerRecord->font.get());
 }
 
 TEST_F(ControlRecordTest, SubstitutedFaceKeepsPointsAndStyle) {
-    const HWND button = Child("BUTTON");
+    const HWND button = Child(L"BUTTON");
     const ControlRecord* record =
         SetupControl(button, {.useFont = true, .fontSpec = "Tahoma,12,3", .substituteFace = true});
-    const LOGFONTA info = test::FontInfo(record->font.get());
-    EXPECT_STREQ(info.lfFaceName, "Segoe UI");  // Wine reports Windows 6 or later
+    const LOGFONTW info = test::FontInfo(record->font.get());
+    EXPECT_STREQ(info.lfFaceName, L"Segoe UI");  // Wine reports Windows 6 or later
     EXPECT_EQ(info.lfHeight, FontHeightForPoints(12, test::ExpectedDpi()));
     EXPECT_EQ(info.lfItalic, 1);
     ReleaseControlRecord(button);  // not subclassed, so nothing else frees it
@@ -83,7 +83,7 @@ TEST_F(ControlRecordTest, DestroyingTheControlTakesEverythingOfTheFrameworkAway)
     const HFONT font = record->font.get();
     const HBRUSH brush = record->brush.get();
     ASSERT_TRUE(test::IsGdiObject(font) && test::IsGdiObject(brush));
-    ASSERT_STREQ(static_cast<const char*>(GetPropA(probe, kTag2Property)), "second");
+    ASSERT_STREQ(static_cast<const char*>(GetPropW(probe, kTag2Property)), "second");
 
     DestroyWindow(probe);
     EXPECT_EQ(final.procedure, test::ProbeProc);
@@ -95,17 +95,17 @@ TEST_F(ControlRecordTest, DestroyingTheControlTakesEverythingOfTheFrameworkAway)
 }
 
 TEST_F(ControlRecordTest, FocusIsRememberedByTheFormAndComesBackToIt) {
-    const HWND edit = Child("EDIT");
-    const HWND container = test::MakeChild(form_.get(), "STATIC", 0, 100, 300, 100);
-    const HWND inner = Child("EDIT", container);
+    const HWND edit = Child(L"EDIT");
+    const HWND container = test::MakeChild(form_.get(), L"STATIC", 0, 100, 300, 100);
+    const HWND inner = Child(L"EDIT", container);
     SetupControl(edit, EditSetup());
     SetupControl(inner, EditSetup())->select_all_on_focus = 1;
     DWORD start = 0, end = 0;
     for (const HWND control : {edit, inner}) {
-        SetWindowTextA(control, "text");
-        SendMessageA(control, EM_SETSEL, 0, -1);
+        SetWindowTextW(control, L"text");
+        SendMessageW(control, EM_SETSEL, 0, -1);
         SetFocus(control);
-        SendMessageA(control, EM_GETSEL, reinterpret_cast<WPARAM>(&start), reinterpret_cast<LPARAM>(&end));
+        SendMessageW(control, EM_GETSEL, reinterpret_cast<WPARAM>(&start), reinterpret_cast<LPARAM>(&end));
         EXPECT_EQ(end - start, control == inner ? 4u : 0u) << "selection on focus";
         EXPECT_EQ(RecordOf(form_.get())->last_focus, control) << "a container's control reports to the form";
     }
@@ -121,7 +121,7 @@ TEST(FormRecord, IsTornDownWithItsBrushAcceleratorsTimerAndTags) {
     ControlRecord* record = RecordOf(form.get());
     ASSERT_TRUE(record && record->is_form);
     ACCEL key{FVIRTKEY, VK_F5, 1};
-    record->accel.reset(CreateAcceleratorTableA(&key, 1));
+    record->accel.reset(CreateAcceleratorTableW(&key, 1));
     record->timer.reset(SetTimer(nullptr, 0, 100000, nullptr));
     record->brush.Own(UniqueBrush{CreateSolidBrush(RGB(4, 5, 6))});
     const HACCEL accel = record->accel.get();
@@ -131,11 +131,11 @@ TEST(FormRecord, IsTornDownWithItsBrushAcceleratorsTimerAndTags) {
     SetTag2(form.get(), "");
 
     DestroyFormRecord(form.get());
-    for (const char* property : {kRecordProperty, kTagProperty, kTag2Property}) {
-        EXPECT_EQ(GetPropA(form.get(), property), nullptr) << property;
+    for (const wchar_t* property : {kRecordProperty, kTagProperty, kTag2Property}) {
+        EXPECT_EQ(GetPropW(form.get(), property), nullptr) << testing::PrintToString(property);
     }
     EXPECT_FALSE(test::IsGdiObject(brush));
-    EXPECT_EQ(CopyAcceleratorTableA(accel, nullptr, 0), 0);
+    EXPECT_EQ(CopyAcceleratorTableW(accel, nullptr, 0), 0);
     EXPECT_FALSE(KillTimer(nullptr, timer));
     DestroyFormRecord(form.get());  // a second time finds nothing to free
 }

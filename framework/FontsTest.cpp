@@ -5,6 +5,7 @@
 #include <tuple>
 
 #include "TestWindows.h"
+#include "WindowsText.h"
 
 namespace trelvane {
 namespace {
@@ -19,8 +20,9 @@ constexpr HeightsAt kHeights[] = {{96, -13, -16}, {120, -17, -17}, {144, -20, -1
 // face, height, weight, italic, underline, strikeout
 using ReadBack = std::tuple<std::string, int, int, int, int, int>;
 ReadBack FontMadeFrom(std::string_view spec) {
-    const LOGFONTA info = test::FontInfo(FontFromSpec(spec).get());
-    return {info.lfFaceName, info.lfHeight, info.lfWeight, info.lfItalic, info.lfUnderline, info.lfStrikeOut};
+    const LOGFONTW info = test::FontInfo(FontFromSpec(spec).get());
+    return {
+        Utf8FromWide(info.lfFaceName), info.lfHeight, info.lfWeight, info.lfItalic, info.lfUnderline, info.lfStrikeOut};
 }
 
 TEST(FontFromSpec, ReadsBackFaceHeightAndStyleAtTheScreensDpiAndMakesNoneWithoutAFace) {

@@ -19,7 +19,7 @@ TEST(FormClassNumbering, CountsEveryFormClassFromZero) {
     }
     for (const CWindowRef& form : made) DestroyWindow(form->GetHandle());
     MSG message;
-    while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
+    while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
     }
 }
 

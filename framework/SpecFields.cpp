@@ -2,6 +2,8 @@
 
 #include <charconv>
 
+#include "AsciiCase.h"
+
 namespace trelvane {
 namespace {
 
@@ -78,9 +80,7 @@ double NumericValue(std::string_view field) {
 
 std::string UpperCase(std::string_view text) {
     std::string upper(text);
-    for (char& c : upper) {
-        if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
-    }
+    for (char& c : upper) c = AsciiUpper(c);
     return upper;
 }
 

@@ -54,8 +54,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     sources.currentPlayers.records.OpenBytes(BytesOf(input.currentPlayers), kPlayerRecordLength, kPlayerExaminedLength);
     sources.priorTeams.records.OpenBytes(BytesOf(input.priorTeams), kTeamRecordLength, kTeamExaminedLength);
     const SeasonComparison result = CompareSources(sources);
-    fuzz::Check(result.priorPlayerFile.Read() && result.currentPlayerFile.Read() && result.priorTeamFile.Read(),
-                "files of any content are read to their end");
+    fuzz::Check(
+        result.priorPlayerFile.WasRead() && result.currentPlayerFile.WasRead() && result.priorTeamFile.WasRead(),
+        "files of any content are read to their end");
 
     const LineBatch departed = DepartedLines(result);
     const LineBatch arrivals = ArrivalLines(result);

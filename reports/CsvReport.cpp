@@ -40,7 +40,7 @@ void AppendField(std::string& out, std::string_view ansi) {
 
 }  // namespace
 
-void WriteCsvReport(const SeasonComparison& comparison, ReportOutput& output) {
+void WriteCsvReport(const SeasonComparison& comparison, ChunkedOutput& output) {
     std::string& text = output.Text();
     text += kUtf8ByteOrderMark;
     text += "change,id,last_name,first_name,prior_team,current_team\r\n";

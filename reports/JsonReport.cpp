@@ -94,8 +94,8 @@ void AppendTeam(std::string& out, std::string_view team) {
 void AppendFile(std::string& out, const SeasonFileReport& file, bool last) {
     out += "    {\"path\": ";
     AppendUtf8String(out, Utf8FromSystemText(NativePath(file.path)));
-    out += file.Read() ? ", \"read\": true, \"problem\": null}" : ", \"read\": false, \"problem\": ";
-    if (!file.Read()) {
+    out += file.WasRead() ? ", \"read\": true, \"problem\": null}" : ", \"read\": false, \"problem\": ";
+    if (!file.WasRead()) {
         AppendUtf8String(out, Utf8FromSystemText(file.problem));
         out += '}';
     }
@@ -114,7 +114,7 @@ void AppendTotals(std::string& out, std::string_view season, const Season& total
 
 }  // namespace
 
-void WriteJsonReport(const ReportSubject& subject, ReportOutput& output) {
+void WriteJsonReport(const ReportSubject& subject, ChunkedOutput& output) {
     const SeasonComparison& comparison = subject.comparison;
     std::string& text = output.Text();
     text += "{\n  \"prior_folder\": ";

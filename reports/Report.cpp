@@ -2,7 +2,7 @@
 
 namespace trelvane {
 
-void WriteReport(ReportFormat format, const ReportSubject& subject, ReportOutput& output,
+void WriteReport(ReportFormat format, const ReportSubject& subject, ChunkedOutput& output,
                  const std::array<LineSink*, 3>& sinks) {
     switch (format) {
         case ReportFormat::kText:

@@ -5,7 +5,7 @@
 #include <string>
 #include <string_view>
 
-#include "ReportOutput.h"
+#include "ChunkedOutput.h"
 #include "SeasonComparison.h"
 
 namespace trelvane {
@@ -39,7 +39,7 @@ struct ReportSubject {
 // Writes the whole report in format. The text report also hands the
 // departed, arrivals and moved lines, in the saved lists' bytes, to the
 // sinks given.
-void WriteReport(ReportFormat format, const ReportSubject& subject, ReportOutput& output,
+void WriteReport(ReportFormat format, const ReportSubject& subject, ChunkedOutput& output,
                  const std::array<LineSink*, 3>& sinks = {});
 
 // A CSV file begins with it, so that a spreadsheet opened by a double-click
@@ -47,9 +47,9 @@ void WriteReport(ReportFormat format, const ReportSubject& subject, ReportOutput
 inline constexpr std::string_view kUtf8ByteOrderMark = "\xEF\xBB\xBF";
 
 // The forms themselves.
-void WriteTextReport(const SeasonComparison& comparison, const std::array<LineSink*, 3>& sinks, ReportOutput& output);
-void WriteCsvReport(const SeasonComparison& comparison, ReportOutput& output);
-void WriteJsonReport(const ReportSubject& subject, ReportOutput& output);
+void WriteTextReport(const SeasonComparison& comparison, const std::array<LineSink*, 3>& sinks, ChunkedOutput& output);
+void WriteCsvReport(const SeasonComparison& comparison, ChunkedOutput& output);
+void WriteJsonReport(const ReportSubject& subject, ChunkedOutput& output);
 
 // One player's change, as the CSV and JSON forms show it. Texts are the
 // files' Windows-1252 bytes; an empty team is no team.

@@ -21,12 +21,12 @@ void AppendCounted(std::string& out, std::size_t count, std::string_view thing) 
     if (count != 1) out += 's';
 }
 
-void AppendTotals(std::string& out, std::string_view season, const Season& players) {
+void AppendTotals(std::string& out, std::string_view season, const Season& tables) {
     out += season;
     out += " season: ";
-    AppendCounted(out, players.players.Count(), "player");
+    AppendCounted(out, tables.players.Count(), "player");
     out += ", ";
-    AppendCounted(out, players.rosters.TeamCount(), "team");
+    AppendCounted(out, tables.rosters.TeamCount(), "team");
     out += kTextReportLineEnd;
 }
 
@@ -41,7 +41,7 @@ void AppendName(std::string& out, std::string_view ansi) {
 // A list under its heading. An arrival's line goes on with the team he
 // joined; the sink gets the list line alone, as the window shows it.
 void AppendList(const SeasonComparison& comparison, ListKind kind, std::string_view heading, LineSink* sink,
-                ReportOutput& output) {
+                ChunkedOutput& output) {
     const ListLines lines(comparison, kind);
     const std::vector<std::int32_t>& ids = ChangeLists(comparison)[static_cast<std::size_t>(kind)].ids;
     std::string& text = output.Text();
@@ -61,7 +61,7 @@ void AppendList(const SeasonComparison& comparison, ListKind kind, std::string_v
 
 }  // namespace
 
-void WriteTextReport(const SeasonComparison& comparison, const std::array<LineSink*, 3>& sinks, ReportOutput& output) {
+void WriteTextReport(const SeasonComparison& comparison, const std::array<LineSink*, 3>& sinks, ChunkedOutput& output) {
     static constexpr std::string_view kCounts[] = {"Departed:", "Arrivals:", "Moved:"};
     static constexpr std::string_view kHeadings[] = {
         "Departed (in the prior season, not in the current one):",

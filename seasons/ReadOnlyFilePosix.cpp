@@ -7,7 +7,9 @@
 #include <cstring>
 #include <memory>
 
+#include "AsciiCase.h"
 #include "FileProblems.h"
+#include "PathParts.h"
 #include "ReadOnlyFile.h"
 
 namespace trelvane {
@@ -16,20 +18,7 @@ void release::CloseFile(std::intptr_t file) { close(static_cast<int>(file)); }
 
 namespace {
 
-// Whether the folder entry is the wanted name apart from letter case.
-bool EqualIgnoringAsciiCase(std::string_view entry, std::string_view wanted) {
-    auto lower = [](unsigned char c) { return c >= 'A' && c <= 'Z' ? c + 32 : c; };
-    if (entry.size() != wanted.size()) return false;
-    for (std::size_t i = 0; i < wanted.size(); ++i) {
-        if (lower(entry[i]) != lower(wanted[i])) return false;
-    }
-    return true;
-}
-
-std::string FolderOf(const std::string& path) {
-    const auto slash = path.rfind('/');
-    return slash == std::string::npos ? "." : path.substr(0, slash + 1);
-}
+constexpr std::string_view kSeparator = "/";
 
 // Season folders are often copied from Windows, where "kovplyr.dat" and
 // "KOVPLYR.DAT" are the same file: find the entry of the folder whose whole
@@ -50,7 +39,7 @@ std::string ProblemOf(int error, const std::string& path) {
     switch (error) {
         case ENOENT: {
             struct stat info {};
-            const bool folderThere = stat(FolderOf(path).c_str(), &info) == 0 && S_ISDIR(info.st_mode);
+            const bool folderThere = stat(FolderOf(path, kSeparator).c_str(), &info) == 0 && S_ISDIR(info.st_mode);
             return folderThere ? file_problem::kNotFound : file_problem::kFolderMissing;
         }
         case ENOTDIR:

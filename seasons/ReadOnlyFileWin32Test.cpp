@@ -30,13 +30,13 @@ TEST(ReadOnlyFileWin32, FileHeldWithoutSharingIsNotReadUntilItIsFreed) {
     CloseHandle(holder);
     EXPECT_TRUE(held.departed.empty());
     EXPECT_EQ(held.priorPlayerFile.problem, file_problem::kInUse);
-    EXPECT_TRUE(held.priorTeamFile.Read());
+    EXPECT_TRUE(held.priorTeamFile.WasRead());
 
     // A hold that ends within a second, as a virus scanner's does, is waited out.
     {
         testing::HeldFile brief = testing::Hold(players);
         const std::jthread letGo = testing::LetGoAfter(brief, 300);
-        EXPECT_TRUE(CompareSeasons((root / "prior").string(), (root / "current").string()).priorPlayerFile.Read());
+        EXPECT_TRUE(CompareSeasons((root / "prior").string(), (root / "current").string()).priorPlayerFile.WasRead());
     }
 }
 
@@ -65,7 +65,7 @@ TEST(ReadOnlyFileWin32, NamedPipeInPlaceOfASeasonFileIsRefusedNotWaitedOn) {
 
     EXPECT_TRUE(endedOnItsOwn) << "the comparison waited on the pipe";
     EXPECT_EQ(report.priorPlayerFile.problem, file_problem::kNotAFile);
-    EXPECT_FALSE(report.currentPlayerFile.Read());
+    EXPECT_FALSE(report.currentPlayerFile.WasRead());
 }
 
 }  // namespace

@@ -64,7 +64,7 @@ SeasonComparison CompareSources(SeasonSources& sources) {
     if (sources.currentTeams) {
         ReadRosters(*sources.currentTeams, result.current.rosters, result.currentTeamFile.emplace());
     }
-    result.movedKnown = result.priorTeamFile.Read() && result.currentTeamFile && result.currentTeamFile->Read();
+    result.movedKnown = result.priorTeamFile.WasRead() && result.currentTeamFile && result.currentTeamFile->WasRead();
 
     const IdSet& inPrior = result.prior.players.Present();
     const IdSet& inCurrent = result.current.players.Present();

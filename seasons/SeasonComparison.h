@@ -16,7 +16,7 @@ namespace trelvane {
 struct SeasonFileReport {
     std::string path;
     std::string problem;  // why it was not read, or not to its end; empty when it was
-    bool Read() const { return problem.empty(); }
+    bool WasRead() const { return problem.empty(); }
 };
 
 struct Season {

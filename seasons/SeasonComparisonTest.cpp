@@ -206,7 +206,7 @@ TEST_F(SeasonComparisonTest, PlayerFileCutAnywhereGivesWhatItsBytesHold) {
         ASSERT_TRUE(Write(Cut(two, size), {}));
         const SeasonComparison& report = Compare();
         EXPECT_EQ(Departed(), expected) << size << " bytes";
-        EXPECT_TRUE(report.priorPlayerFile.Read()) << size << " bytes";
+        EXPECT_TRUE(report.priorPlayerFile.WasRead()) << size << " bytes";
         EXPECT_EQ(fs::file_size(prior / kPlayerFileName), size);
     }
 }
@@ -259,7 +259,7 @@ TEST_F(SeasonComparisonTest, TwoGigabytePlayerFileIsReadToItsEndInBoundedMemory)
     const SeasonComparison& report = Compare();
     const tools::MemoryUse after = tools::CurrentMemoryUse();
 
-    EXPECT_TRUE(report.priorPlayerFile.Read()) << report.priorPlayerFile.problem;
+    EXPECT_TRUE(report.priorPlayerFile.WasRead()) << report.priorPlayerFile.problem;
     EXPECT_EQ(Departed(), (Lines{"10001  First,Record          ", "50000  Last,Record           "}));
     // Memory may not grow with the 2 GB file: at most 64 MB more than before.
     constexpr std::uint64_t kSlack = 64 << 20;
@@ -287,7 +287,7 @@ TEST_F(SeasonComparisonTest, FolderTextsOf255And256CharactersAreRefusedWhole) {
         const SeasonComparison& report = Compare(folder, current.string());
         if (length == 243) {
             longest = SeasonFilePath(folder, kPlayerFileName);
-            EXPECT_TRUE(report.priorPlayerFile.Read()) << report.priorPlayerFile.problem;
+            EXPECT_TRUE(report.priorPlayerFile.WasRead()) << report.priorPlayerFile.problem;
             EXPECT_EQ(Departed(), Lines{kDoe});
         } else {
             EXPECT_EQ(Departed(), Lines{}) << length;
@@ -310,7 +310,7 @@ TEST_F(SeasonComparisonTest, ReadErrorEndsReadingAndIsReported) {
     const SeasonComparison& report = Compare();
     EXPECT_EQ(Departed(), Lines{});
     EXPECT_EQ(Arrivals(), Lines{kHolt});
-    EXPECT_FALSE(report.priorPlayerFile.Read());
+    EXPECT_FALSE(report.priorPlayerFile.WasRead());
     EXPECT_NE(report.priorPlayerFile.problem, "");
 }
 #endif

@@ -2,6 +2,7 @@
 
 #include <stdexcept>
 
+#include "ControlIds.h"
 #include "Windows1252.h"
 #include "WindowsText.h"
 
@@ -81,7 +82,7 @@ ProgramDriver::ProgramDriver(const std::filesystem::path& workingFolder, const s
         throw std::runtime_error("cannot start trelvane.exe");
     }
     WaitForInputIdle(process_.hProcess, 10000);
-    form_ = FindTopLevel({process_.dwProcessId, L"FORM_KOV_TRELVANE_FORM1_CLASS:", L""}, 10000);
+    form_ = FindTopLevel({process_.dwProcessId, WideFromUtf8(kMainFormClass) + L":", L""}, 10000);
     if (!form_) throw std::runtime_error("trelvane.exe showed no main form");
     Sync();
 }

@@ -25,15 +25,15 @@ LRESULT CALLBACK TestFormProc(HWND form, UINT message, WPARAM wParam, LPARAM lPa
             return reinterpret_cast<LRESULT>(*brush);
         }
     }
-    return DefWindowProcA(form, message, wParam, lParam);
+    return DefWindowProcW(form, message, wParam, lParam);
 }
 
-void Register(const char* name, WNDPROC procedure) {
-    WNDCLASSA windowClass{};
+void Register(const wchar_t* name, WNDPROC procedure) {
+    WNDCLASSW windowClass{};
     windowClass.lpfnWndProc = procedure;
-    windowClass.hInstance = GetModuleHandleA(nullptr);
+    windowClass.hInstance = GetModuleHandleW(nullptr);
     windowClass.lpszClassName = name;
-    RegisterClassA(&windowClass);  // fails, harmlessly, once registered
+    RegisterClassW(&windowClass);  // fails, harmlessly, once registered
 }
 
 }  // namespace
@@ -46,17 +46,17 @@ int ExpectedDpi() {
 bool PumpMessages() {
     bool quit = false;
     MSG message;
-    while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
+    while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
         quit = quit || message.message == WM_QUIT;
-        DispatchMessageA(&message);
+        DispatchMessageW(&message);
     }
     return quit;
 }
 
 UniqueWindow MakeTestForm(int width, int height) {
-    Register("FORM_TrelvaneTest", TestFormProc);
-    UniqueWindow form{CreateWindowExA(WS_EX_CONTROLPARENT, "FORM_TrelvaneTest", "Test form", WS_POPUP, 20, 20, width,
-                                      height, nullptr, nullptr, GetModuleHandleA(nullptr), nullptr)};
+    Register(L"FORM_TrelvaneTest", TestFormProc);
+    UniqueWindow form{CreateWindowExW(WS_EX_CONTROLPARENT, L"FORM_TrelvaneTest", L"Test form", WS_POPUP, 20, 20, width,
+                                      height, nullptr, nullptr, GetModuleHandleW(nullptr), nullptr)};
     // Not activated: without a window manager Wine waits two seconds for one
     // whenever an activated top-level window goes away.
     ShowWindow(form.get(), SW_SHOWNOACTIVATE);
@@ -64,32 +64,32 @@ UniqueWindow MakeTestForm(int width, int height) {
     return form;
 }
 
-HWND MakeChild(HWND parent, const char* className, int x, int y, int width, int height) {
-    return CreateWindowExA(0, className, "", WS_CHILD | WS_VISIBLE, x, y, width, height, parent, nullptr,
-                           GetModuleHandleA(nullptr), nullptr);
+HWND MakeChild(HWND parent, const wchar_t* className, int x, int y, int width, int height) {
+    return CreateWindowExW(0, className, L"", WS_CHILD | WS_VISIBLE, x, y, width, height, parent, nullptr,
+                           GetModuleHandleW(nullptr), nullptr);
 }
 
 Rect ChildRect(HWND child) { return ToRect(RectInParent(child)); }
 
-LOGFONTA FontInfo(HFONT font) {
-    LOGFONTA info{};
-    GetObjectA(font, sizeof info, &info);
+LOGFONTW FontInfo(HFONT font) {
+    LOGFONTW info{};
+    GetObjectW(font, sizeof info, &info);
     return info;
 }
 
 LRESULT CALLBACK ProbeProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
-    auto* state = reinterpret_cast<FinalState*>(GetWindowLongPtrA(hwnd, GWLP_USERDATA));
+    auto* state = reinterpret_cast<FinalState*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
     if (message == WM_NCDESTROY && state) {
-        *state = {GetPropA(hwnd, kRecordProperty), GetPropA(hwnd, kTagProperty), GetPropA(hwnd, kTag2Property),
-                  reinterpret_cast<WNDPROC>(GetWindowLongPtrA(hwnd, GWLP_WNDPROC))};
+        *state = {GetPropW(hwnd, kRecordProperty), GetPropW(hwnd, kTagProperty), GetPropW(hwnd, kTag2Property),
+                  reinterpret_cast<WNDPROC>(GetWindowLongPtrW(hwnd, GWLP_WNDPROC))};
     }
-    return DefWindowProcA(hwnd, message, wParam, lParam);
+    return DefWindowProcW(hwnd, message, wParam, lParam);
 }
 
 HWND MakeProbe(HWND parent, FinalState* state) {
-    Register("TrelvaneProbe", ProbeProc);
-    const HWND probe = MakeChild(parent, "TrelvaneProbe", 10, 10, 50, 20);
-    SetWindowLongPtrA(probe, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(state));
+    Register(L"TrelvaneProbe", ProbeProc);
+    const HWND probe = MakeChild(parent, L"TrelvaneProbe", 10, 10, 50, 20);
+    SetWindowLongPtrW(probe, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(state));
     return probe;
 }
 

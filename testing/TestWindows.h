@@ -28,9 +28,9 @@ bool PumpMessages();
 // anchoring, focus memory, colours.
 UniqueWindow MakeTestForm(int width, int height);
 
-HWND MakeChild(HWND parent, const char* className, int x, int y, int width, int height);
+HWND MakeChild(HWND parent, const wchar_t* className, int x, int y, int width, int height);
 Rect ChildRect(HWND child);  // in its parent's client coordinates
-LOGFONTA FontInfo(HFONT font);
+LOGFONTW FontInfo(HFONT font);
 inline bool IsGdiObject(HGDIOBJ handle) { return GetObjectType(handle) != 0; }
 
 // What a window still had when its last message (WM_NCDESTROY) came.

@@ -12,12 +12,14 @@
 #include <cstdlib>
 #include <cstring>
 
+#include "ControlIds.h"
 #include "WindowQueries.h"
+#include "WindowsText.h"
 
 namespace {
 
 BOOL CALLBACK MatchForm(HWND window, LPARAM lParam) {
-    if (!trelvane::ClassNameOf(window).starts_with("FORM_KOV_TRELVANE_FORM1_CLASS:")) return TRUE;
+    if (!trelvane::ClassNameOf(window).starts_with(std::string(trelvane::kMainFormClass) + ":")) return TRUE;
     *reinterpret_cast<HWND*>(lParam) = window;
     return FALSE;
 }
@@ -34,7 +36,7 @@ HWND WaitForForm() {
 
 void Sync(HWND form) {
     DWORD_PTR ignored = 0;
-    SendMessageTimeoutA(form, WM_NULL, 0, 0, SMTO_NORMAL, 600000, &ignored);
+    SendMessageTimeoutW(form, WM_NULL, 0, 0, SMTO_NORMAL, 600000, &ignored);
 }
 
 }  // namespace
@@ -55,27 +57,27 @@ int main(int argc, char** argv) {
         const auto start = std::chrono::steady_clock::now();
         // Sent, not posted: the click's command runs inside this call, so
         // its return marks the command's end.
-        SendMessageA(form, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), reinterpret_cast<LPARAM>(GetDlgItem(form, id)));
+        SendMessageW(form, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), reinterpret_cast<LPARAM>(GetDlgItem(form, id)));
         const std::chrono::duration<double> took = std::chrono::steady_clock::now() - start;
         if (argv[1][0] == 't') std::printf("%.3f\n", took.count());
     } else if (!std::strcmp(argv[1], "text")) {
         // WM_GETTEXT itself: GetWindowText does not ask another process's
         // controls for their text.
-        char text[256] = {};
-        SendMessageA(GetDlgItem(form, id), WM_GETTEXT, sizeof text, reinterpret_cast<LPARAM>(text));
-        std::printf("%s\n", text);
+        wchar_t text[256] = {};
+        SendMessageW(GetDlgItem(form, id), WM_GETTEXT, std::size(text), reinterpret_cast<LPARAM>(text));
+        std::printf("%s\n", trelvane::Utf8FromWide(text).c_str());
     } else if (!std::strcmp(argv[1], "menu")) {
         // A right-click on the control; returns once its menu shows.
         const HWND control = GetDlgItem(form, id);
-        PostMessageA(control, WM_RBUTTONDOWN, MK_RBUTTON, MAKELPARAM(60, 60));
-        PostMessageA(control, WM_RBUTTONUP, 0, MAKELPARAM(60, 60));
-        for (int i = 0; i < 250 && !FindWindowA("#32768", nullptr); ++i) Sleep(20);
+        PostMessageW(control, WM_RBUTTONDOWN, MK_RBUTTON, MAKELPARAM(60, 60));
+        PostMessageW(control, WM_RBUTTONUP, 0, MAKELPARAM(60, 60));
+        for (int i = 0; i < 250 && !FindWindowW(L"#32768", nullptr); ++i) Sleep(20);
     } else if (!std::strcmp(argv[1], "escape")) {
         // Closes an open menu: the form's default handling of this ends it.
         DWORD_PTR ignored = 0;
-        SendMessageTimeoutA(form, WM_CANCELMODE, 0, 0, SMTO_NORMAL, 10000, &ignored);
+        SendMessageTimeoutW(form, WM_CANCELMODE, 0, 0, SMTO_NORMAL, 10000, &ignored);
     } else if (!std::strcmp(argv[1], "close")) {
-        PostMessageA(form, WM_SYSCOMMAND, SC_CLOSE, 0);
+        PostMessageW(form, WM_SYSCOMMAND, SC_CLOSE, 0);
     } else {
         return 2;
     }

@@ -177,9 +177,7 @@ int MakeSeasons(const std::vector<std::string>& args) {
 // another folder's name.
 int wmain(int argc, wchar_t** argv) {
     SetDefaultDllDirectories(LOAD_LIBRARY_SEARCH_SYSTEM32);
-    std::vector<std::string> args;
-    for (int i = 1; i < argc; ++i) args.push_back(trelvane::Utf8FromWide(argv[i]));
-    return MakeSeasons(args);
+    return MakeSeasons(trelvane::Utf8Arguments(argc, argv));
 }
 #else
 int main(int argc, char** argv) { return MakeSeasons(std::vector<std::string>(argv + 1, argv + argc)); }

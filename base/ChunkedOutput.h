@@ -9,13 +9,14 @@
 
 namespace trelvane {
 
-// Report text gathered into writes of about kWritePieceBytes: reports run to
-// tens of thousands of lines. After a failed write the rest is dropped.
-class ReportOutput {
+// Text gathered into writes of about kWritePieceBytes: reports and lists
+// run to tens of thousands of lines, and each line a write of its own would
+// be a system call each. After a failed write the rest is dropped.
+class ChunkedOutput {
 public:
-    // Takes a piece of the report; false when it did not get out.
+    // Takes a piece of the text; false when it did not get out.
     using Write = std::function<bool(std::string_view)>;
-    explicit ReportOutput(Write write) : write_(std::move(write)) { text_.reserve(kWritePieceBytes + 4096); }
+    explicit ChunkedOutput(Write write) : write_(std::move(write)) { text_.reserve(kWritePieceBytes + 4096); }
 
     // Append to it, then call EndLine() at the end of each line.
     std::string& Text() { return text_; }

@@ -1,11 +1,11 @@
-#include "DialogControls.h"
+#include "ControlTexts.h"
 
 #include "Windows1252.h"
 #include "WindowsText.h"
 
 namespace trelvane {
 
-HWND DialogControls::Control(int id) {
+HWND ControlTexts::Control(int id) {
     if (id != lastId_ || !last_) {
         lastId_ = id;
         last_ = GetDlgItem(form_, id);
@@ -17,29 +17,29 @@ HWND DialogControls::Control(int id) {
 // The form's subclass procedure only passes them on, and finding its record
 // costs a window-property look-up per message, which Wine answers through
 // its server: seconds for the 40,000 lines of a full season.
-LRESULT DialogControls::ToList(HWND list, UINT message, WPARAM wParam, LPARAM lParam) {
+LRESULT ControlTexts::ToList(HWND list, UINT message, WPARAM wParam, LPARAM lParam) {
     const auto listProc = reinterpret_cast<WNDPROC>(GetClassLongPtrW(list, GCLP_WNDPROC));
     return listProc ? CallWindowProcW(listProc, list, message, wParam, lParam) : LB_ERR;
 }
 
-std::string DialogControls::EditText(int id) {
+std::string ControlTexts::EditText(int id) {
     const HWND box = Control(id);
     std::wstring text(static_cast<std::size_t>(GetWindowTextLengthW(box)) + 1, L'\0');
     text.resize(static_cast<std::size_t>(GetWindowTextW(box, text.data(), static_cast<int>(text.size()))));
     return Utf8FromWide(text);
 }
 
-void DialogControls::SetBoxText(int id, std::string_view text) {
+void ControlTexts::SetBoxText(int id, std::string_view text) {
     SetWindowTextW(Control(id), WideFromUtf8(text).c_str());
 }
 
-void DialogControls::EmptyList(int id) { SendMessageW(Control(id), LB_RESETCONTENT, 0, 0); }
+void ControlTexts::EmptyList(int id) { SendMessageW(Control(id), LB_RESETCONTENT, 0, 0); }
 
-void DialogControls::AddLine(int id, std::string_view line) {
+void ControlTexts::AddLine(int id, std::string_view line) {
     ToList(Control(id), LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(WideFromWindows1252(line).c_str()));
 }
 
-void DialogControls::AddLines(int id, const LineBatch& lines) {
+void ControlTexts::AddLines(int id, const LineBatch& lines) {
     const HWND list = Control(id);
     std::size_t characters = 0;
     for (std::size_t i = 0; i < lines.Count(); ++i) characters += lines[i].size() + 1;
@@ -56,12 +56,12 @@ void DialogControls::AddLines(int id, const LineBatch& lines) {
     InvalidateRect(list, nullptr, TRUE);
 }
 
-int DialogControls::ListCount(int id) {
+int ControlTexts::ListCount(int id) {
     const LRESULT count = SendMessageW(Control(id), LB_GETCOUNT, 0, 0);
     return count == LB_ERR ? 0 : static_cast<int>(count);
 }
 
-void DialogControls::ReadListLine(int id, int index, std::string& line) {
+void ControlTexts::ReadListLine(int id, int index, std::string& line) {
     const HWND list = Control(id);
     const LRESULT length = ToList(list, LB_GETTEXTLEN, static_cast<WPARAM>(index), 0);
     if (length == LB_ERR) {

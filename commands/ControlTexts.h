@@ -9,13 +9,13 @@
 
 namespace trelvane {
 
-// The form's controls found by identifier on the form window. The controls
-// hold UTF-16; a box's text crosses in UTF-8, which keeps every character,
-// and a list line in Windows-1252, the bytes of the season files and of a
-// saved list, whatever the machine's ANSI code page.
-class DialogControls {
+// The texts of the form's controls, found by identifier on the form window.
+// The controls hold UTF-16; a box's text crosses in UTF-8, which keeps
+// every character, and a list line in Windows-1252, the bytes of the season
+// files and of a saved list, whatever the machine's ANSI code page.
+class ControlTexts {
 public:
-    explicit DialogControls(HWND form) : form_(form) {}
+    explicit ControlTexts(HWND form) : form_(form) {}
 
     // The whole text of an edit box, untrimmed, in UTF-8.
     std::string EditText(int id);
@@ -28,8 +28,7 @@ public:
     // sorted order; each goes at the end.
     void AddLines(int id, const LineBatch& lines);
     // The number of lines of a list, and a line by its position (0 first),
-    // read into line so that a whole list can be read without an allocation
-    // per line.
+    // in Windows-1252 (empty for a position the list does not have).
     int ListCount(int id);
     void ReadListLine(int id, int index, std::string& line);
 
