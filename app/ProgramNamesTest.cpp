@@ -26,32 +26,10 @@ using testing::AsStrings;
 using testing::FileBytes;
 using testing::ProgramDriver;
 
-// Runs a program to its end; its exit code, or STILL_ACTIVE after 20 s.
-DWORD RunToEnd(const fs::path& program, const std::wstring& arguments, const fs::path& folder) {
-    std::wstring commandLine = L"\"" + program.wstring() + L"\" " + arguments;
-    STARTUPINFOW startup{};
-    startup.cb = sizeof startup;
-    PROCESS_INFORMATION process{};
-    if (!CreateProcessW(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, folder.c_str(), &startup,
-                        &process)) {
-        return STILL_ACTIVE;
-    }
-    WaitForSingleObject(process.hProcess, 20000);
-    DWORD code = STILL_ACTIVE;
-    GetExitCodeProcess(process.hProcess, &code);
-    if (code == STILL_ACTIVE) TerminateProcess(process.hProcess, 99);
-    CloseHandle(process.hThread);
-    CloseHandle(process.hProcess);
-    return code;
-}
-
 class ProgramNamesTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        const HDC screen = GetDC(nullptr);
-        const int dpi = GetDeviceCaps(screen, LOGPIXELSX);
-        ReleaseDC(nullptr, screen);
-        if (dpi != 96) GTEST_SKIP() << "run at 96 DPI only";
+        if (testing::ScreenDpi() != 96) GTEST_SKIP() << "run at 96 DPI only";
     }
 
     testing::TempFolder root;
@@ -99,7 +77,7 @@ TEST_F(ProgramNamesTest, ALibraryPlantedBesideTheProgramsNeverRuns) {
         PostMessageW(program.Form(), WM_SYSCOMMAND, SC_CLOSE, 0);
         EXPECT_EQ(program.WaitForExit(), 0u);
     }
-    EXPECT_EQ(RunToEnd(downloads / "trelvane-compare.exe", L"--version", downloads), 0u);
+    EXPECT_EQ(testing::RunProgram(downloads / "trelvane-compare.exe", L"--version", downloads).code, 0u);
     EXPECT_FALSE(fs::exists(marker));
 
     // The stand-in does leave its mark where it is loaded.
@@ -143,8 +121,9 @@ TEST_F(ProgramNamesTest, SeasonNamesShowAsWindows1252AndExportTheirOwnBytesOnAny
     program.Press(kPriorExportButton);
     ASSERT_TRUE(program.SaveAs(L"FILE FOR PRIOR PLAYERS", root / "window.txt"));
     EXPECT_EQ(FileBytes(root / "window.txt"), bytes);
-    EXPECT_EQ(RunToEnd(testing::ProgramFolder() / "trelvane-compare.exe",
-                       L"prior current --format csv --departed command.txt", root.Path()),
+    EXPECT_EQ(testing::RunProgram(testing::ProgramFolder() / L"trelvane-compare.exe",
+                                  L"prior current --format csv --departed command.txt", root.Path())
+                  .code,
               0u);
     EXPECT_EQ(FileBytes(root / "command.txt"), bytes);
 }

@@ -10,6 +10,7 @@
 
 #include "ControlIds.h"
 #include "DemoSeasons.h"
+#include "HeldFile.h"
 #include "ListLine.h"
 #include "ProgramDriver.h"
 #include "SeasonComparison.h"
@@ -26,15 +27,9 @@ using testing::FileBytes;
 using testing::FileNamesIn;
 using testing::ProgramDriver;
 using testing::PutFile;
+using testing::ScreenDpi;
 using testing::WindowText;
 using Names = std::vector<std::string>;
-
-int ScreenDpi() {
-    const HDC screen = GetDC(nullptr);
-    const int dpi = GetDeviceCaps(screen, LOGPIXELSX);
-    ReleaseDC(nullptr, screen);
-    return dpi;
-}
 
 RECT RectInForm(HWND form, HWND control) {
     RECT rect;
@@ -168,24 +163,17 @@ TEST(ProgramFile, CarriesItsManifestAndVersion1000) {
     EXPECT_EQ(fixed->dwProductVersionMS, 0x00010000u);
 }
 
-TEST_F(ProgramTest, ProcessFillsBothListsAndCountsWithoutAMessage) {
+TEST_F(ProgramTest, ProcessFillsTheListsAndExportsWriteThemWhereTheDialogSaysAndLeaveTheCurrentFolder) {
+    fs::create_directory(root / "lists");
     ProgramDriver program(root.Path());
     ASSERT_TRUE(program.Click(kProcessButton, 20000)) << "a message box after a full read";
-    EXPECT_FALSE(program.HasMessageBox());
     const SeasonComparison expected = CompareSeasons(prior.string(), current.string());
     EXPECT_EQ(program.Lines(kDepartedList), testing::AsStrings(DepartedLines(expected)));
     EXPECT_EQ(program.Lines(kArrivalsList), testing::AsStrings(ArrivalLines(expected)));
     EXPECT_EQ(program.Text(kDepartedCountBox), CountText(expected.departed.size()));
     EXPECT_EQ(program.Text(kArrivalsCountBox), CountText(expected.arrived.size()));
-    EXPECT_GT(program.Lines(kDepartedList).size(), 20u);
     EXPECT_EQ(GetWindowLongW(program.Control(kDepartedList), GWL_STYLE), kList.style | WS_VSCROLL)
         << "more than it shows";
-}
-
-TEST_F(ProgramTest, ExportsWriteTheirListsWhereTheDialogSaysAndLeaveTheCurrentFolder) {
-    fs::create_directory(root / "lists");
-    ProgramDriver program(root.Path());
-    ASSERT_TRUE(program.Click(kProcessButton, 20000));
 
     program.Press(kPriorExportButton);
     ASSERT_TRUE(program.SaveAs(L"FILE FOR PRIOR PLAYERS", root / "lists" / "departed.txt"));
@@ -197,9 +185,18 @@ TEST_F(ProgramTest, ExportsWriteTheirListsWhereTheDialogSaysAndLeaveTheCurrentFo
          {std::pair{kDepartedList, "departed.txt"}, std::pair{kArrivalsList, "arrivals.txt"}}) {
         std::string bytes;
         for (const std::string& line : program.Lines(list)) bytes += line + "\r\n";
-        EXPECT_GT(bytes.size(), 200u) << file;
         EXPECT_EQ(FileBytes(root / "lists" / file), bytes) << file;
     }
+
+    // Over a read-only file: told, and the file left as it was.
+    PutFile(root / "lists" / "read-only.txt", "old list");
+    SetFileAttributesW((root / "lists" / "read-only.txt").c_str(), FILE_ATTRIBUTE_READONLY);
+    program.Press(kPriorExportButton);
+    ASSERT_TRUE(program.SaveAs(L"FILE FOR PRIOR PLAYERS", root / "lists" / "read-only.txt"));
+    EXPECT_EQ(program.AnswerMessageBox(), "The list was not saved in " + (root / "lists" / "read-only.txt").string() +
+                                              ": the file is read-only.\nNo file was changed.");
+    SetFileAttributesW((root / "lists" / "read-only.txt").c_str(), FILE_ATTRIBUTE_NORMAL);
+    EXPECT_EQ(FileBytes(root / "lists" / "read-only.txt"), "old list");
 
     program.Press(kPriorExportButton);
     const HWND dialog = program.WaitForDialog(L"FILE FOR PRIOR PLAYERS");
@@ -210,7 +207,7 @@ TEST_F(ProgramTest, ExportsWriteTheirListsWhereTheDialogSaysAndLeaveTheCurrentFo
     program.Click(kExitButton);
     EXPECT_EQ(program.WaitForExit(), 0u);
     EXPECT_EQ(FileBytes(root / "Trelvane.txt"), settingsText);
-    EXPECT_EQ(FileNamesIn(root / "lists"), (Names{"arrivals.txt", "departed.txt"}));
+    EXPECT_EQ(FileNamesIn(root / "lists"), (Names{"arrivals.txt", "departed.txt", "read-only.txt"}));
     EXPECT_EQ(FileNamesIn(root.Path()), (Names{"Trelvane.txt", "current", "lists", "prior"}));
 }
 
@@ -237,13 +234,20 @@ TEST_F(ProgramTest, BrowserFillsOnlyItsOwnBoxAndCancelKeepsIt) {
     EXPECT_EQ(program.Text(kCurrentFolderBox), current.string());
 }
 
-TEST_F(ProgramTest, ExitSavesTheFoldersAndEndsWithZero) {
+// Held by another program: told, and the file left as it was.
+TEST_F(ProgramTest, ExitOverAHeldSettingsFileTellsWhyAndEndsWithZero) {
     ProgramDriver program(root.Path());
-    program.SetText(kPriorFolderBox, "");
-    program.SetText(kCurrentFolderBox, "D:\\Seasons\\2025, spring");
-    program.Click(kExitButton);
-    EXPECT_EQ(program.WaitForExit(), 0u);
-    EXPECT_EQ(FileBytes(root / "Trelvane.txt"), "\"C:\\KOV11\",\"\",\"D:\\Seasons\\2025, spring\"\r\n");
+    program.SetText(kPriorFolderBox, "D:\\Seasons\\2025");
+    {
+        const testing::HeldFile holder = testing::Hold(root / "Trelvane.txt");
+        ASSERT_TRUE(holder);
+        program.Press(kExitButton);
+        EXPECT_EQ(program.AnswerMessageBox(), "The folders were not saved in " + (root / "Trelvane.txt").string() +
+                                                  ": another program is using it.\nNo file was changed.");
+        EXPECT_EQ(program.WaitForExit(), 0u);
+    }
+    EXPECT_EQ(FileBytes(root / "Trelvane.txt"), settingsText);
+    EXPECT_EQ(FileNamesIn(root.Path()), (Names{"Trelvane.txt", "current", "prior"}));
 }
 
 TEST_F(ProgramTest, CloseBoxLeavesTheSettingsFileAndEndsWithZero) {
@@ -354,23 +358,7 @@ TEST_F(ProgramTest, KeysMoveTheFocusInIdentifierOrderAndRunNothing) {
 // What trelvane-compare.exe prints for these arguments, redirected to a
 // file as "> file" does.
 std::string CompareOutput(const fs::path& folder, const std::wstring& arguments) {
-    std::wstring commandLine =
-        L"\"" + (testing::ProgramFolder() / L"trelvane-compare.exe").wstring() + L"\" " + arguments;
-    SECURITY_ATTRIBUTES inherited{sizeof inherited, nullptr, TRUE};
-    const fs::path outFile = folder / "command-output";
-    STARTUPINFOW startup{};
-    startup.cb = sizeof startup;
-    startup.dwFlags = STARTF_USESTDHANDLES;
-    startup.hStdOutput = CreateFileW(outFile.c_str(), GENERIC_WRITE, 0, &inherited, CREATE_ALWAYS, 0, nullptr);
-    PROCESS_INFORMATION process{};
-    if (CreateProcessW(nullptr, commandLine.data(), nullptr, nullptr, TRUE, 0, nullptr, folder.c_str(), &startup,
-                       &process)) {
-        WaitForSingleObject(process.hProcess, 20000);
-        CloseHandle(process.hThread);
-        CloseHandle(process.hProcess);
-    }
-    CloseHandle(startup.hStdOutput);
-    return FileBytes(outFile);
+    return testing::RunProgram(testing::ProgramFolder() / L"trelvane-compare.exe", arguments, folder).out;
 }
 
 // A list's lines as it shows them, each ended by CR LF.
@@ -470,28 +458,35 @@ TEST_F(ProgramTest, ProcessNamesTheBoxOfAMissingFolderOrOfOneFolderTwice) {
     ProgramDriver program(root.Path());
     const struct {
         std::string prior, current, box;
-        bool departed;  // whether the departed list holds anyone afterwards
+        bool departed, arrivals;  // whether each list holds anyone afterwards
     } cases[] = {
         {prior.string(), prior.string(),
          "The prior season box and the current season box name the same folder, so nobody is listed as departed or "
          "arrived.",
-         false},
-        {"C:\\KOV11\\Seasons\\2024", current.string(),
-         "The prior season folder C:\\KOV11\\Seasons\\2024 does not exist: check the prior season box.\n"
-         "The prior season counts as empty, so every player of the current season is listed as arrived.",
-         false},
+         false, false},
+        // A folder typed as a relative path is named by its full path.
+        {"2024", current.string(),
+         "The prior season folder " + (root / "2024").string() +
+             " does not exist: check the prior season box.\n"
+             "The prior season counts as empty, so every player of the current season is listed as arrived.",
+         false, true},
         {prior.string(), "",
          "No current season folder was given: the current season box is empty.\n"
          "The current season counts as empty, so every player of the prior season is listed as departed.",
-         true},
+         true, false},
     };
     for (const auto& c : cases) {
         program.SetText(kPriorFolderBox, c.prior);
         program.SetText(kCurrentFolderBox, c.current);
         program.Press(kProcessButton);
+        const HWND box = program.WaitForMessageBox();
+        ASSERT_NE(box, nullptr) << "none owned by the form with its caption";
+        const HWND ok = FindWindowExW(box, nullptr, L"Button", nullptr);
+        EXPECT_EQ(FindWindowExW(box, ok, L"Button", nullptr), nullptr) << "OK alone";
         EXPECT_EQ(program.AnswerMessageBox(), c.box);
         EXPECT_FALSE(program.HasMessageBox());
         EXPECT_EQ(!program.Lines(kDepartedList).empty(), c.departed) << c.box;
+        EXPECT_EQ(!program.Lines(kArrivalsList).empty(), c.arrivals) << c.box;
     }
     EXPECT_GT(program.Lines(kDepartedList).size(), 100u);
     EXPECT_EQ(program.Text(kArrivalsCountBox), " 0");

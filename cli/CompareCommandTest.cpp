@@ -12,6 +12,7 @@
 #ifdef _WIN32
 #include <windows.h>
 
+#include "ProgramDriver.h"
 #include "WindowsText.h"
 #endif
 
@@ -451,66 +452,20 @@ TEST_F(CompareCommandTest, FileNamesMatchWhateverTheirLetterCase) {
 #endif
 
 #ifdef _WIN32
-// trelvane-compare.exe itself, beside this test, given a wide command line
-// as cmd passes it, with standard output and standard error sent to files
-// as "> out 2> err" sends them, or standard output to a pipe whose reader
-// has gone, as "| more" quit early leaves it. (Started with CREATE_NO_WINDOW, Wine 8 lets
-// the wait end before the program has written its output.)
+// trelvane-compare.exe itself, beside this test. The bytes it prints when
+// redirected are the window's league report's, compared in the program
+// tests.
 class CompareProgramTest : public CompareCommandTest {
 protected:
     DWORD RunProgram(const std::wstring& arguments, bool readerGone = false) {
-        wchar_t self[MAX_PATH] = {};
-        GetModuleFileNameW(nullptr, self, MAX_PATH);
-        std::wstring commandLine = L"\"" + (fs::path(self).parent_path() / "trelvane-compare.exe").wstring() + L"\" ";
-        commandLine += arguments;
-        SECURITY_ATTRIBUTES inherited{sizeof inherited, nullptr, TRUE};
-        const fs::path outFile = root / "out", errFile = root / "err";
-        STARTUPINFOW startup{};
-        startup.cb = sizeof startup;
-        startup.dwFlags = STARTF_USESTDHANDLES;
-        startup.hStdOutput = CreateFileW(outFile.c_str(), GENERIC_WRITE, 0, &inherited, CREATE_ALWAYS, 0, nullptr);
-        if (HANDLE reader = nullptr; readerGone) {
-            CloseHandle(startup.hStdOutput);
-            CreatePipe(&reader, &startup.hStdOutput, &inherited, 0);
-            CloseHandle(reader);
-        }
-        startup.hStdError = CreateFileW(errFile.c_str(), GENERIC_WRITE, 0, &inherited, CREATE_ALWAYS, 0, nullptr);
-        PROCESS_INFORMATION process{};
-        DWORD code = STILL_ACTIVE;
-        if (CreateProcessW(nullptr, commandLine.data(), nullptr, nullptr, TRUE, 0, nullptr, nullptr, &startup,
-                           &process)) {
-            WaitForSingleObject(process.hProcess, 60000);
-            GetExitCodeProcess(process.hProcess, &code);
-            CloseHandle(process.hThread);
-            CloseHandle(process.hProcess);
-        }
-        CloseHandle(startup.hStdOutput);
-        CloseHandle(startup.hStdError);
-        out = FileBytes(outFile);
-        err = FileBytes(errFile);
-        return code;
+        const testing::ProgramRun run =
+            testing::RunProgram(testing::ProgramFolder() / L"trelvane-compare.exe", arguments, root.Path(), readerGone);
+        out = run.out;
+        err = run.err;
+        return run.code;
     }
     static std::wstring Quoted(const fs::path& path) { return L"\"" + path.wstring() + L"\""; }
 };
-
-// CSV, JSON, a list given "-" and the text report hold exactly the bytes
-// the program makes (and the window saves), one CR LF a line, never CR CR LF.
-TEST_F(CompareProgramTest, RedirectedOutputHoldsTheProgramsOwnBytes) {
-    const std::vector<std::string> cases[] = {{"--format", "csv"}, {"--format", "json"}, {"--departed", "-"}, {}};
-    for (const auto& options : cases) {
-        std::vector<std::string> args = {prior.string(), current.string()};
-        std::wstring commandLine = Quoted(prior) + L" " + Quoted(current);
-        for (const std::string& option : options) {
-            args.push_back(option);
-            commandLine += L" " + WideFromUtf8(option);
-        }
-        ASSERT_EQ(Run(args), 0);
-        const std::string expected = out;
-        EXPECT_EQ(RunProgram(commandLine), 0u) << err;
-        EXPECT_EQ(out, expected) << commandLine;
-        EXPECT_EQ(err, "");
-    }
-}
 
 // As on Linux: the lists asked for are saved, and nothing is said.
 TEST_F(CompareProgramTest, AReaderThatWentAwayEndsTheOutputQuietly) {

@@ -116,16 +116,7 @@ TEST(BrowseForFolder, WithoutComItTellsTheUserAndLeavesTheBox) {
     HWND box = nullptr;
     for (int i = 0; i < 500 && !box; ++i, Sleep(20)) box = FindWindowW(L"#32770", L"form");
     ASSERT_NE(box, nullptr);
-    std::wstring text;
-    EnumChildWindows(
-        box,
-        [](HWND child, LPARAM found) {
-            if (std::wstring shown = testing::WindowText(child);
-                shown.size() > reinterpret_cast<std::wstring*>(found)->size())
-                *reinterpret_cast<std::wstring*>(found) = shown;
-            return TRUE;
-        },
-        reinterpret_cast<LPARAM>(&text));
+    const std::wstring text = testing::MessageBoxText(box);
     testing::PressAndWaitGone(box, IDOK);
     withoutCom.join();
     EXPECT_EQ(Utf8FromWide(text), kFolderBrowserFailedText);
