@@ -1,7 +1,9 @@
 // trelvane.exe itself, driven from outside under Windows or Wine: real
 // windows, real dialogs, real files. What the commands do file by file is
 // tested on the commands themselves; here, that each button reaches its
-// command, and the form as the user sees it.
+// command, the form as the user sees it, and what lies outside the window:
+// folder names the ANSI code page cannot hold, a library planted beside the
+// program.
 #include <windows.h>
 
 #include <gtest/gtest.h>
@@ -23,6 +25,7 @@ namespace {
 
 namespace fs = std::filesystem;
 using namespace control_id;
+using testing::AsStrings;
 using testing::FileBytes;
 using testing::FileNamesIn;
 using testing::ProgramDriver;
@@ -131,6 +134,10 @@ protected:
         PutFile(root / "Trelvane.txt", settingsText);
     }
 };
+// What does not depend on the screen (the lists' menu, the reports, the
+// messages, names), run at 96 DPI only: a message box takes seconds to go
+// without a window manager.
+using ProgramAt96Test = ProgramTest;
 
 TEST(ProgramFile, CarriesItsManifestAndVersion1000) {
     wchar_t self[MAX_PATH];
@@ -168,8 +175,8 @@ TEST_F(ProgramTest, ProcessFillsTheListsAndExportsWriteThemWhereTheDialogSaysAnd
     ProgramDriver program(root.Path());
     ASSERT_TRUE(program.Click(kProcessButton, 20000)) << "a message box after a full read";
     const SeasonComparison expected = CompareSeasons(prior.string(), current.string());
-    EXPECT_EQ(program.Lines(kDepartedList), testing::AsStrings(DepartedLines(expected)));
-    EXPECT_EQ(program.Lines(kArrivalsList), testing::AsStrings(ArrivalLines(expected)));
+    EXPECT_EQ(program.Lines(kDepartedList), AsStrings(DepartedLines(expected)));
+    EXPECT_EQ(program.Lines(kArrivalsList), AsStrings(ArrivalLines(expected)));
     EXPECT_EQ(program.Text(kDepartedCountBox), CountText(expected.departed.size()));
     EXPECT_EQ(program.Text(kArrivalsCountBox), CountText(expected.arrived.size()));
     EXPECT_EQ(GetWindowLongW(program.Control(kDepartedList), GWL_STYLE), kList.style | WS_VSCROLL)
@@ -235,7 +242,7 @@ TEST_F(ProgramTest, BrowserFillsOnlyItsOwnBoxAndCancelKeepsIt) {
 }
 
 // Held by another program: told, and the file left as it was.
-TEST_F(ProgramTest, ExitOverAHeldSettingsFileTellsWhyAndEndsWithZero) {
+TEST_F(ProgramAt96Test, ExitOverAHeldSettingsFileTellsWhyAndEndsWithZero) {
     ProgramDriver program(root.Path());
     program.SetText(kPriorFolderBox, "D:\\Seasons\\2025");
     {
@@ -378,7 +385,7 @@ void EmptyTheClipboard() {
     CloseClipboard();
 }
 
-TEST_F(ProgramTest, EachListCopiesItsLinesAndOpensItsMenuByMouseAndKeyboard) {
+TEST_F(ProgramAt96Test, EachListCopiesItsLinesAndOpensItsMenuByMouseAndKeyboard) {
     ProgramDriver program(root.Path());
     ASSERT_TRUE(program.Click(kProcessButton));
     for (const int list : {kDepartedList, kArrivalsList}) {
@@ -422,7 +429,7 @@ TEST_F(ProgramTest, EachListCopiesItsLinesAndOpensItsMenuByMouseAndKeyboard) {
 // Each format, chosen by the name's extension, is the command line's bytes
 // for the same folders: one with lower-case file names, the other without
 // its team file, which one box tells.
-TEST_F(ProgramTest, TheLeagueReportIsWhatTheCommandLinePrintsInEachForm) {
+TEST_F(ProgramAt96Test, TheLeagueReportIsWhatTheCommandLinePrintsInEachForm) {
     fs::rename(prior / "KOVPLYR.DAT", prior / "kovplyr.dat");
     fs::rename(prior / "KOVTEAM.DAT", prior / "kovteam.dat");
     fs::remove(current / "KOVTEAM.DAT");
@@ -454,7 +461,7 @@ TEST_F(ProgramTest, TheLeagueReportIsWhatTheCommandLinePrintsInEachForm) {
     EXPECT_EQ(FileBytes(prior / "kovteam.dat"), seasonFile);
 }
 
-TEST_F(ProgramTest, ProcessNamesTheBoxOfAMissingFolderOrOfOneFolderTwice) {
+TEST_F(ProgramAt96Test, ProcessNamesTheBoxOfAMissingFolderOrOfOneFolderTwice) {
     ProgramDriver program(root.Path());
     const struct {
         std::string prior, current, box;
@@ -490,6 +497,90 @@ TEST_F(ProgramTest, ProcessNamesTheBoxOfAMissingFolderOrOfOneFolderTwice) {
     }
     EXPECT_GT(program.Lines(kDepartedList).size(), 100u);
     EXPECT_EQ(program.Text(kArrivalsCountBox), " 0");
+}
+
+// Best fit turns the full-width letter into a plain "A": the decoy beside
+// it holds other seasons, so reading it instead shows other lines.
+TEST_F(ProgramAt96Test, AFolderNameOutsideTheCodePageIsReadAndKeptExactlyNotItsBestFitDecoy) {
+    const fs::path real = root.Path() / L"Saison \uFF21", decoy = root.Path() / L"Saison A";
+    fs::rename(prior, real);
+    ASSERT_TRUE(tools::WriteSeason(decoy, tools::MakeDemoSeasons({.seed = 8, .players = 90, .teams = 4}).prior));
+    const std::string realText = Utf8FromWide(real.wstring()), currentText = current.string();
+    const SeasonComparison expected = CompareSeasons(realText, currentText);
+    ASSERT_NE(AsStrings(DepartedLines(expected)),
+              AsStrings(DepartedLines(CompareSeasons(Utf8FromWide(decoy.wstring()), currentText))));
+    {
+        ProgramDriver program(root.Path());
+        program.SetText(kPriorFolderBox, realText);
+        ASSERT_TRUE(program.Click(kProcessButton, 20000)) << "a message box after a full read";
+        EXPECT_EQ(program.Lines(kDepartedList), AsStrings(DepartedLines(expected)));
+        program.Click(kExitButton);
+        EXPECT_EQ(program.WaitForExit(), 0u);
+    }
+    // Kept in UTF-8 behind its byte-order mark, and read back as it was.
+    EXPECT_EQ(FileBytes(root / "Trelvane.txt"),
+              "\xEF\xBB\xBF\"C:\\KOV11\",\"" + realText + "\",\"" + currentText + "\"\r\n");
+    ProgramDriver again(root.Path());
+    EXPECT_EQ(again.Text(kPriorFolderBox), realText);
+}
+
+TEST_F(ProgramAt96Test, ALibraryPlantedBesideTheProgramsNeverRuns) {
+    const fs::path downloads = root / "downloads", marker = downloads / "MSFTEDIT.DLL.ran";
+    fs::create_directory(downloads);
+    for (const wchar_t* name : {L"trelvane.exe", L"trelvane-compare.exe", L"planted\\MSFTEDIT.DLL"}) {
+        fs::copy_file(testing::ProgramFolder() / name, downloads / fs::path(name).filename());
+    }
+    {
+        ProgramDriver program(downloads, downloads / "trelvane.exe");
+        PostMessageW(program.Form(), WM_SYSCOMMAND, SC_CLOSE, 0);
+        EXPECT_EQ(program.WaitForExit(), 0u);
+    }
+    EXPECT_EQ(testing::RunProgram(downloads / "trelvane-compare.exe", L"--version", downloads).code, 0u);
+    EXPECT_FALSE(fs::exists(marker));
+
+    // The stand-in does leave its mark where it is loaded.
+    FreeLibrary(LoadLibraryW((downloads / "MSFTEDIT.DLL").c_str()));
+    EXPECT_TRUE(fs::exists(marker));
+}
+
+// Season names are Windows-1252 on every Windows: on a Japanese (932) or a
+// Russian (1251) one too they show as their Windows-1252 characters, and
+// the window's export writes the files' own bytes, as trelvane-compare
+// does. Run again under Wine with those code pages (program_tests_cp932,
+// program_tests_cp1251).
+TEST_F(ProgramAt96Test, SeasonNamesShowAsWindows1252AndExportTheirOwnBytesOnAnyCodePage) {
+    tools::SeasonData season;
+    tools::TeamEntry team{.number = 1, .place = "Gr\xFC\xDF", .nickname = "\x80\x9F\xA0\xFF", .roster = {}};
+    for (int first = 0x80, id = 20001; first <= 0xFF; first += 10, ++id) {
+        std::string last;
+        for (int byte = first; byte < first + 10 && byte <= 0xFF; ++byte) last += static_cast<char>(byte);
+        season.players.push_back({.id = id, .firstName = "\xE9", .lastName = last, .status = 0});
+        team.roster.push_back(id);
+    }
+    season.teams.push_back(team);
+    ASSERT_TRUE(tools::WriteSeason(prior, season) && tools::WriteSeason(current, {}));
+    const std::vector<std::string> expected =
+        AsStrings(DepartedLines(CompareSeasons(prior.string(), current.string())));
+    ASSERT_EQ(expected.size(), 13u);
+    std::string bytes;
+    for (const std::string& line : expected) bytes += line + "\r\n";
+
+    ProgramDriver program(root.Path());
+    ASSERT_TRUE(program.Click(kProcessButton, 20000));
+    EXPECT_EQ(program.Lines(kDepartedList), expected);
+    wchar_t shown[256] = {};
+    SendMessageW(program.Control(kDepartedList), LB_GETTEXT, 0, reinterpret_cast<LPARAM>(shown));
+    EXPECT_EQ(std::wstring(shown),
+              L"20001  \u20AC\u0081\u201A\u0192\u201E\u2026\u2020\u2021\u02C6\u2030,\u00E9"
+              L"          Gr\u00FC\u00DF \u20AC\u0178\u00A0\u00FF");
+    program.Press(kPriorExportButton);
+    ASSERT_TRUE(program.SaveAs(L"FILE FOR PRIOR PLAYERS", root / "window.txt"));
+    EXPECT_EQ(FileBytes(root / "window.txt"), bytes);
+    EXPECT_EQ(testing::RunProgram(testing::ProgramFolder() / L"trelvane-compare.exe",
+                                  L"prior current --format csv --departed command.txt", root.Path())
+                  .code,
+              0u);
+    EXPECT_EQ(FileBytes(root / "command.txt"), bytes);
 }
 
 }  // namespace

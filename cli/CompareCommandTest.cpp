@@ -109,19 +109,6 @@ TEST_F(CompareCommandTest, TextReportHasTotalsCountsAndThreeListsInTheTerminalsE
     EXPECT_EQ(err, "");
 }
 
-TEST_F(CompareCommandTest, CsvHasOneRowPerChangeInUtf8WithFullNamesAndBothTeams) {
-    EXPECT_EQ(Run({prior.string(), current.string(), "--format", "csv"}), 0);
-    EXPECT_EQ(out,
-              "\xEF\xBB\xBF"
-              "change,id,last_name,first_name,prior_team,current_team\r\n"
-              "departed,12345,Doe,Jan,Northport Gulls,\r\n"
-              "departed,30000,Novak,Tomas,,\r\n"
-              "arrived,45000,\xE2\x82\xACuro,Od\xC2\x81n,,Dunmore Bears\r\n"
-              "moved,20000,Lund,Emil,Northport Gulls,Dunmore Bears\r\n"
-              "moved,22000,Strau\xC3\x9F,Nils,Ashford Foxes,\r\n");
-    EXPECT_EQ(err, "");
-}
-
 // A path as a JSON string: the temporary folders hold no quote and no
 // control character, only Windows' backslashes need escaping.
 std::string JsonText(const std::string& text) {
@@ -364,8 +351,6 @@ TEST_F(CompareCommandFailures, ListsOverSeasonFilesAreRefusedBeforeAnythingIsWri
         {(prior / ".." / "prior" / kPlayerFileName).string(), write_problem::kSeasonFile},
         {root.Text() + separator + "." + separator + "prior" + separator + separator + kTeamFileName,
          write_problem::kSeasonFile},
-        {(current / "kovteam.dat").string(), write_problem::kSeasonFile},
-        {(root / "KovPlyr.Dat. ").string(), write_problem::kSeasonFile},  // not there yet
         {(current / "KOVPLYR.DAT::$DATA").string(), write_problem::kSeasonFile},
         {(root / "TRELVANE.TXT").string(), write_problem::kSettingsFile},
         {(root / "hard-link.txt").string(), write_problem::kSeasonFile},
@@ -389,40 +374,28 @@ TEST_F(CompareCommandFailures, ListsOverSeasonFilesAreRefusedBeforeAnythingIsWri
     fs::rename(current / "kovplyr.dat", current / kPlayerFileName);
 #endif
     for (std::size_t i = 0; i < 4; ++i) EXPECT_EQ(FileBytes(seasonFiles[i]), before[i]) << seasonFiles[i];
-    EXPECT_FALSE(fs::exists(root / "KovPlyr.Dat. ") || fs::exists(root / "TRELVANE.TXT"));
+    EXPECT_FALSE(fs::exists(root / "TRELVANE.TXT"));
     EXPECT_EQ(Run({prior.string(), current.string(), "--moved", "-", "--arrivals", good.string()}), 0) << err;
 }
 
-// Standard output that takes nothing and sets errno as a write would: a
-// full disk, or a reader that went away, as after "| head".
-template <int kError> class RefusingOutput : public std::streambuf {
+// Standard output that takes nothing and sets errno as a write to a full
+// disk does. (A reader that went away, as after "| head", ends the output
+// quietly: the reports' parse test and the Windows program test see it.)
+class FullDiskOutput : public std::streambuf {
 protected:
-    int_type overflow(int_type) override { return errno = kError, traits_type::eof(); }
-    std::streamsize xsputn(const char*, std::streamsize) override { return errno = kError, 0; }
+    int_type overflow(int_type) override { return errno = ENOSPC, traits_type::eof(); }
+    std::streamsize xsputn(const char*, std::streamsize) override { return errno = ENOSPC, 0; }
 };
 
-// The lists asked for are saved all the same; a closed pipe ends quietly.
+// The lists asked for are saved all the same.
 TEST_F(CompareCommandFailures, StandardOutputThatTakesNothing) {
-    RefusingOutput<ENOSPC> full;
-    RefusingOutput<EPIPE> closed;
-    const struct {
-        std::streambuf* output;
-        const char* format;
-        int code;
-        std::string err;
-    } cases[] = {
-        {&full, "--format=text", 1, "trelvane-compare: cannot write to standard output: the disk is full\n"},
-        {&closed, "--format=csv", 0, ""},
-    };
+    FullDiskOutput full;
+    std::ostream o(&full);
+    std::ostringstream e;
     const fs::path moved = root / "moved.txt";
-    for (const auto& c : cases) {
-        fs::remove(moved);
-        std::ostream o(c.output);
-        std::ostringstream e;
-        EXPECT_EQ(RunCompare({prior.string(), current.string(), c.format, "--moved", moved.string()}, o, e), c.code);
-        EXPECT_EQ(e.str(), c.err);
-        EXPECT_EQ(FileBytes(moved), kMovedList);
-    }
+    EXPECT_EQ(RunCompare({prior.string(), current.string(), "--moved", moved.string()}, o, e), 1);
+    EXPECT_EQ(e.str(), "trelvane-compare: cannot write to standard output: the disk is full\n");
+    EXPECT_EQ(FileBytes(moved), kMovedList);
 }
 
 #ifndef _WIN32
@@ -439,9 +412,6 @@ TEST_F(CompareCommandTest, LinuxFolderPathsAreNotLimitedTo255Characters) {
 TEST_F(CompareCommandTest, FileNamesMatchWhateverTheirLetterCase) {
     fs::rename(prior / kPlayerFileName, prior / "kovplyr.dat");
     fs::rename(prior / kTeamFileName, prior / "KovTeam.Dat");
-    EXPECT_EQ(Run({prior.string(), current.string()}), 0);
-    EXPECT_NE(out.find("Departed: 2\n"), std::string::npos);
-    EXPECT_NE(out.find("Northport Gulls"), std::string::npos);
     // JSON names the files as they are spelt, so that the paths exist.
     EXPECT_EQ(Run({prior.string(), current.string(), "--format=json"}), 0);
     EXPECT_NE(out.find("{\"path\": " + JsonText((prior / "kovplyr.dat").string()) + ", \"read\": true"),

@@ -82,27 +82,6 @@ std::wstring FolderWithoutWriteAccess() {
     return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) ? L"Z:\\sys" : L"";
 }
 
-// The lists' lines, sorted and with their trailing blanks, are checked in
-// the program tests.
-// A box keeps any character and gives it back in UTF-8; a list line keeps
-// the bytes of the season file, whatever the character they stand for.
-TEST(ControlTexts, BoxesCrossInUtf8AndListLinesInTheAnsiCodePage) {
-    TestForm form;
-    const std::string fullWidth = "C:\\Saisons\\\xC3\xA9t\xC3\xA9 \xEF\xBC\xA1";  // "été Ａ" in UTF-8
-    form.SetText(kPriorFolderBox, fullWidth);
-    EXPECT_EQ(form.Text(kPriorFolderBox), fullWidth);
-    wchar_t wide[64];
-    GetWindowTextW(GetDlgItem(form.Handle(), kPriorFolderBox), wide, 64);
-    EXPECT_EQ(std::wstring(wide), L"C:\\Saisons\\\u00E9t\u00E9 \uFF21");
-
-    const std::string line = "12345  M\xFCller,J\xF6rg";  // in code page 1252
-    ControlTexts controls(form.Handle());
-    controls.AddLine(kDepartedList, line);
-    std::string back;
-    controls.ReadListLine(kDepartedList, 0, back);
-    EXPECT_EQ(back, line);
-}
-
 // The folder browser needs COM. On a thread where it has not started, a
 // folder button says so rather than doing nothing, as Cancel would.
 TEST(BrowseForFolder, WithoutComItTellsTheUserAndLeavesTheBox) {
