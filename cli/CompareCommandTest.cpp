@@ -69,43 +69,41 @@ protected:
     }
 };
 
+// The text report's names in the terminal's encoding (the ANSI code page
+// on Windows, UTF-8 elsewhere), and its lines ended as the system's text
+// files are.
 #ifdef _WIN32
-#define TERMINAL(utf8, ansi) ansi
-#else
-#define TERMINAL(utf8, ansi) utf8
-#endif
-
-// The text report's lines end as the system's text files do.
+const std::string kEuroName = "\x80uro,Od\x81n", kStraussName = "Strau\xDF";
 std::string TextLines(std::string text) {
-#ifdef _WIN32
     for (std::size_t at = 0; (at = text.find('\n', at)) != std::string::npos; at += 2) text.insert(at, 1, '\r');
-#endif
     return text;
 }
+#else
+const std::string kEuroName = "\xE2\x82\xACuro,Od\xC2\x81n", kStraussName = "Strau\xC3\x9F";
+std::string TextLines(std::string text) { return text; }
+#endif
 
 TEST_F(CompareCommandTest, TextReportHasTotalsCountsAndThreeListsInTheTerminalsEncoding) {
     EXPECT_EQ(Run({prior.string(), current.string()}), 0);
-    EXPECT_EQ(out,
-              TextLines("Prior season: 5 players, 2 teams\n"
-                        "Current season: 4 players, 2 teams\n"
-                        "Departed: 2\n"
-                        "Arrivals: 1\n"
-                        "Moved: 2\n"
-                        "\n"
-                        "Departed (in the prior season, not in the current one):\n"
-                        "12345  Doe,Jan               Northport Gulls\n"
-                        "30000  Novak,Tomas           \n"
-                        "\n"
-                        "Arrivals (in the current season, not in the prior one), with the team each joined:\n"
-                        "45000  " TERMINAL(
-                            "\xE2\x82\xACuro,Od\xC2\x81n",
-                            "\x80uro,Od\x81n") "             Dunmore Bears\n"
-                                               "\n"
-                                               "Moved (in both seasons, on another team):\n"
-                                               "20000  Lund,Emil             Northport Gulls -> Dunmore Bears\n"
-                                               "22000  " TERMINAL(
-                                                   "Strau\xC3\x9F",
-                                                   "Strau\xDF") ",Nils           Ashford Foxes -> (free agent)\n"));
+    EXPECT_EQ(out, TextLines("Prior season: 5 players, 2 teams\n"
+                             "Current season: 4 players, 2 teams\n"
+                             "Departed: 2\n"
+                             "Arrivals: 1\n"
+                             "Moved: 2\n"
+                             "\n"
+                             "Departed (in the prior season, not in the current one):\n"
+                             "12345  Doe,Jan               Northport Gulls\n"
+                             "30000  Novak,Tomas           \n"
+                             "\n"
+                             "Arrivals (in the current season, not in the prior one), with the team each joined:\n"
+                             "45000  " +
+                             kEuroName +
+                             "             Dunmore Bears\n"
+                             "\n"
+                             "Moved (in both seasons, on another team):\n"
+                             "20000  Lund,Emil             Northport Gulls -> Dunmore Bears\n"
+                             "22000  " +
+                             kStraussName + ",Nils           Ashford Foxes -> (free agent)\n"));
     EXPECT_EQ(err, "");
 }
 

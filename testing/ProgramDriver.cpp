@@ -169,13 +169,15 @@ void ProgramDriver::Focus(int id) {
     SetForegroundWindow(form_);
     PostMessageW(Control(id), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(2, 2));
     PostMessageW(Control(id), WM_LBUTTONUP, 0, MAKELPARAM(2, 2));
+    for (int i = 0; i < 250 && Focused() != Control(id); ++i) Sleep(20);
+    Sync();
+}
+
+HWND ProgramDriver::Focused() const {
     GUITHREADINFO info{};
     info.cbSize = sizeof info;
-    for (int i = 0;
-         i < 250 && (GetGUIThreadInfo(GetWindowThreadProcessId(form_, nullptr), &info), info.hwndFocus != Control(id));
-         ++i)
-        Sleep(20);
-    Sync();
+    GetGUIThreadInfo(GetWindowThreadProcessId(form_, nullptr), &info);
+    return info.hwndFocus;
 }
 
 void ProgramDriver::TypeKeys(std::initializer_list<std::pair<WORD, WORD>> keys) {

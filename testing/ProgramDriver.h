@@ -117,6 +117,8 @@ public:
     // Puts the program's form in front and the focus on a control, as a
     // click on it does.
     void Focus(int id);
+    // The window with the keyboard focus in the program; null: none.
+    HWND Focused() const;
     // Types keys on the keyboard, as a user does, into the window in front:
     // each a virtual key, with a modifier (VK_CONTROL, VK_SHIFT) held or 0.
     void TypeKeys(std::initializer_list<std::pair<WORD, WORD>> keys);
