@@ -133,9 +133,7 @@ protected:
 using ProgramAt96Test = ProgramTest;
 
 TEST(ProgramFile, CarriesItsManifestAndVersion1000) {
-    wchar_t self[MAX_PATH];
-    GetModuleFileNameW(nullptr, self, MAX_PATH);
-    const std::wstring program = (fs::path(self).parent_path() / L"trelvane.exe").wstring();
+    const std::wstring program = (testing::ProgramFolder() / L"trelvane.exe").wstring();
 
     const HMODULE image = LoadLibraryExW(program.c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE);
     ASSERT_NE(image, nullptr);
@@ -346,12 +344,6 @@ TEST_F(ProgramTest, KeysMoveTheFocusInIdentifierOrderAndRunNothing) {
     EXPECT_EQ(program.Focused(), program.Control(kArrivalsCountBox));
 }
 
-// What trelvane-compare.exe prints for these arguments, redirected to a
-// file as "> file" does.
-std::string CompareOutput(const fs::path& folder, const std::wstring& arguments) {
-    return testing::RunProgram(testing::ProgramFolder() / L"trelvane-compare.exe", arguments, folder).out;
-}
-
 // A list's lines as it shows them, each ended by CR LF.
 std::wstring ShownLines(HWND list) {
     std::wstring text;
@@ -427,8 +419,12 @@ TEST_F(ProgramAt96Test, TheLeagueReportIsWhatTheCommandLinePrintsInEachForm) {
                   (current / "KOVTEAM.DAT").string() +
                       " was not read: not found.\nThe report is saved, but who moved is unknown without both team "
                       "files. Arrivals are listed without the team they joined.");
-        const std::string command = CompareOutput(
-            root.Path(), L"\"" + prior.wstring() + L"\" \"" + current.wstring() + L"\" --format " + form.format);
+        // What trelvane-compare.exe prints, redirected to a file.
+        const std::string command =
+            testing::RunProgram(testing::ProgramFolder() / L"trelvane-compare.exe",
+                                L"\"" + prior.wstring() + L"\" \"" + current.wstring() + L"\" --format " + form.format,
+                                root.Path())
+                .out;
         EXPECT_GT(command.size(), 1000u) << form.format;
         EXPECT_EQ(FileBytes(root.Path() / form.file), command) << form.format;
     }
