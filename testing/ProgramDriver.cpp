@@ -56,15 +56,15 @@ BOOL CALLBACK KeepLongestStaticText(HWND child, LPARAM lParam) {
 
 }  // namespace
 
-std::filesystem::path ProgramFolder() {
-    wchar_t self[MAX_PATH];
-    GetModuleFileNameW(nullptr, self, MAX_PATH);
-    return std::filesystem::path(self).parent_path();
-}
-
 std::wstring WindowText(HWND window) {
     wchar_t text[4096] = {};
     SendMessageTimeoutW(window, WM_GETTEXT, 4096, reinterpret_cast<LPARAM>(text), SMTO_NORMAL, 5000, nullptr);
+    return text;
+}
+
+std::wstring MessageBoxText(HWND box) {
+    std::wstring text;
+    EnumChildWindows(box, KeepLongestStaticText, reinterpret_cast<LPARAM>(&text));
     return text;
 }
 
@@ -152,8 +152,7 @@ bool ProgramDriver::HasMessageBox() const {
 std::string ProgramDriver::AnswerMessageBox(DWORD timeoutMs) {
     const HWND box = WaitForMessageBox(timeoutMs);
     if (!box) return {};
-    std::wstring text;
-    EnumChildWindows(box, KeepLongestStaticText, reinterpret_cast<LPARAM>(&text));
+    const std::wstring text = MessageBoxText(box);
     PressAndWaitGone(box, IDOK);
     Sync();
     return Utf8FromWide(text);
@@ -170,13 +169,15 @@ void ProgramDriver::Focus(int id) {
     SetForegroundWindow(form_);
     PostMessageW(Control(id), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(2, 2));
     PostMessageW(Control(id), WM_LBUTTONUP, 0, MAKELPARAM(2, 2));
+    for (int i = 0; i < 250 && Focused() != Control(id); ++i) Sleep(20);
+    Sync();
+}
+
+HWND ProgramDriver::Focused() const {
     GUITHREADINFO info{};
     info.cbSize = sizeof info;
-    for (int i = 0;
-         i < 250 && (GetGUIThreadInfo(GetWindowThreadProcessId(form_, nullptr), &info), info.hwndFocus != Control(id));
-         ++i)
-        Sleep(20);
-    Sync();
+    GetGUIThreadInfo(GetWindowThreadProcessId(form_, nullptr), &info);
+    return info.hwndFocus;
 }
 
 void ProgramDriver::TypeKeys(std::initializer_list<std::pair<WORD, WORD>> keys) {

@@ -8,10 +8,66 @@
 #include <utility>
 #include <vector>
 
+#include "TestFiles.h"
+
 namespace trelvane::testing {
 
 // The folder of the running test program, where the programs it drives are.
-std::filesystem::path ProgramFolder();
+inline std::filesystem::path ProgramFolder() {
+    wchar_t self[MAX_PATH];
+    GetModuleFileNameW(nullptr, self, MAX_PATH);
+    return std::filesystem::path(self).parent_path();
+}
+
+// The screen's DPI, as the programs see it.
+inline int ScreenDpi() {
+    const HDC screen = GetDC(nullptr);
+    const int dpi = GetDeviceCaps(screen, LOGPIXELSX);
+    ReleaseDC(nullptr, screen);
+    return dpi;
+}
+
+// What a program run to its end gave: its exit code (STILL_ACTIVE when it
+// had not ended within 20 s) and its standard output and standard error.
+struct ProgramRun {
+    DWORD code = STILL_ACTIVE;
+    std::string out, err;
+};
+
+// Runs a program with a wide command line as cmd passes it, in folder, with standard output and standard error sent to
+// files there as "> out 2> err" sends them, or standard output to a pipe whose reader has gone, as "| more" quit early
+// leaves it. (Started with CREATE_NO_WINDOW, Wine 8 lets the wait end before the program has written its output.)
+inline ProgramRun RunProgram(const std::filesystem::path& program, const std::wstring& arguments,
+                             const std::filesystem::path& folder, bool readerGone = false) {
+    std::wstring commandLine = L"\"" + program.wstring() + L"\" " + arguments;
+    SECURITY_ATTRIBUTES inherited{sizeof inherited, nullptr, TRUE};
+    const std::filesystem::path outFile = folder / "program-out", errFile = folder / "program-err";
+    STARTUPINFOW startup{};
+    startup.cb = sizeof startup;
+    startup.dwFlags = STARTF_USESTDHANDLES;
+    startup.hStdOutput = CreateFileW(outFile.c_str(), GENERIC_WRITE, 0, &inherited, CREATE_ALWAYS, 0, nullptr);
+    if (HANDLE reader = nullptr; readerGone) {
+        CloseHandle(startup.hStdOutput);
+        CreatePipe(&reader, &startup.hStdOutput, &inherited, 0);
+        CloseHandle(reader);
+    }
+    startup.hStdError = CreateFileW(errFile.c_str(), GENERIC_WRITE, 0, &inherited, CREATE_ALWAYS, 0, nullptr);
+    PROCESS_INFORMATION process{};
+    ProgramRun run;
+    if (CreateProcessW(nullptr, commandLine.data(), nullptr, nullptr, TRUE, 0, nullptr, folder.c_str(), &startup,
+                       &process)) {
+        WaitForSingleObject(process.hProcess, 20000);
+        GetExitCodeProcess(process.hProcess, &run.code);
+        if (run.code == STILL_ACTIVE) TerminateProcess(process.hProcess, 99);
+        CloseHandle(process.hThread);
+        CloseHandle(process.hProcess);
+    }
+    CloseHandle(startup.hStdOutput);
+    CloseHandle(startup.hStdError);
+    run.out = FileBytes(outFile);
+    run.err = FileBytes(errFile);
+    return run;
+}
 
 // Starts trelvane.exe (from the driver's own folder, or program) in a
 // working folder of the caller's and drives it from outside, as a user
@@ -61,6 +117,8 @@ public:
     // Puts the program's form in front and the focus on a control, as a
     // click on it does.
     void Focus(int id);
+    // The window with the keyboard focus in the program; null: none.
+    HWND Focused() const;
     // Types keys on the keyboard, as a user does, into the window in front:
     // each a virtual key, with a modifier (VK_CONTROL, VK_SHIFT) held or 0.
     void TypeKeys(std::initializer_list<std::pair<WORD, WORD>> keys);
@@ -83,6 +141,8 @@ std::wstring ClipboardText();
 
 // A window's text, asked of the process that owns it.
 std::wstring WindowText(HWND window);
+// A message box's text: the longest of its Static children's.
+std::wstring MessageBoxText(HWND box);
 // Presses a dialog's button and waits until the dialog has gone.
 void PressAndWaitGone(HWND dialog, int button);
 
