@@ -20,6 +20,11 @@ bool LeadsThroughAFile(std::wstring path) {
 
 }  // namespace
 
+bool IsFolder(const std::wstring& path) {
+    const DWORD attributes = GetFileAttributesW(path.c_str());
+    return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY);
+}
+
 std::string FileProblemOfError(unsigned long error, const std::wstring& path) {
     switch (error) {
         case ERROR_FILE_NOT_FOUND:
@@ -35,12 +40,9 @@ std::string FileProblemOfError(unsigned long error, const std::wstring& path) {
         case ERROR_SHARING_VIOLATION:
         case ERROR_LOCK_VIOLATION:
             return file_problem::kInUse;
-        case ERROR_ACCESS_DENIED: {
+        case ERROR_ACCESS_DENIED:
             // Opening a folder as a file is refused as access denied.
-            const DWORD attributes = GetFileAttributesW(path.c_str());
-            const bool folder = attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY);
-            return folder ? file_problem::kNotAFile : file_problem::kAccessDenied;
-        }
+            return IsFolder(path) ? file_problem::kNotAFile : file_problem::kAccessDenied;
         default:
             return SystemMessage(error);
     }

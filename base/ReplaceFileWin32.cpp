@@ -19,11 +19,6 @@ namespace {
 
 constexpr std::wstring_view kSeparators = L"\\/";
 
-bool IsFolder(const std::wstring& path) {
-    const DWORD attributes = GetFileAttributesW(path.c_str());
-    return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY);
-}
-
 // The reasons a file is not read, and those only writing meets.
 std::string ProblemOf(DWORD error, const std::wstring& path) {
     switch (error) {

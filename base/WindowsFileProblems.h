@@ -8,4 +8,7 @@ namespace trelvane {
 // the system's own words for any other.
 std::string FileProblemOfError(unsigned long error, const std::wstring& path);
 
+// Whether a folder is at path.
+bool IsFolder(const std::wstring& path);
+
 }  // namespace trelvane
