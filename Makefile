@@ -1,5 +1,5 @@
 # The two commands a fresh machine needs: `make run` and `make test`.
-.PHONY: all build test run bench dist clean native windows asan fuzz format format-check workflow-check
+.PHONY: all build test run bench dist clean native windows asan fuzz format format-check workflow-check fresh-check
 
 all: build
 
@@ -63,6 +63,11 @@ bench: build
 	@echo
 	@scripts/bench-program
 	@scripts/wine-run --stop
+
+# `make run` and `make test` in a new Debian 12 root (debootstrap) on a clone
+# of the committed tree; needs root and about ten minutes; not part of `make test`.
+fresh-check:
+	@scripts/fresh-check
 
 # build/dist/trelvane-VERSION-win64.zip
 dist: windows
