@@ -70,41 +70,42 @@ protected:
     }
 };
 
-// The text report's names in the terminal's encoding (the ANSI code page
-// on Windows, UTF-8 elsewhere), and its lines ended as the system's text
-// files are.
+// The text report in UTF-8, on Windows after a byte-order mark and with
+// its lines ended as the system's text files are.
+const std::string kEuroName = "\xE2\x82\xACuro,Od\xC2\x81n", kStraussName = "Strau\xC3\x9F";
 #ifdef _WIN32
-const std::string kEuroName = "\x80uro,Od\x81n", kStraussName = "Strau\xDF";
 std::string TextLines(std::string text) {
     for (std::size_t at = 0; (at = text.find('\n', at)) != std::string::npos; at += 2) text.insert(at, 1, '\r');
     return text;
 }
+const std::string kTextReportStart = "\xEF\xBB\xBF";
 #else
-const std::string kEuroName = "\xE2\x82\xACuro,Od\xC2\x81n", kStraussName = "Strau\xC3\x9F";
 std::string TextLines(std::string text) { return text; }
+const std::string kTextReportStart;
 #endif
 
-TEST_F(CompareCommandTest, TextReportHasTotalsCountsAndThreeListsInTheTerminalsEncoding) {
+TEST_F(CompareCommandTest, TextReportHasTotalsCountsAndThreeListsInUtf8) {
     EXPECT_EQ(Run({prior.string(), current.string()}), 0);
-    EXPECT_EQ(out, TextLines("Prior season: 5 players, 2 teams\n"
-                             "Current season: 4 players, 2 teams\n"
-                             "Departed: 2\n"
-                             "Arrivals: 1\n"
-                             "Moved: 2\n"
-                             "\n"
-                             "Departed (in the prior season, not in the current one):\n"
-                             "12345  Doe,Jan               Northport Gulls\n"
-                             "30000  Novak,Tomas           \n"
-                             "\n"
-                             "Arrivals (in the current season, not in the prior one), with the team each joined:\n"
-                             "45000  " +
-                             kEuroName +
-                             "             Dunmore Bears\n"
-                             "\n"
-                             "Moved (in both seasons, on another team):\n"
-                             "20000  Lund,Emil             Northport Gulls -> Dunmore Bears\n"
-                             "22000  " +
-                             kStraussName + ",Nils           Ashford Foxes -> (free agent)\n"));
+    EXPECT_EQ(out, kTextReportStart +
+                       TextLines("Prior season: 5 players, 2 teams\n"
+                                 "Current season: 4 players, 2 teams\n"
+                                 "Departed: 2\n"
+                                 "Arrivals: 1\n"
+                                 "Moved: 2\n"
+                                 "\n"
+                                 "Departed (in the prior season, not in the current one):\n"
+                                 "12345  Doe,Jan               Northport Gulls\n"
+                                 "30000  Novak,Tomas           \n"
+                                 "\n"
+                                 "Arrivals (in the current season, not in the prior one), with the team each joined:\n"
+                                 "45000  " +
+                                 kEuroName +
+                                 "             Dunmore Bears\n"
+                                 "\n"
+                                 "Moved (in both seasons, on another team):\n"
+                                 "20000  Lund,Emil             Northport Gulls -> Dunmore Bears\n"
+                                 "22000  " +
+                                 kStraussName + ",Nils           Ashford Foxes -> (free agent)\n"));
     EXPECT_EQ(err, "");
 }
 

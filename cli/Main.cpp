@@ -26,13 +26,13 @@ struct ConsoleStreams {
     std::optional<ConsoleStream> out, err;
 };
 
-// Standard output carries the report, or a list given "-" in the season
-// files' own bytes.
+// Standard output carries the report in UTF-8, or a list given "-" in the
+// season files' own bytes.
 ConsoleBytes StandardOutputBytes(const CompareRequest& request) {
     for (const std::optional<std::string>* file : {&request.departedFile, &request.arrivalsFile, &request.movedFile}) {
         if (*file == "-") return ConsoleBytes::kWindows1252;
     }
-    return request.format == trelvane::ReportFormat::kText ? ConsoleBytes::kWindows1252 : ConsoleBytes::kUtf8;
+    return ConsoleBytes::kUtf8;
 }
 
 void UseConsoles(const ParsedArguments& arguments, ConsoleStreams& consoles) {
