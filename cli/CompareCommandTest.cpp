@@ -353,7 +353,12 @@ TEST_F(CompareCommandFailures, ListsOverSeasonFilesAreRefusedBeforeAnythingIsWri
         {(root / "TRELVANE.TXT").string(), write_problem::kSettingsFile},
         {(root / "hard-link.txt").string(), write_problem::kSeasonFile},
     };
-#ifndef _WIN32
+#ifdef _WIN32
+    // Devices: the list would be printed or dropped, and no file made.
+    for (const char* device : {"con.txt", "NUL", "aux.csv . ", "Com1"}) {
+        cases.push_back({(root / device).string(), write_problem::kDeviceName});
+    }
+#else
     fs::create_symlink(prior / kPlayerFileName, root / "symbolic-link.txt");
     cases.push_back({(root / "symbolic-link.txt").string(), write_problem::kSeasonFile});
     // The reader finds kovplyr.dat for KOVPLYR.DAT; so does the check.

@@ -20,6 +20,22 @@ TEST(RefusedExportName, SeasonFilesAndTheSettingsFileInAnyCaseAndFolderAreRefuse
     for (const auto& [path, reason] : cases) EXPECT_EQ(RefusedExportName(path), reason) << path;
 }
 
+TEST(IsWindowsDeviceName, TheDevicesInAnyCaseWithAnyExtensionTrailingDotsOrBlanks) {
+    for (const char* name : {"con", "CON.txt", "nul.tar.gz", "Aux ", "prn. .", "nul .txt", "com0", "COM9.csv", "lpt1",
+                             "LPT\xC2\xB9.txt", "com\xC2\xB3", "CONOUT$", "conin$."}) {
+        EXPECT_TRUE(IsWindowsDeviceName(name)) << name;
+    }
+    for (const char* name : {"", "console.txt", "xnul", "nul_list.txt", "com", "com10", "lpt", "comx", "com\xC2\xB4",
+                             "KOVPLYR.DAT", ".nul", "CONOUT$.txt"}) {
+        EXPECT_FALSE(IsWindowsDeviceName(name)) << name;
+    }
+#ifdef _WIN32
+    EXPECT_EQ(RefusedExportName("C:\\lists\\Lpt1.txt. "), "it is a device name, not a file");
+#else
+    EXPECT_EQ(RefusedExportName("/lists/con.txt"), "");
+#endif
+}
+
 TEST(SeasonFilesNotReadText, ListsEachFileNotReadOrTheFolderAndBoxAndWhatTheListsOrTheReportShow) {
     const SeasonFileReport read{"C:\\S\\2026\\KOVPLYR.DAT", ""};
     const SeasonFileReport priorMissing{"C:\\S\\2025\\KOVPLYR.DAT", "the folder does not exist"};
