@@ -93,6 +93,8 @@ TEST(FailureText, AFileNotSavedSaysNothingChangedOrWhereBothFilesAreKept) {
         FoldersNotSavedText({.path = "C:\\T.txt", .problem = "x", .newIn = "C:\\trv1.tmp", .oldIn = "C:\\trb2.tmp"}),
         "The folders were not saved in C:\\T.txt: x.\nThe new file is kept as C:\\trv1.tmp.\nThe old file is kept as "
         "C:\\trb2.tmp.");
+    EXPECT_EQ(ReportNotSavedText({.path = "C:\\r.txt", .problem = "", .oldIn = "C:\\trb3.tmp"}),
+              "The report was saved in C:\\r.txt, but the old file could not be deleted: it is kept as C:\\trb3.tmp.");
 }
 
 }  // namespace

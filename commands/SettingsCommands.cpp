@@ -100,7 +100,7 @@ FileWriteResult SaveSettings(HWND form) {
 }
 
 std::int32_t SaveSettingsAndEnd(const CommandArgs& args) {
-    if (const FileWriteResult saved = SaveSettings(args.form); !saved.Written()) {
+    if (const FileWriteResult saved = SaveSettings(args.form); !saved.Written() || !saved.oldContentIn.empty()) {
         ShowFailure(args.form, FoldersNotSavedText({.path = Utf8FromWide(FullPath(kSettingsFileNameW)),
                                                     .problem = saved.problem,
                                                     .newIn = saved.newContentIn,

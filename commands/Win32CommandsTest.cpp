@@ -277,6 +277,39 @@ TEST(ReplaceFileContents, ASwapThatFailsPartWayPutsTheNewFileInPlaceOrKeepsBothA
     EXPECT_EQ(FileNamesIn(folder.Path()).size(), 3u);
 }
 
+// ReplaceFileW refused as on a share that lets the user change files but not
+// their permissions; and one that works, with a program then holding the
+// old file moved to the backup name.
+bool RefusedAsOnAShare(const std::wstring&, const std::wstring&, const std::wstring&) {
+    SetLastError(ERROR_ACCESS_DENIED);
+    return false;
+}
+HeldFile gBackupHolder;
+bool ReplacedAndBackupHeld(const std::wstring& replaced, const std::wstring& replacement, const std::wstring& backup) {
+    const bool done = ReplaceWithBackup(replaced, replacement, backup);
+    gBackupHolder = Hold(backup);
+    return done;
+}
+
+TEST(ReplaceFileContents, RefusedAsOnAShareItReplacesByMovesAndABackupLeftIsNamed) {
+    TempFolder folder;
+    const fs::path target = folder / "list.txt";
+    PutFile(target, "old");
+    SetFileAttributesW(target.c_str(), FILE_ATTRIBUTE_HIDDEN);
+    EXPECT_EQ(ReplaceFileContents(target.wstring(), "new", WriteAllBytes, RefusedAsOnAShare).problem, "");
+    EXPECT_EQ(FileBytes(target), "new");
+    EXPECT_EQ(GetFileAttributesW(target.c_str()) & FILE_ATTRIBUTE_HIDDEN, DWORD{FILE_ATTRIBUTE_HIDDEN});
+    EXPECT_EQ(FileNamesIn(folder.Path()), Names{"list.txt"});
+
+    const FileWriteResult left = ReplaceFileContents(target.wstring(), "newer", WriteAllBytes, ReplacedAndBackupHeld);
+    ASSERT_TRUE(gBackupHolder);
+    gBackupHolder.reset();
+    EXPECT_TRUE(left.Written());
+    EXPECT_EQ(FileBytes(target), "newer");
+    EXPECT_EQ(FileBytes(WideFromUtf8(left.oldContentIn)), "new");
+    EXPECT_EQ(FileNamesIn(folder.Path()).size(), 2u);
+}
+
 // Runs in a temporary current directory, where the settings file lives.
 class SettingsTest : public ::testing::Test {
 protected:
