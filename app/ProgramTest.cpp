@@ -144,7 +144,7 @@ TEST(ProgramFile, CarriesItsManifestAndVersion1000) {
     for (const char* part :
          {"Microsoft.Windows.Common-Controls", "version=\"6.0.0.0\"",
           "<dpiAware xmlns=\"http://schemas.microsoft.com/SMI/2005/WindowsSettings\">true</dpiAware>",
-          "level=\"asInvoker\" uiAccess=\"false\""}) {
+          "level=\"asInvoker\" uiAccess=\"false\"", "<supportedOS Id=\"{8e0f7a12-bfb3-4fe8-b9a5-48fd50a15a9a}\"/>"}) {
         EXPECT_NE(text.find(part), std::string::npos) << part;
     }
     FreeLibrary(image);
