@@ -202,10 +202,13 @@ FileWriteResult ReplaceFileContents(const std::wstring& pathGiven, const FileCon
     // file, so the open decides.
     wchar_t temporary[MAX_PATH];
     const bool named = GetTempFileNameW(FolderOf(path, kSeparators).c_str(), L"trv", 0, temporary);
+    // A scanner may look at the empty file GetTempFileNameW has just made.
     UniqueFile file;
     if (named) {
-        file = UniqueFile(
-            CreateFileW(temporary, GENERIC_WRITE, 0, nullptr, TRUNCATE_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+        file = RetryBriefHolds([&] {
+            return UniqueFile(
+                CreateFileW(temporary, GENERIC_WRITE, 0, nullptr, TRUNCATE_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+        });
     }
     if (!file) {
         const DWORD error = GetLastError();

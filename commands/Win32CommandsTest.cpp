@@ -9,6 +9,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstring>
 #include <filesystem>
 #include <string>
 #include <vector>
@@ -21,6 +22,7 @@
 #include "BrowseFolder.h"
 #include "ControlIds.h"
 #include "ControlTexts.h"
+#include "CopyList.h"
 #include "ExportList.h"
 #include "FailureText.h"
 #include "HeldFile.h"
@@ -74,6 +76,44 @@ private:
     }
     HWND form_;
 };
+
+void PutOnClipboard(const std::wstring& text) {
+    OpenClipboard(nullptr);
+    EmptyClipboard();
+    const HGLOBAL block = GlobalAlloc(GMEM_MOVEABLE, (text.size() + 1) * sizeof(wchar_t));
+    std::memcpy(GlobalLock(block), text.c_str(), (text.size() + 1) * sizeof(wchar_t));
+    GlobalUnlock(block);
+    SetClipboardData(CF_UNICODETEXT, block);
+    CloseClipboard();
+}
+HANDLE WINAPI RefusedByTheClipboard(UINT, HANDLE) {
+    SetLastError(ERROR_NOT_ENOUGH_MEMORY);
+    return nullptr;
+}
+
+// A copy that fails leaves the user's text; a clipboard another program
+// holds for a moment is waited for.
+TEST(CopyListLines, KeepsTheUsersTextOnFailureAndWaitsOutABriefHold) {
+    TestForm form;
+    const HWND list = GetDlgItem(form.Handle(), kDepartedList);
+    for (const wchar_t* line : {L"b", L"a"}) SendMessageW(list, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(line));
+    PutOnClipboard(L"the user's text");
+    EXPECT_FALSE(CopyListLines(form.Handle(), list, RefusedByTheClipboard));
+    EXPECT_EQ(testing::ClipboardText(), L"the user's text");
+
+    HANDLE opened = CreateEventW(nullptr, TRUE, FALSE, nullptr);
+    std::thread holder([opened] {
+        OpenClipboard(nullptr);
+        SetEvent(opened);
+        Sleep(300);
+        CloseClipboard();
+    });
+    WaitForSingleObject(opened, INFINITE);
+    EXPECT_TRUE(CopyListLines(form.Handle(), list));
+    holder.join();
+    CloseHandle(opened);
+    EXPECT_EQ(testing::ClipboardText(), L"a\r\nb\r\n");
+}
 
 // A folder where creating a file is refused, or empty when there is none.
 std::wstring FolderWithoutWriteAccess() {
