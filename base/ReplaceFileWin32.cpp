@@ -22,8 +22,6 @@ constexpr std::wstring_view kSeparators = L"\\/";
 // The reasons a file is not read, and those only writing meets.
 std::string ProblemOf(DWORD error, const std::wstring& path) {
     switch (error) {
-        case ERROR_DIRECTORY:
-            return file_problem::kFolderMissing;
         // ReplaceFileW could not move the old file aside: another program
         // holds it.
         case ERROR_UNABLE_TO_REMOVE_REPLACED:
