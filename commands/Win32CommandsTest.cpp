@@ -32,6 +32,7 @@
 #include "TempFolder.h"
 #include "TestFiles.h"
 #include "WinHandles.h"
+#include "Windows1252.h"
 #include "WindowsText.h"
 
 namespace trelvane {
@@ -375,10 +376,10 @@ TEST_F(SettingsTest, LoadSetsTheBoxesFromTheFileAndZeroBytesEndABoxText) {
     const std::vector<std::pair<std::string, Names>> cases = {
         {"", {"", "", ""}},
         {std::string("\"a\0b\",\"\0\",c\0d", 13), {"a", "", "c"}},
-        // Notepad's UTF-8 without its mark, and ANSI (code page 1252)
+        // Notepad's UTF-8 without its mark, for a folder that exists
         {"\"\xC3\xA9t\xC3\xA9\",b,c", {"\xC3\xA9t\xC3\xA9", "b", "c"}},
-        {"\"\xE9t\xE9\",b,c", {"\xC3\xA9t\xC3\xA9", "b", "c"}},
     };
+    fs::create_directory(folder.Path() / L"\u00E9t\u00E9");
     for (const auto& [bytes, boxes] : cases) {
         PutFile(settings, bytes);
         LoadSettings(form.Handle());
@@ -389,6 +390,40 @@ TEST_F(SettingsTest, LoadSetsTheBoxesFromTheFileAndZeroBytesEndABoxText) {
     const std::jthread letGo = testing::LetGoAfter(brief, 300);
     LoadSettings(form.Handle());
     EXPECT_EQ(Boxes(), (Names{"x", "y", "z"})) << "held for a moment at the start";
+}
+
+// The program's own ANSI file can be valid UTF-8 by chance: GBK "一" is
+// D2 BB, UTF-8 for "һ"; Windows-1252 "Ã©" is C3 A9, UTF-8 for "é". It is
+// read the way under which its folder exists, and as ANSI when neither or
+// both do.
+TEST_F(SettingsTest, BytesValidAsAnsiAndAsUtf8AreReadAsTheFolderThatExistsOnAnyCodePage) {
+    std::wstring name;
+    std::string bytes;
+    for (const wchar_t* candidate : {L"\u4E00", L"\uFF83\uFF69", L"\u0413\u00A9", L"\u00C3\u00A9"}) {
+        const std::optional<std::string> ansi = ExactAnsiFromWide(candidate);
+        if (ansi && IsUtf8(*ansi)) {
+            name = candidate;
+            bytes = *ansi;
+            break;
+        }
+    }
+    ASSERT_FALSE(name.empty()) << "code page " << GetACP();
+    PutFile(settings, "\"" + bytes + "\",b,c");
+    const fs::path asAnsi = folder.Path() / name, asUtf8 = folder.Path() / WideFromUtf8(bytes);
+    const struct {
+        bool ansiExists, utf8Exists;
+        std::string box;
+    } cases[] = {{false, false, Utf8FromWide(name)},
+                 {true, false, Utf8FromWide(name)},
+                 {false, true, bytes},
+                 {true, true, Utf8FromWide(name)}};
+    for (const auto& [ansiExists, utf8Exists, box] : cases) {
+        for (const auto& [path, exists] : {std::pair{asAnsi, ansiExists}, std::pair{asUtf8, utf8Exists}}) {
+            exists ? fs::create_directory(path) : fs::remove(path);
+        }
+        LoadSettings(form.Handle());
+        EXPECT_EQ(form.Text(kMainFolderBox), box) << ansiExists << utf8Exists;
+    }
 }
 
 TEST_F(SettingsTest, TenMegabyteFoldersAreLoadedAndSavedWhole) {
