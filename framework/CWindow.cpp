@@ -92,8 +92,14 @@ void CWindow::Centre(HWND window, HWND relativeTo) {
     if (!window) window = hwnd;
     RECT own{};
     GetWindowRect(window, &own);
+    // The work area of the monitor the window is on, which need not be the
+    // primary one.
+    MONITORINFO monitor{};
+    monitor.cbSize = sizeof monitor;
     RECT work{};
-    if (!SystemParametersInfoW(SPI_GETWORKAREA, 0, &work, 0)) {
+    if (GetMonitorInfoW(MonitorFromWindow(window, MONITOR_DEFAULTTOPRIMARY), &monitor)) {
+        work = monitor.rcWork;
+    } else if (!SystemParametersInfoW(SPI_GETWORKAREA, 0, &work, 0)) {
         work = {0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
     }
     RECT reference = work;
