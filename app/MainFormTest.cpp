@@ -50,9 +50,9 @@ TEST(MainForm, ButtonsListsAndCountsSayWhatTheyAreAndFolderBoxesShowACueWhileEmp
 }
 
 // Each control's place and size in the form's client area, and its font's
-// height and weight, in identifier order.
-std::vector<std::array<LONG, 6>> Layout(HWND form) {
-    std::vector<std::array<LONG, 6>> layout;
+// height, in identifier order.
+std::vector<std::array<LONG, 5>> Layout(HWND form) {
+    std::vector<std::array<LONG, 5>> layout;
     for (int id = kFirst; id <= kLast; ++id) {
         const HWND control = GetDlgItem(form, id);
         RECT rect{};
@@ -60,8 +60,7 @@ std::vector<std::array<LONG, 6>> Layout(HWND form) {
         MapWindowPoints(nullptr, form, reinterpret_cast<POINT*>(&rect), 2);
         LOGFONTW font{};
         GetObjectW(reinterpret_cast<HFONT>(SendMessageW(control, WM_GETFONT, 0, 0)), sizeof font, &font);
-        layout.push_back(
-            {rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top, font.lfHeight, font.lfWeight});
+        layout.push_back({rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top, font.lfHeight});
     }
     return layout;
 }
@@ -72,27 +71,17 @@ std::vector<std::array<LONG, 6>> Layout(HWND form) {
 TEST(MainForm, ADpiChangeLaysOutAndSizesAsAStartAtThatDpiAndBack) {
     std::optional<MainFormWindow> main = MakeMainForm({});
     ASSERT_TRUE(main);
-    const std::vector<std::array<LONG, 6>> first = Layout(main->form);
+    const std::vector<std::array<LONG, 5>> first = Layout(main->form);
     RECT outer{};
     GetWindowRect(main->form, &outer);
-    const RECT at144{outer.left, outer.top, outer.left + 952, outer.top + 750};
-    SendMessageW(main->form, WM_DPICHANGED, MAKEWPARAM(144, 144), reinterpret_cast<LPARAM>(&at144));
-    EXPECT_EQ(Layout(main->form), (std::vector<std::array<LONG, 6>>{
-                                      {204, 192, 105, 45, -24, 700},
-                                      {600, 195, 105, 45, -24, 700},
-                                      {264, 612, 180, 68, -20, 700},
-                                      {468, 612, 180, 68, -20, 700},
-                                      {672, 612, 180, 68, -20, 700},
-                                      {516, 12, 300, 52, -18, 700},
-                                      {516, 72, 300, 52, -18, 700},
-                                      {516, 132, 300, 52, -18, 700},
-                                      {60, 12, 450, 52, -22, 700},
-                                      {60, 72, 450, 52, -22, 700},
-                                      {60, 132, 450, 52, -22, 700},
-                                      {60, 612, 180, 68, -20, 700},
-                                      {468, 252, 450, 360, -16, 400},
-                                      {9, 252, 456, 360, -16, 400},
-                                  }));
+    const RECT suggested{outer.left, outer.top, outer.left + 952, outer.top + 750};
+    SendMessageW(main->form, WM_DPICHANGED, MAKEWPARAM(144, 144), reinterpret_cast<LPARAM>(&suggested));
+    const std::vector<std::array<LONG, 5>> at144 = {
+        {204, 192, 105, 45, -24},  {600, 195, 105, 45, -24}, {264, 612, 180, 68, -20}, {468, 612, 180, 68, -20},
+        {672, 612, 180, 68, -20},  {516, 12, 300, 52, -18},  {516, 72, 300, 52, -18},  {516, 132, 300, 52, -18},
+        {60, 12, 450, 52, -22},    {60, 72, 450, 52, -22},   {60, 132, 450, 52, -22},  {60, 612, 180, 68, -20},
+        {468, 252, 450, 360, -16}, {9, 252, 456, 360, -16}};
+    EXPECT_EQ(Layout(main->form), at144);
     SendMessageW(main->form, WM_DPICHANGED, MAKEWPARAM(96, 96), reinterpret_cast<LPARAM>(&outer));
     EXPECT_EQ(Layout(main->form), first);
 

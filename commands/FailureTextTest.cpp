@@ -29,11 +29,6 @@ TEST(IsWindowsDeviceName, TheDevicesInAnyCaseWithAnyExtensionTrailingDotsOrBlank
                              "KOVPLYR.DAT", ".nul", "CONOUT$.txt"}) {
         EXPECT_FALSE(IsWindowsDeviceName(name)) << name;
     }
-#ifdef _WIN32
-    EXPECT_EQ(RefusedExportName("C:\\lists\\Lpt1.txt. "), "it is a device name, not a file");
-#else
-    EXPECT_EQ(RefusedExportName("/lists/con.txt"), "");
-#endif
 }
 
 TEST(SeasonFilesNotReadText, ListsEachFileNotReadOrTheFolderAndBoxAndWhatTheListsOrTheReportShow) {

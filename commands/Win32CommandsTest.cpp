@@ -16,8 +16,10 @@
 
 #include <shlobj.h>
 
+#include <algorithm>
 #include <atomic>
 #include <thread>
+#include <tuple>
 
 #include "BrowseFolder.h"
 #include "ControlIds.h"
@@ -78,15 +80,6 @@ private:
     HWND form_;
 };
 
-void PutOnClipboard(const std::wstring& text) {
-    OpenClipboard(nullptr);
-    EmptyClipboard();
-    const HGLOBAL block = GlobalAlloc(GMEM_MOVEABLE, (text.size() + 1) * sizeof(wchar_t));
-    std::memcpy(GlobalLock(block), text.c_str(), (text.size() + 1) * sizeof(wchar_t));
-    GlobalUnlock(block);
-    SetClipboardData(CF_UNICODETEXT, block);
-    CloseClipboard();
-}
 HANDLE WINAPI RefusedByTheClipboard(UINT, HANDLE) {
     SetLastError(ERROR_NOT_ENOUGH_MEMORY);
     return nullptr;
@@ -96,23 +89,23 @@ HANDLE WINAPI RefusedByTheClipboard(UINT, HANDLE) {
 // holds for a moment is waited for.
 TEST(CopyListLines, KeepsTheUsersTextOnFailureAndWaitsOutABriefHold) {
     TestForm form;
-    const HWND list = GetDlgItem(form.Handle(), kDepartedList);
+    const HWND list = GetDlgItem(form.Handle(), kDepartedList), users = GetDlgItem(form.Handle(), kArrivalsList);
     for (const wchar_t* line : {L"b", L"a"}) SendMessageW(list, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(line));
-    PutOnClipboard(L"the user's text");
+    SendMessageW(users, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(L"the user's text"));
+    ASSERT_TRUE(CopyListLines(form.Handle(), users));
     EXPECT_FALSE(CopyListLines(form.Handle(), list, RefusedByTheClipboard));
-    EXPECT_EQ(testing::ClipboardText(), L"the user's text");
+    EXPECT_EQ(testing::ClipboardText(), L"the user's text\r\n");
 
-    HANDLE opened = CreateEventW(nullptr, TRUE, FALSE, nullptr);
-    std::thread holder([opened] {
+    std::atomic<bool> opened = false;
+    std::thread holder([&opened] {
         OpenClipboard(nullptr);
-        SetEvent(opened);
+        opened = true;
         Sleep(300);
         CloseClipboard();
     });
-    WaitForSingleObject(opened, INFINITE);
+    while (!opened) Sleep(1);
     EXPECT_TRUE(CopyListLines(form.Handle(), list));
     holder.join();
-    CloseHandle(opened);
     EXPECT_EQ(testing::ClipboardText(), L"a\r\nb\r\n");
 }
 
@@ -282,7 +275,9 @@ TEST(ReplaceFileContents, ReplacesWholeKeepingAttributesOrLeavesTheOldFileAndNoL
 
 // Stand-ins for ReplaceFileW failing part way, as Windows documents: the
 // old file already gone (1176, as without a backup name), or moved to the
-// backup name (1177); or moved there with the place then taken.
+// backup name (1177); or moved there with the place then taken. Refused as
+// on a share that lets the user change files but not their permissions; or
+// done, with a program then holding the old file at the backup name.
 bool OldFileGone(const std::wstring& replaced, const std::wstring&, const std::wstring&) {
     DeleteFileW(replaced.c_str());
     SetLastError(ERROR_UNABLE_TO_MOVE_REPLACEMENT);
@@ -300,27 +295,6 @@ bool OldFileMovedAsideAndPlaceTaken(const std::wstring& replaced, const std::wst
     return false;
 }
 
-TEST(ReplaceFileContents, ASwapThatFailsPartWayPutsTheNewFileInPlaceOrKeepsBothAndSaysWhere) {
-    TempFolder folder;
-    const fs::path target = folder / "list.txt";
-    for (const FileReplacer replace : {OldFileGone, OldFileMovedAside}) {
-        PutFile(target, "old");
-        EXPECT_TRUE(ReplaceFileContents(target.wstring(), "new", WriteAllBytes, replace).Written());
-        EXPECT_EQ(FileBytes(target), "new");
-        EXPECT_EQ(FileNamesIn(folder.Path()), Names{"list.txt"});
-    }
-    PutFile(target, "old");
-    const FileWriteResult kept =
-        ReplaceFileContents(target.wstring(), "new", WriteAllBytes, OldFileMovedAsideAndPlaceTaken);
-    EXPECT_FALSE(kept.Written());
-    EXPECT_EQ(FileBytes(WideFromUtf8(kept.newContentIn)), "new");
-    EXPECT_EQ(FileBytes(WideFromUtf8(kept.oldContentIn)), "old");
-    EXPECT_EQ(FileNamesIn(folder.Path()).size(), 3u);
-}
-
-// ReplaceFileW refused as on a share that lets the user change files but not
-// their permissions; and one that works, with a program then holding the
-// old file moved to the backup name.
 bool RefusedAsOnAShare(const std::wstring&, const std::wstring&, const std::wstring&) {
     SetLastError(ERROR_ACCESS_DENIED);
     return false;
@@ -332,23 +306,29 @@ bool ReplacedAndBackupHeld(const std::wstring& replaced, const std::wstring& rep
     return done;
 }
 
-TEST(ReplaceFileContents, RefusedAsOnAShareItReplacesByMovesAndABackupLeftIsNamed) {
+TEST(ReplaceFileContents, ASwapThatFailsPutsTheNewFileInPlaceOrKeepsBothAndSaysWhere) {
     TempFolder folder;
     const fs::path target = folder / "list.txt";
-    PutFile(target, "old");
-    SetFileAttributesW(target.c_str(), FILE_ATTRIBUTE_HIDDEN);
-    EXPECT_EQ(ReplaceFileContents(target.wstring(), "new", WriteAllBytes, RefusedAsOnAShare).problem, "");
-    EXPECT_EQ(FileBytes(target), "new");
-    EXPECT_EQ(GetFileAttributesW(target.c_str()) & FILE_ATTRIBUTE_HIDDEN, DWORD{FILE_ATTRIBUTE_HIDDEN});
-    EXPECT_EQ(FileNamesIn(folder.Path()), Names{"list.txt"});
-
+    for (const FileReplacer replace : {OldFileGone, OldFileMovedAside, RefusedAsOnAShare}) {
+        PutFile(target, "old");
+        EXPECT_TRUE(ReplaceFileContents(target.wstring(), "new", WriteAllBytes, replace).Written());
+        EXPECT_EQ(FileBytes(target), "new");
+        EXPECT_EQ(FileNamesIn(folder.Path()), Names{"list.txt"});
+    }
     const FileWriteResult left = ReplaceFileContents(target.wstring(), "newer", WriteAllBytes, ReplacedAndBackupHeld);
     ASSERT_TRUE(gBackupHolder);
     gBackupHolder.reset();
     EXPECT_TRUE(left.Written());
-    EXPECT_EQ(FileBytes(target), "newer");
     EXPECT_EQ(FileBytes(WideFromUtf8(left.oldContentIn)), "new");
-    EXPECT_EQ(FileNamesIn(folder.Path()).size(), 2u);
+    DeleteFileW(WideFromUtf8(left.oldContentIn).c_str());
+
+    PutFile(target, "old");
+    const FileWriteResult kept =
+        ReplaceFileContents(target.wstring(), "new", WriteAllBytes, OldFileMovedAsideAndPlaceTaken);
+    EXPECT_FALSE(kept.Written());
+    EXPECT_EQ(FileBytes(WideFromUtf8(kept.newContentIn)), "new");
+    EXPECT_EQ(FileBytes(WideFromUtf8(kept.oldContentIn)), "old");
+    EXPECT_EQ(FileNamesIn(folder.Path()).size(), 3u);
 }
 
 // Runs in a temporary current directory, where the settings file lives.
@@ -397,26 +377,19 @@ TEST_F(SettingsTest, LoadSetsTheBoxesFromTheFileAndZeroBytesEndABoxText) {
 // read the way under which its folder exists, and as ANSI when neither or
 // both do.
 TEST_F(SettingsTest, BytesValidAsAnsiAndAsUtf8AreReadAsTheFolderThatExistsOnAnyCodePage) {
-    std::wstring name;
-    std::string bytes;
-    for (const wchar_t* candidate : {L"\u4E00", L"\uFF83\uFF69", L"\u0413\u00A9", L"\u00C3\u00A9"}) {
-        const std::optional<std::string> ansi = ExactAnsiFromWide(candidate);
-        if (ansi && IsUtf8(*ansi)) {
-            name = candidate;
-            bytes = *ansi;
-            break;
-        }
-    }
-    ASSERT_FALSE(name.empty()) << "code page " << GetACP();
+    const wchar_t* const names[] = {L"\u4E00", L"\uFF83\uFF69", L"\u0413\u00A9", L"\u00C3\u00A9"};
+    const auto named = std::ranges::find_if(names, [](const wchar_t* name) {
+        const std::optional<std::string> ansi = ExactAnsiFromWide(name);
+        return ansi && IsUtf8(*ansi);
+    });
+    ASSERT_NE(named, std::end(names)) << "code page " << GetACP();
+    const std::wstring name = *named;
+    const std::string bytes = *ExactAnsiFromWide(name);
     PutFile(settings, "\"" + bytes + "\",b,c");
     const fs::path asAnsi = folder.Path() / name, asUtf8 = folder.Path() / WideFromUtf8(bytes);
-    const struct {
-        bool ansiExists, utf8Exists;
-        std::string box;
-    } cases[] = {{false, false, Utf8FromWide(name)},
-                 {true, false, Utf8FromWide(name)},
-                 {false, true, bytes},
-                 {true, true, Utf8FromWide(name)}};
+    const std::string asRead = Utf8FromWide(name);
+    const std::tuple<bool, bool, std::string> cases[] = {
+        {false, false, asRead}, {true, false, asRead}, {false, true, bytes}, {true, true, asRead}};
     for (const auto& [ansiExists, utf8Exists, box] : cases) {
         for (const auto& [path, exists] : {std::pair{asAnsi, ansiExists}, std::pair{asUtf8, utf8Exists}}) {
             exists ? fs::create_directory(path) : fs::remove(path);
