@@ -317,7 +317,10 @@ TEST_F(CompareCommandFailures, ExportsThatCannotBeWrittenLeaveEverythingAsItWas)
         cases.push_back({(fs::path(refusing) / "departed.txt").string(), write_problem::kFolderRefusesFiles});
     }
 #ifdef _WIN32
-    const HANDLE holder = CreateFileW(held.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
+    // Held open by a program that lets others read and write it, not replace
+    // it: a list written in place would get through and change it.
+    const HANDLE holder =
+        CreateFileW(held.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING, 0, nullptr);
     ASSERT_NE(holder, INVALID_HANDLE_VALUE);
     cases.push_back({held.string(), file_problem::kInUse});
 #else
