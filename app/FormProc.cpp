@@ -208,6 +208,11 @@ LRESULT CALLBACK FormProc(HWND form, UINT message, WPARAM wParam, LPARAM lParam)
         case WM_SIZE:
             AnchorOnSize(form, wParam);
             break;
+        case WM_DPICHANGED:
+            // Under Wine a sent WM_DPICHANGED leaves GetDpiForWindow at the
+            // old DPI: the new one is taken from the message itself.
+            RescaleMainForm(form, LOWORD(wParam), reinterpret_cast<const RECT*>(lParam));
+            return 0;
         case WM_ACTIVATE:
             // The high word says whether the form is minimised, active or not.
             gApp.activeForm = LOWORD(wParam) == WA_INACTIVE ? nullptr : form;

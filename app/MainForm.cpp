@@ -2,9 +2,15 @@
 
 #include <commctrl.h>
 
+#include <string>
+#include <utility>
+
+#include "Anchoring.h"
 #include "AppState.h"
 #include "CWindow.h"
 #include "ControlRecord.h"
+#include "FontSpec.h"
+#include "Fonts.h"
 #include "FormProc.h"
 #include "MainFormLayout.h"
 #include "MessageLoop.h"
@@ -12,6 +18,11 @@
 
 namespace trelvane {
 namespace {
+
+// Buttons take the system's own face.
+std::string FontSpecOf(const ControlLayout& control) {
+    return control.kind == ControlKind::kButton ? SubstituteFace(control.fontSpec, WindowsVersion()) : control.fontSpec;
+}
 
 ControlSetup SetupFor(const ControlLayout& control) {
     ControlSetup setup;
@@ -21,7 +32,7 @@ ControlSetup SetupFor(const ControlLayout& control) {
     setup.newProc = ControlProc;
     setup.anchorSpec = "S,S,S,S";  // every edge follows the form's size
     if (control.kind == ControlKind::kButton) {
-        setup.substituteFace = true;  // buttons take the system's own face
+        setup.substituteFace = true;
     } else {
         setup.coloursOn = true;
         setup.textIsSys = setup.backIsSys = true;
@@ -63,6 +74,48 @@ int CreateMainFormControls(HWND form, const CREATESTRUCTW* create) {
     return 0;
 }
 
+void RescaleMainForm(HWND form, std::int32_t dpi, const RECT* suggested) {
+    const CWindowRef object = ObjectOfWindow(form);
+    if (!object || dpi <= 0) return;
+    object->SetDpi(static_cast<float>(dpi));
+    const Scaling scaling{dpi, object->GetScaleX(), object->GetScaleY()};
+    for (const ControlLayout& control : kMainFormControls) {
+        const HWND hwnd = GetDlgItem(form, control.id);
+        ControlRecord* const record = RecordOf(hwnd);
+        if (!record) continue;
+        if (UniqueFont font = FontFromSpecAt(FontSpecOf(control), dpi)) {
+            // The control lets go of the old font before it is deleted.
+            const UniqueFont old = std::exchange(record->font, std::move(font));
+            SendMessageW(hwnd, WM_SETFONT, reinterpret_cast<WPARAM>(record->font.get()), TRUE);
+        }
+    }
+    if (suggested) {
+        SetWindowPos(form, nullptr, suggested->left, suggested->top, suggested->right - suggested->left,
+                     suggested->bottom - suggested->top, SWP_NOZORDER | SWP_NOACTIVATE);
+    } else {
+        SetWindowPos(form, nullptr, 0, 0, ScaleDesignUnits(kMainFormWidth, scaling.ScaleX),
+                     ScaleDesignUnits(kMainFormHeight, scaling.ScaleY), SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    }
+    // What a start at dpi captures: each control's design rectangle scaled,
+    // in the client area of the form at its design size, with the frame the
+    // form has now.
+    RECT outer{}, client{};
+    GetWindowRect(form, &outer);
+    GetClientRect(form, &client);
+    const RECT designClient{
+        0, 0, ScaleDesignUnits(kMainFormWidth, scaling.ScaleX) - (outer.right - outer.left - client.right),
+        ScaleDesignUnits(kMainFormHeight, scaling.ScaleY) - (outer.bottom - outer.top - client.bottom)};
+    for (const ControlLayout& control : kMainFormControls) {
+        ControlRecord* const record = RecordOf(GetDlgItem(form, control.id));
+        if (!record) continue;
+        const Placement at = ScaleDesignUnits({control.left, control.top, control.width, control.height}, scaling);
+        record->parent_rect0 = designClient;
+        record->rect0 = {at.x, at.y, at.x + at.width, at.y + at.height};
+        record->layout_captured = 1;
+    }
+    EnumChildWindows(form, ApplyAnchors, 0);
+}
+
 // A tooltip for each control that has one, and a cue in each folder box.
 std::vector<UniqueWindow> AddHelp(CWindow& object, HWND form) {
     std::vector<UniqueWindow> tooltips;
@@ -95,6 +148,12 @@ std::optional<MainFormWindow> MakeMainForm(const MainFormRun& run) {
     object->SetSmallIcon(LoadIconW(gApp.module, MAKEINTRESOURCEW(32512)));
     object->SetBigIcon(LoadIconW(gApp.module, MAKEINTRESOURCEW(32512)));
     object->Centre(nullptr, nullptr);
+    // The primary monitor's scale may have changed since the user signed
+    // in, which the system DPI still reflects.
+    if (const auto dpi = static_cast<std::int32_t>(GetDpiForWindow(form)); dpi > 0 && dpi != object->GetDpi()) {
+        RescaleMainForm(form, dpi, nullptr);
+        object->Centre(nullptr, nullptr);
+    }
     std::vector<UniqueWindow> tooltips = AddHelp(*object, form);
     return MainFormWindow{object, form, std::move(tooltips)};
 }

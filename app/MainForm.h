@@ -36,4 +36,11 @@ std::intptr_t CreateAndRunMainForm(const MainFormRun& run);
 // (and makes none) when the form's object cannot be found.
 int CreateMainFormControls(HWND form, const CREATESTRUCTW* create);
 
+// The form's WM_DPICHANGED step, also taken when the form starts on a
+// monitor of another DPI than the system's: the controls' fonts made for
+// dpi, the form moved to suggested (or, without one, sized to its design
+// size at dpi), and the controls laid out as a start at dpi lays them out,
+// with their anchors, in whatever size the form now has.
+void RescaleMainForm(HWND form, std::int32_t dpi, const RECT* suggested);
+
 }  // namespace trelvane

@@ -6,8 +6,10 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
 #include <map>
 #include <string>
+#include <vector>
 
 #include "ControlIds.h"
 #include "WindowsText.h"
@@ -45,6 +47,47 @@ TEST(MainForm, ButtonsListsAndCountsSayWhatTheyAreAndFolderBoxesShowACueWhileEmp
     DestroyWindow(main->form);
     MSG quit;
     PeekMessageW(&quit, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE);  // the form's own, for no loop here
+}
+
+// Each control's place and size in the form's client area, and its font's
+// height, in identifier order.
+std::vector<std::array<LONG, 5>> Layout(HWND form) {
+    std::vector<std::array<LONG, 5>> layout;
+    for (int id = kFirst; id <= kLast; ++id) {
+        const HWND control = GetDlgItem(form, id);
+        RECT rect{};
+        GetWindowRect(control, &rect);
+        MapWindowPoints(nullptr, form, reinterpret_cast<POINT*>(&rect), 2);
+        LOGFONTW font{};
+        GetObjectW(reinterpret_cast<HFONT>(SendMessageW(control, WM_GETFONT, 0, 0)), sizeof font, &font);
+        layout.push_back({rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top, font.lfHeight});
+    }
+    return layout;
+}
+
+// Moved to a monitor at 144 DPI, the form is what a start at 144 DPI makes
+// (45 * 1.5 = 67.5 rounds to 68, 35 * 1.5 = 52.5 to 52); moved back, what
+// it was.
+TEST(MainForm, ADpiChangeLaysOutAndSizesAsAStartAtThatDpiAndBack) {
+    std::optional<MainFormWindow> main = MakeMainForm({});
+    ASSERT_TRUE(main);
+    const std::vector<std::array<LONG, 5>> first = Layout(main->form);
+    RECT outer{};
+    GetWindowRect(main->form, &outer);
+    const RECT suggested{outer.left, outer.top, outer.left + 952, outer.top + 750};
+    SendMessageW(main->form, WM_DPICHANGED, MAKEWPARAM(144, 144), reinterpret_cast<LPARAM>(&suggested));
+    const std::vector<std::array<LONG, 5>> at144 = {
+        {204, 192, 105, 45, -24},  {600, 195, 105, 45, -24}, {264, 612, 180, 68, -20}, {468, 612, 180, 68, -20},
+        {672, 612, 180, 68, -20},  {516, 12, 300, 52, -18},  {516, 72, 300, 52, -18},  {516, 132, 300, 52, -18},
+        {60, 12, 450, 52, -22},    {60, 72, 450, 52, -22},   {60, 132, 450, 52, -22},  {60, 612, 180, 68, -20},
+        {468, 252, 450, 360, -16}, {9, 252, 456, 360, -16}};
+    EXPECT_EQ(Layout(main->form), at144);
+    SendMessageW(main->form, WM_DPICHANGED, MAKEWPARAM(96, 96), reinterpret_cast<LPARAM>(&outer));
+    EXPECT_EQ(Layout(main->form), first);
+
+    DestroyWindow(main->form);
+    MSG quit;
+    PeekMessageW(&quit, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE);
 }
 
 }  // namespace

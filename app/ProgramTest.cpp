@@ -144,7 +144,7 @@ TEST(ProgramFile, CarriesItsManifestAndVersion1000) {
     for (const char* part :
          {"Microsoft.Windows.Common-Controls", "version=\"6.0.0.0\"",
           "<dpiAware xmlns=\"http://schemas.microsoft.com/SMI/2005/WindowsSettings\">true</dpiAware>",
-          "level=\"asInvoker\" uiAccess=\"false\""}) {
+          "level=\"asInvoker\" uiAccess=\"false\"", "<supportedOS Id=\"{8e0f7a12-bfb3-4fe8-b9a5-48fd50a15a9a}\"/>"}) {
         EXPECT_NE(text.find(part), std::string::npos) << part;
     }
     FreeLibrary(image);
@@ -428,13 +428,17 @@ TEST_F(ProgramAt96Test, TheLeagueReportIsWhatTheCommandLinePrintsInEachForm) {
         EXPECT_GT(command.size(), 1000u) << form.format;
         EXPECT_EQ(FileBytes(root.Path() / form.file), command) << form.format;
     }
-    // Onto a season file: refused, the file left as it was.
+    // Onto a season file or a device: refused, the file left as it was.
     const std::string seasonFile = FileBytes(prior / "kovteam.dat");
-    ASSERT_TRUE(program.RightClick(kArrivalsList));
-    program.TypeKeys({{0, 'L'}});
-    ASSERT_TRUE(program.SaveAs(L"FILE FOR THE LEAGUE REPORT", prior / "kovteam.dat"));
-    EXPECT_EQ(program.AnswerMessageBox(), "The report was not saved in " + (prior / "kovteam.dat").string() +
-                                              ": it is a season file of the game.\nNo file was changed.");
+    const std::pair<fs::path, std::string> refused[] = {{prior / "kovteam.dat", "it is a season file of the game"},
+                                                        {root.Path() / "nul.txt", "it is a device name, not a file"}};
+    for (const auto& [target, reason] : refused) {
+        ASSERT_TRUE(program.RightClick(kArrivalsList));
+        program.TypeKeys({{0, 'L'}});
+        ASSERT_TRUE(program.SaveAs(L"FILE FOR THE LEAGUE REPORT", target));
+        EXPECT_EQ(program.AnswerMessageBox(),
+                  "The report was not saved in " + target.string() + ": " + reason + ".\nNo file was changed.");
+    }
     EXPECT_EQ(FileBytes(prior / "kovteam.dat"), seasonFile);
 }
 

@@ -28,4 +28,5 @@ inline constexpr char kFolderRefusesFiles[] = "the folder does not accept new fi
 inline constexpr char kPathTooLong[] = "the path is too long";  // for its folder to take a new file
 inline constexpr char kSeasonFile[] = "it is a season file of the game";
 inline constexpr char kSettingsFile[] = "Trelvane keeps its folders in it";
+inline constexpr char kDeviceName[] = "it is a device name, not a file";
 }  // namespace trelvane::write_problem

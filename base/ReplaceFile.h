@@ -25,6 +25,8 @@ struct FileWriteResult {
     std::string problem;  // why the file was not written, in plain words; empty when it was
     // Where the new and the old content are kept when a replace failed part
     // way and they could not be put back (UTF-8); empty when nothing changed.
+    // A file written whose old content could not be deleted afterwards
+    // names where it is left in oldContentIn.
     std::string newContentIn = {};
     std::string oldContentIn = {};
     bool Written() const { return problem.empty(); }

@@ -22,8 +22,6 @@ constexpr std::wstring_view kSeparators = L"\\/";
 // The reasons a file is not read, and those only writing meets.
 std::string ProblemOf(DWORD error, const std::wstring& path) {
     switch (error) {
-        case ERROR_DIRECTORY:
-            return file_problem::kFolderMissing;
         // ReplaceFileW could not move the old file aside: another program
         // holds it.
         case ERROR_UNABLE_TO_REMOVE_REPLACED:
@@ -86,6 +84,16 @@ bool Move(const std::wstring& from, const std::wstring& to) {
     return RetryBriefHolds([&] { return MoveFileExW(from.c_str(), to.c_str(), MOVEFILE_WRITE_THROUGH) != FALSE; });
 }
 
+// Deletes the old content, moved to backup once the new file is in place;
+// a scanner that grabbed it is waited out. The result names it when it is
+// still there, so that it is not left unseen.
+FileWriteResult DeleteBackup(const std::wstring& backup) {
+    if (backup.empty() || RetryBriefHolds([&] { return DeleteFileW(backup.c_str()) != FALSE; }) || !Exists(backup)) {
+        return {};
+    }
+    return {{}, {}, Utf8FromWide(backup)};
+}
+
 // After a swap that failed: the new content is complete in temporary, and
 // the old content is at path or, once moved aside, at backup. Puts the new
 // content in place if path is free, else the old one back; whatever cannot
@@ -98,15 +106,27 @@ FileWriteResult Recover(DWORD error, const std::wstring& temporary, const std::w
         DeleteFileW(temporary.c_str());
         return {std::move(problem)};
     }
-    if (!Exists(path) && Move(temporary, path)) {
-        if (oldAside) DeleteFileW(backup.c_str());
-        return {};
-    }
+    if (!Exists(path) && Move(temporary, path)) return oldAside ? DeleteBackup(backup) : FileWriteResult{};
     if (oldAside && !Exists(path) && Move(backup, path)) {
         DeleteFileW(temporary.c_str());
         return {std::move(problem)};
     }
     return {std::move(problem), Utf8FromWide(temporary), oldAside ? Utf8FromWide(backup) : std::string()};
+}
+
+// ReplaceFileW opens the old file with WRITE_DAC, to carry its permissions
+// over to the new one: on a share where the user may change files but not
+// their permissions that is refused as access denied, though the file may
+// be renamed and deleted. There the swap is done by moves: the old file to
+// the backup name, the new one into place, the backup deleted.
+FileWriteResult ReplaceByMoves(const std::wstring& temporary, const std::wstring& path, const std::wstring& backup) {
+    if (!Move(path, backup)) {
+        const DWORD error = GetLastError();
+        DeleteFileW(temporary.c_str());
+        return {ProblemOf(error, path)};
+    }
+    if (Move(temporary, path)) return DeleteBackup(backup);
+    return Recover(GetLastError(), temporary, path, backup);
 }
 
 // Puts the new file in the old one's place: ReplaceFileW keeps the old
@@ -125,17 +145,20 @@ FileWriteResult MoveIntoPlace(const std::wstring& temporary, const std::wstring&
     // takes them before it moves in.
     constexpr DWORD kKept =
         FILE_ATTRIBUTE_ARCHIVE | FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM | FILE_ATTRIBUTE_NOT_CONTENT_INDEXED;
-    SetFileAttributesW(temporary.c_str(), GetFileAttributesW(path.c_str()) & kKept);
+    if (const DWORD attributes = GetFileAttributesW(path.c_str()); attributes != INVALID_FILE_ATTRIBUTES) {
+        SetFileAttributesW(temporary.c_str(), attributes & kKept);
+    }
     // The old file is moved to a name of ours, so that a swap that fails
     // part way leaves it where it can be found.
     const std::wstring backup = FreeNameIn(folder, L"trb");
-    if (RetryBriefHolds([&] { return replace(path, temporary, backup); })) {
-        if (!backup.empty()) DeleteFileW(backup.c_str());
-        return {};
-    }
+    if (RetryBriefHolds([&] { return replace(path, temporary, backup); })) return DeleteBackup(backup);
     const DWORD error = GetLastError();
     for (const std::wstring& name : AsideFiles(folder)) {
         if (!before.contains(name)) DeleteFileW((folder + name).c_str());
+    }
+    // Refused before it moved anything, on a file that is not read-only.
+    if (error == ERROR_ACCESS_DENIED && !backup.empty() && Exists(path) && !Exists(backup) && Exists(temporary)) {
+        return ReplaceByMoves(temporary, path, backup);
     }
     return Recover(error, temporary, path, backup);
 }
@@ -177,10 +200,13 @@ FileWriteResult ReplaceFileContents(const std::wstring& pathGiven, const FileCon
     // file, so the open decides.
     wchar_t temporary[MAX_PATH];
     const bool named = GetTempFileNameW(FolderOf(path, kSeparators).c_str(), L"trv", 0, temporary);
+    // A scanner may look at the empty file GetTempFileNameW has just made.
     UniqueFile file;
     if (named) {
-        file = UniqueFile(
-            CreateFileW(temporary, GENERIC_WRITE, 0, nullptr, TRUNCATE_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+        file = RetryBriefHolds([&] {
+            return UniqueFile(
+                CreateFileW(temporary, GENERIC_WRITE, 0, nullptr, TRUNCATE_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+        });
     }
     if (!file) {
         const DWORD error = GetLastError();

@@ -186,6 +186,9 @@ int RunCompare(const ParsedArguments& arguments, std::ostream& out, std::ostream
         if (const auto problem = lists.files[i]->Finish()) {
             err << kProgram << ": cannot write " << **files[i] << ": " << *problem << '\n';
             failed = true;
+        } else if (const std::string& left = lists.files[i]->OldListLeftIn(); !left.empty()) {
+            err << kProgram << ": warning: " << **files[i]
+                << " is saved, but the old list could not be deleted: it is kept as " << left << '\n';
         }
     }
     return failed ? 1 : 0;

@@ -12,6 +12,7 @@
 #ifdef _WIN32
 #include <windows.h>
 
+#include "ConsoleOutput.h"
 #include "ProgramDriver.h"
 #include "WindowsText.h"
 #endif
@@ -69,41 +70,42 @@ protected:
     }
 };
 
-// The text report's names in the terminal's encoding (the ANSI code page
-// on Windows, UTF-8 elsewhere), and its lines ended as the system's text
-// files are.
+// The text report in UTF-8, on Windows after a byte-order mark and with
+// its lines ended as the system's text files are.
+const std::string kEuroName = "\xE2\x82\xACuro,Od\xC2\x81n", kStraussName = "Strau\xC3\x9F";
 #ifdef _WIN32
-const std::string kEuroName = "\x80uro,Od\x81n", kStraussName = "Strau\xDF";
 std::string TextLines(std::string text) {
     for (std::size_t at = 0; (at = text.find('\n', at)) != std::string::npos; at += 2) text.insert(at, 1, '\r');
     return text;
 }
+const std::string kTextReportStart = "\xEF\xBB\xBF";
 #else
-const std::string kEuroName = "\xE2\x82\xACuro,Od\xC2\x81n", kStraussName = "Strau\xC3\x9F";
 std::string TextLines(std::string text) { return text; }
+const std::string kTextReportStart;
 #endif
 
-TEST_F(CompareCommandTest, TextReportHasTotalsCountsAndThreeListsInTheTerminalsEncoding) {
+TEST_F(CompareCommandTest, TextReportHasTotalsCountsAndThreeListsInUtf8) {
     EXPECT_EQ(Run({prior.string(), current.string()}), 0);
-    EXPECT_EQ(out, TextLines("Prior season: 5 players, 2 teams\n"
-                             "Current season: 4 players, 2 teams\n"
-                             "Departed: 2\n"
-                             "Arrivals: 1\n"
-                             "Moved: 2\n"
-                             "\n"
-                             "Departed (in the prior season, not in the current one):\n"
-                             "12345  Doe,Jan               Northport Gulls\n"
-                             "30000  Novak,Tomas           \n"
-                             "\n"
-                             "Arrivals (in the current season, not in the prior one), with the team each joined:\n"
-                             "45000  " +
-                             kEuroName +
-                             "             Dunmore Bears\n"
-                             "\n"
-                             "Moved (in both seasons, on another team):\n"
-                             "20000  Lund,Emil             Northport Gulls -> Dunmore Bears\n"
-                             "22000  " +
-                             kStraussName + ",Nils           Ashford Foxes -> (free agent)\n"));
+    EXPECT_EQ(out, kTextReportStart +
+                       TextLines("Prior season: 5 players, 2 teams\n"
+                                 "Current season: 4 players, 2 teams\n"
+                                 "Departed: 2\n"
+                                 "Arrivals: 1\n"
+                                 "Moved: 2\n"
+                                 "\n"
+                                 "Departed (in the prior season, not in the current one):\n"
+                                 "12345  Doe,Jan               Northport Gulls\n"
+                                 "30000  Novak,Tomas           \n"
+                                 "\n"
+                                 "Arrivals (in the current season, not in the prior one), with the team each joined:\n"
+                                 "45000  " +
+                                 kEuroName +
+                                 "             Dunmore Bears\n"
+                                 "\n"
+                                 "Moved (in both seasons, on another team):\n"
+                                 "20000  Lund,Emil             Northport Gulls -> Dunmore Bears\n"
+                                 "22000  " +
+                                 kStraussName + ",Nils           Ashford Foxes -> (free agent)\n"));
     EXPECT_EQ(err, "");
 }
 
@@ -315,7 +317,10 @@ TEST_F(CompareCommandFailures, ExportsThatCannotBeWrittenLeaveEverythingAsItWas)
         cases.push_back({(fs::path(refusing) / "departed.txt").string(), write_problem::kFolderRefusesFiles});
     }
 #ifdef _WIN32
-    const HANDLE holder = CreateFileW(held.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
+    // Held open by a program that lets others read and write it, not replace
+    // it: a list written in place would get through and change it.
+    const HANDLE holder =
+        CreateFileW(held.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING, 0, nullptr);
     ASSERT_NE(holder, INVALID_HANDLE_VALUE);
     cases.push_back({held.string(), file_problem::kInUse});
 #else
@@ -351,7 +356,10 @@ TEST_F(CompareCommandFailures, ListsOverSeasonFilesAreRefusedBeforeAnythingIsWri
         {(root / "TRELVANE.TXT").string(), write_problem::kSettingsFile},
         {(root / "hard-link.txt").string(), write_problem::kSeasonFile},
     };
-#ifndef _WIN32
+#ifdef _WIN32
+    for (const char* device : {"con.txt", "NUL", "aux.csv . ", "Com1"})
+        cases.push_back({(root / device).string(), write_problem::kDeviceName});
+#else
     fs::create_symlink(prior / kPlayerFileName, root / "symbolic-link.txt");
     cases.push_back({(root / "symbolic-link.txt").string(), write_problem::kSeasonFile});
     // The reader finds kovplyr.dat for KOVPLYR.DAT; so does the check.
@@ -418,6 +426,22 @@ TEST_F(CompareCommandTest, FileNamesMatchWhateverTheirLetterCase) {
 #endif
 
 #ifdef _WIN32
+std::vector<std::wstring> gConsolePieces;
+
+// The console gets at most 8 K characters a call, a character beyond U+FFFF
+// whole, and UTF-8 without the mark a file begins with.
+TEST(ConsoleOutput, WritesUtf8WithoutItsMarkInPiecesOfAtMost8KCharacters) {
+    const ConsoleWriter record = [](HANDLE, std::wstring_view text) {
+        gConsolePieces.emplace_back(text);
+        return true;
+    };
+    ConsoleOutput utf8(nullptr, ConsoleBytes::kUtf8, record);
+    std::ostream(&utf8) << "\xEF\xBB\xBF" + std::string(8191, 'a') + "\xF0\x9F\x98\x80" + std::string(10000, 'b');
+    std::vector<std::size_t> sizes;
+    for (const std::wstring& piece : gConsolePieces) sizes.push_back(piece.size());
+    EXPECT_EQ(sizes, (std::vector<std::size_t>{8191, 8192, 1810}));
+}
+
 // trelvane-compare.exe itself, beside this test. The bytes it prints when
 // redirected are the window's league report's, compared in the program
 // tests.

@@ -4,16 +4,13 @@
 #include <cstring>
 
 #ifdef _WIN32
-#include <windows.h>
-
-#include "WindowsText.h"
+#include "ReplaceFile.h"
+#else
+#include <sys/stat.h>
+#include <unistd.h>
 #endif
 
 #include "FileProblems.h"
-#ifdef _WIN32
-#include "WindowsFileProblems.h"
-#endif
-#include "Limits.h"
 #include "LineText.h"
 #include "SystemText.h"
 
@@ -22,10 +19,10 @@ namespace {
 
 namespace fs = std::filesystem;
 
-// A file that exists with no write permission for anyone (on Windows: the
-// read-only attribute). A process run as root, or Wine run as root, may
-// write it all the same; the list leaves it alone, as the Windows program
-// does.
+#ifndef _WIN32
+// A file that exists with no write permission for anyone. A process run as
+// root may write it all the same; the list leaves it alone, as the Windows
+// program leaves a read-only file.
 bool IsReadOnlyFile(const fs::path& path) {
     std::error_code error;
     const fs::file_status status = fs::status(path, error);
@@ -54,29 +51,15 @@ std::string OpenProblemOf(int error, const fs::path& path) {
     }
 }
 
-#ifdef _WIN32
-std::FILE* OpenFile(const fs::path& path, bool create) { return _wfopen(path.c_str(), create ? L"wb" : L"r+b"); }
-
-// The C library turns the system's error into a coarser errno: a file
-// another program holds is EACCES, as a folder without write access is.
-std::string OpenProblem(const fs::path& path) {
-    const DWORD error = _doserrno;
-    switch (error) {
-        case ERROR_ACCESS_DENIED: {
-            std::error_code ignored;
-            if (!fs::exists(path, ignored)) return write_problem::kFolderRefusesFiles;
-            return FileProblemOfError(error, path.wstring());
-        }
-        case ERROR_DISK_FULL:
-        case ERROR_HANDLE_DISK_FULL:
-            return write_problem::kDiskFull;
-        default:
-            return error ? FileProblemOfError(error, path.wstring()) : OpenProblemOf(errno, path);
-    }
-}
-#else
 std::FILE* OpenFile(const fs::path& path, bool create) { return std::fopen(path.c_str(), create ? "wb" : "r+b"); }
 std::string OpenProblem(const fs::path& path) { return OpenProblemOf(errno, path); }
+
+// Whether the open file is a regular one, which can be cut to a length (a
+// device or a pipe cannot).
+bool IsRegularFile(std::FILE* file) {
+    struct stat status {};
+    return fstat(fileno(file), &status) == 0 && S_ISREG(status.st_mode);
+}
 #endif
 
 }  // namespace
@@ -98,15 +81,33 @@ std::string WriteProblemOf(int error) {
     }
 }
 
+#ifdef _WIN32
+SavedList::SavedList(const std::string& path) : path_(FileSystemPath(path)) {}
+
+void SavedList::Add(std::string_view line) {
+    content_ += line;
+    content_ += kSavedLineEnd;
+}
+
+std::optional<std::string> SavedList::Finish() {
+    const FileWriteResult written = ReplaceFileContents(path_.wstring(), content_);
+    content_ = {};
+    if (written.Written()) {
+        oldListLeftIn_ = written.oldContentIn;
+        return std::nullopt;
+    }
+    std::string problem = written.problem;
+    if (!written.newContentIn.empty()) problem += "; the new list is kept as " + written.newContentIn;
+    if (!written.oldContentIn.empty()) problem += "; the old list is kept as " + written.oldContentIn;
+    return problem;
+}
+#else
 SavedList::SavedList(const std::string& path) : path_(FileSystemPath(path)) {
     if (IsReadOnlyFile(path_)) {
         problem_ = write_problem::kReadOnly;
         return;
     }
     errno = 0;
-#ifdef _WIN32
-    _doserrno = 0;
-#endif
     file_.reset(OpenFile(path_, false));
     if (!file_ && errno == ENOENT) file_.reset(OpenFile(path_, true));
     if (!file_) problem_ = OpenProblem(path_);
@@ -127,16 +128,18 @@ void SavedList::Add(std::string_view line) {
     output_.EndLine();
 }
 
+// The file is cut on the handle it was written with: opened again by name,
+// it could be another file by then.
 std::optional<std::string> SavedList::Finish() {
     output_.Finish();
-    if (file_ && std::fclose(file_.release()) != 0 && !problem_) problem_ = WriteProblemOf(errno);
-    if (problem_) return problem_;
-    std::error_code error;
-    if (fs::is_regular_file(path_, error) && fs::file_size(path_, error) > size_) {
-        fs::resize_file(path_, size_, error);
-        if (error) problem_ = error.message();
+    if (file_ && !problem_ && std::fflush(file_.get()) != 0) problem_ = WriteProblemOf(errno);
+    if (file_ && !problem_ && IsRegularFile(file_.get()) &&
+        ftruncate(fileno(file_.get()), static_cast<off_t>(size_)) != 0) {
+        problem_ = WriteProblemOf(errno);
     }
+    if (file_ && std::fclose(file_.release()) != 0 && !problem_) problem_ = WriteProblemOf(errno);
     return problem_;
 }
+#endif
 
 }  // namespace trelvane::cli

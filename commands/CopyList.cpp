@@ -1,6 +1,7 @@
 #include "CopyList.h"
 
 #include <cstring>
+#include <optional>
 
 #include "WinHandles.h"
 
@@ -22,22 +23,51 @@ std::wstring ListText(HWND list) {
     return text;
 }
 
-bool CopyListLines(HWND form, HWND list) {
-    const std::wstring text = ListText(list);
-    const std::size_t bytes = (text.size() + 1) * sizeof(wchar_t);
-    UniqueGlobal block(GlobalAlloc(GMEM_MOVEABLE, bytes));
-    if (!block) return false;
-    void* const target = GlobalLock(block.get());
-    if (!target) return false;
-    std::memcpy(target, text.c_str(), bytes);
-    GlobalUnlock(block.get());
+namespace {
 
-    const OpenedClipboard clipboard(form);
-    if (!clipboard || !EmptyClipboard()) return false;
-    if (!SetClipboardData(CF_UNICODETEXT, block.get())) return false;
-    // The clipboard owns the block now.
-    (void)block.release();
-    return true;
+// A movable block holding bytes, for the clipboard.
+UniqueGlobal GlobalBlock(const void* bytes, std::size_t size) {
+    UniqueGlobal block(GlobalAlloc(GMEM_MOVEABLE, size));
+    void* const target = block ? GlobalLock(block.get()) : nullptr;
+    if (!target) return {};
+    std::memcpy(target, bytes, size);
+    GlobalUnlock(block.get());
+    return block;
+}
+
+// A copy of the open clipboard's Unicode text, if it holds any.
+UniqueGlobal ClipboardTextCopy() {
+    const HANDLE data = GetClipboardData(CF_UNICODETEXT);
+    const void* const bytes = data ? GlobalLock(data) : nullptr;
+    if (!bytes) return {};
+    UniqueGlobal copy = GlobalBlock(bytes, GlobalSize(data));
+    GlobalUnlock(data);
+    return copy;
+}
+
+}  // namespace
+
+bool CopyListLines(HWND form, HWND list, ClipboardSetter set) {
+    // Everything that can fail for want of memory is done before the
+    // user's clipboard is emptied.
+    const std::wstring text = ListText(list);
+    UniqueGlobal block = GlobalBlock(text.c_str(), (text.size() + 1) * sizeof(wchar_t));
+    if (!block) return false;
+
+    // Clipboard managers and other programs' copies open the clipboard
+    // for moments at a time.
+    std::optional<OpenedClipboard> clipboard;
+    for (int tries = 1; !clipboard.emplace(form) && tries < 20; ++tries) Sleep(50);
+    if (!*clipboard) return false;
+    UniqueGlobal previous = ClipboardTextCopy();
+    if (!EmptyClipboard()) return false;
+    // The clipboard owns a block once it is set.
+    if (set(CF_UNICODETEXT, block.get())) {
+        (void)block.release();
+        return true;
+    }
+    if (previous && SetClipboardData(CF_UNICODETEXT, previous.get())) (void)previous.release();
+    return false;
 }
 
 }  // namespace trelvane

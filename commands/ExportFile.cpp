@@ -59,7 +59,7 @@ FileWriteResult WriteExportFile(const std::wstring& path, const FileContent& con
 
 void TellIfNotSaved(HWND form, const std::wstring& path, const FileWriteResult& result,
                     std::string (*notSaved)(const NotSaved&)) {
-    if (result.Written()) return;
+    if (result.Written() && result.oldContentIn.empty()) return;
     ShowFailure(form, notSaved({.path = Utf8FromWide(path),
                                 .problem = result.problem,
                                 .newIn = result.newContentIn,

@@ -81,6 +81,10 @@ std::string ReportFilesNotReadText(const SeasonFilesRead& files) {
 namespace {
 
 std::string NotSavedText(std::string_view what, const NotSaved& failure) {
+    if (failure.problem.empty()) {
+        return "The " + std::string(what) + " saved in " + std::string(failure.path) +
+               ", but the old file could not be deleted: it is kept as " + std::string(failure.oldIn) + '.';
+    }
     std::string text = "The " + std::string(what) + " not saved in " + std::string(failure.path) + ": " +
                        std::string(failure.problem) + '.';
     if (failure.newIn.empty() && failure.oldIn.empty()) return text + "\nNo file was changed.";

@@ -54,6 +54,8 @@ inline constexpr char kLinesNotCopiedText[] =
 // What an export or "Exit" tells the user when its file was not written.
 // Where a replace failed part way and could not be undone, newIn and oldIn
 // say where the new and the old content are now; else nothing was changed.
+// Without a problem the file was written, and oldIn is where its old content
+// was left, not deleted.
 struct NotSaved {
     std::string_view path;
     std::string_view problem;

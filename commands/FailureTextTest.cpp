@@ -20,6 +20,17 @@ TEST(RefusedExportName, SeasonFilesAndTheSettingsFileInAnyCaseAndFolderAreRefuse
     for (const auto& [path, reason] : cases) EXPECT_EQ(RefusedExportName(path), reason) << path;
 }
 
+TEST(IsWindowsDeviceName, TheDevicesInAnyCaseWithAnyExtensionTrailingDotsOrBlanks) {
+    for (const char* name : {"con", "CON.txt", "nul.tar.gz", "Aux ", "prn. .", "nul .txt", "com0", "COM9.csv", "lpt1",
+                             "LPT\xC2\xB9.txt", "com\xC2\xB3", "CONOUT$", "conin$."}) {
+        EXPECT_TRUE(IsWindowsDeviceName(name)) << name;
+    }
+    for (const char* name : {"", "console.txt", "xnul", "nul_list.txt", "com", "com10", "lpt", "comx", "com\xC2\xB4",
+                             "KOVPLYR.DAT", ".nul", "CONOUT$.txt"}) {
+        EXPECT_FALSE(IsWindowsDeviceName(name)) << name;
+    }
+}
+
 TEST(SeasonFilesNotReadText, ListsEachFileNotReadOrTheFolderAndBoxAndWhatTheListsOrTheReportShow) {
     const SeasonFileReport read{"C:\\S\\2026\\KOVPLYR.DAT", ""};
     const SeasonFileReport priorMissing{"C:\\S\\2025\\KOVPLYR.DAT", "the folder does not exist"};
@@ -77,6 +88,8 @@ TEST(FailureText, AFileNotSavedSaysNothingChangedOrWhereBothFilesAreKept) {
         FoldersNotSavedText({.path = "C:\\T.txt", .problem = "x", .newIn = "C:\\trv1.tmp", .oldIn = "C:\\trb2.tmp"}),
         "The folders were not saved in C:\\T.txt: x.\nThe new file is kept as C:\\trv1.tmp.\nThe old file is kept as "
         "C:\\trb2.tmp.");
+    EXPECT_EQ(ReportNotSavedText({.path = "C:\\r.txt", .problem = "", .oldIn = "C:\\trb3.tmp"}),
+              "The report was saved in C:\\r.txt, but the old file could not be deleted: it is kept as C:\\trb3.tmp.");
 }
 
 }  // namespace

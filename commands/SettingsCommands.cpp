@@ -9,6 +9,7 @@
 #include "FailureText.h"
 #include "SettingsFile.h"
 #include "WinHandles.h"
+#include "WindowsFileProblems.h"
 #include "WindowsText.h"
 
 namespace trelvane {
@@ -46,17 +47,29 @@ std::optional<std::string> ReadSettingsFile() {
     }
 }
 
-// The folders in UTF-8, as the boxes take them.
-FolderSettings FoldersFromFile(std::string_view bytes) {
-    const bool utf8 = SettingsAreUtf8(bytes);
-    if (bytes.starts_with(kUtf8Mark)) bytes.remove_prefix(kUtf8Mark.size());
-    FolderSettings folders = ParseSettings(bytes);
-    if (!utf8) {
-        for (std::string* folder : {&folders.mainFolder, &folders.priorFolder, &folders.currentFolder}) {
-            *folder = Utf8FromWide(WideFromAnsi(*folder));
-        }
+// How many of the folders name a folder that exists (UTF-8 texts).
+int FoldersThatExist(const FolderSettings& folders) {
+    int count = 0;
+    for (const std::string* folder : {&folders.mainFolder, &folders.priorFolder, &folders.currentFolder}) {
+        if (!folder->empty() && IsFolder(WideFromUtf8(*folder))) ++count;
     }
-    return folders;
+    return count;
+}
+
+// The folders in UTF-8, as the boxes take them. Without the mark the file
+// is the program's own ANSI, or Notepad's UTF-8; ANSI bytes can be valid
+// UTF-8 by chance (GBK "D:\一" is D2 BB, UTF-8 for "D:\һ"), so where both
+// readings are possible the one under which more folders exist wins, and
+// ANSI when they tie.
+FolderSettings FoldersFromFile(std::string_view bytes) {
+    if (bytes.starts_with(kUtf8Mark)) return ParseSettings(bytes.substr(kUtf8Mark.size()));
+    const FolderSettings asUtf8 = ParseSettings(bytes);
+    FolderSettings fromAnsi = asUtf8;
+    for (std::string* folder : {&fromAnsi.mainFolder, &fromAnsi.priorFolder, &fromAnsi.currentFolder}) {
+        *folder = Utf8FromWide(WideFromAnsi(*folder));
+    }
+    if (SettingsAreUtf8(bytes) && FoldersThatExist(asUtf8) > FoldersThatExist(fromAnsi)) return asUtf8;
+    return fromAnsi;
 }
 
 // The file's bytes for the folders (given in UTF-8): in the ANSI code page
@@ -100,7 +113,7 @@ FileWriteResult SaveSettings(HWND form) {
 }
 
 std::int32_t SaveSettingsAndEnd(const CommandArgs& args) {
-    if (const FileWriteResult saved = SaveSettings(args.form); !saved.Written()) {
+    if (const FileWriteResult saved = SaveSettings(args.form); !saved.Written() || !saved.oldContentIn.empty()) {
         ShowFailure(args.form, FoldersNotSavedText({.path = Utf8FromWide(FullPath(kSettingsFileNameW)),
                                                     .problem = saved.problem,
                                                     .newIn = saved.newContentIn,

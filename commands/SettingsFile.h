@@ -17,10 +17,11 @@ inline constexpr wchar_t kSettingsFileNameW[] = L"Trelvane.txt";
 // name.
 inline constexpr std::string_view kUtf8Mark = "\xEF\xBB\xBF";
 
-// Whether the file's bytes are UTF-8: they start with the byte-order mark,
-// or they are well-formed UTF-8 holding a character beyond ASCII (Notepad
-// saves UTF-8, with or without the mark). ANSI text with accents is almost
-// never well-formed UTF-8, so it is still read as ANSI.
+// Whether the file's bytes may be UTF-8: they start with the byte-order
+// mark (then they are), or they are well-formed UTF-8 holding a character
+// beyond ASCII (Notepad saves UTF-8, with or without the mark). ANSI text
+// with accents is seldom well-formed UTF-8; where it is, the folders that
+// exist decide.
 bool SettingsAreUtf8(std::string_view bytes);
 
 struct FolderSettings {

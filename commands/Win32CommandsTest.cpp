@@ -9,18 +9,22 @@
 
 #include <gtest/gtest.h>
 
+#include <cstring>
 #include <filesystem>
 #include <string>
 #include <vector>
 
 #include <shlobj.h>
 
+#include <algorithm>
 #include <atomic>
 #include <thread>
+#include <tuple>
 
 #include "BrowseFolder.h"
 #include "ControlIds.h"
 #include "ControlTexts.h"
+#include "CopyList.h"
 #include "ExportList.h"
 #include "FailureText.h"
 #include "HeldFile.h"
@@ -30,6 +34,7 @@
 #include "TempFolder.h"
 #include "TestFiles.h"
 #include "WinHandles.h"
+#include "Windows1252.h"
 #include "WindowsText.h"
 
 namespace trelvane {
@@ -74,6 +79,35 @@ private:
     }
     HWND form_;
 };
+
+HANDLE WINAPI RefusedByTheClipboard(UINT, HANDLE) {
+    SetLastError(ERROR_NOT_ENOUGH_MEMORY);
+    return nullptr;
+}
+
+// A copy that fails leaves the user's text; a clipboard another program
+// holds for a moment is waited for.
+TEST(CopyListLines, KeepsTheUsersTextOnFailureAndWaitsOutABriefHold) {
+    TestForm form;
+    const HWND list = GetDlgItem(form.Handle(), kDepartedList), users = GetDlgItem(form.Handle(), kArrivalsList);
+    for (const wchar_t* line : {L"b", L"a"}) SendMessageW(list, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(line));
+    SendMessageW(users, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(L"the user's text"));
+    ASSERT_TRUE(CopyListLines(form.Handle(), users));
+    EXPECT_FALSE(CopyListLines(form.Handle(), list, RefusedByTheClipboard));
+    EXPECT_EQ(testing::ClipboardText(), L"the user's text\r\n");
+
+    std::atomic<bool> opened = false;
+    std::thread holder([&opened] {
+        OpenClipboard(nullptr);
+        opened = true;
+        Sleep(300);
+        CloseClipboard();
+    });
+    while (!opened) Sleep(1);
+    EXPECT_TRUE(CopyListLines(form.Handle(), list));
+    holder.join();
+    EXPECT_EQ(testing::ClipboardText(), L"a\r\nb\r\n");
+}
 
 // A folder where creating a file is refused, or empty when there is none.
 std::wstring FolderWithoutWriteAccess() {
@@ -241,7 +275,9 @@ TEST(ReplaceFileContents, ReplacesWholeKeepingAttributesOrLeavesTheOldFileAndNoL
 
 // Stand-ins for ReplaceFileW failing part way, as Windows documents: the
 // old file already gone (1176, as without a backup name), or moved to the
-// backup name (1177); or moved there with the place then taken.
+// backup name (1177); or moved there with the place then taken. Refused as
+// on a share that lets the user change files but not their permissions; or
+// done, with a program then holding the old file at the backup name.
 bool OldFileGone(const std::wstring& replaced, const std::wstring&, const std::wstring&) {
     DeleteFileW(replaced.c_str());
     SetLastError(ERROR_UNABLE_TO_MOVE_REPLACEMENT);
@@ -259,15 +295,33 @@ bool OldFileMovedAsideAndPlaceTaken(const std::wstring& replaced, const std::wst
     return false;
 }
 
-TEST(ReplaceFileContents, ASwapThatFailsPartWayPutsTheNewFileInPlaceOrKeepsBothAndSaysWhere) {
+bool RefusedAsOnAShare(const std::wstring&, const std::wstring&, const std::wstring&) {
+    SetLastError(ERROR_ACCESS_DENIED);
+    return false;
+}
+HeldFile gBackupHolder;
+bool ReplacedAndBackupHeld(const std::wstring& replaced, const std::wstring& replacement, const std::wstring& backup) {
+    const bool done = ReplaceWithBackup(replaced, replacement, backup);
+    gBackupHolder = Hold(backup);
+    return done;
+}
+
+TEST(ReplaceFileContents, ASwapThatFailsPutsTheNewFileInPlaceOrKeepsBothAndSaysWhere) {
     TempFolder folder;
     const fs::path target = folder / "list.txt";
-    for (const FileReplacer replace : {OldFileGone, OldFileMovedAside}) {
+    for (const FileReplacer replace : {OldFileGone, OldFileMovedAside, RefusedAsOnAShare}) {
         PutFile(target, "old");
         EXPECT_TRUE(ReplaceFileContents(target.wstring(), "new", WriteAllBytes, replace).Written());
         EXPECT_EQ(FileBytes(target), "new");
         EXPECT_EQ(FileNamesIn(folder.Path()), Names{"list.txt"});
     }
+    const FileWriteResult left = ReplaceFileContents(target.wstring(), "newer", WriteAllBytes, ReplacedAndBackupHeld);
+    ASSERT_TRUE(gBackupHolder);
+    gBackupHolder.reset();
+    EXPECT_TRUE(left.Written());
+    EXPECT_EQ(FileBytes(WideFromUtf8(left.oldContentIn)), "new");
+    DeleteFileW(WideFromUtf8(left.oldContentIn).c_str());
+
     PutFile(target, "old");
     const FileWriteResult kept =
         ReplaceFileContents(target.wstring(), "new", WriteAllBytes, OldFileMovedAsideAndPlaceTaken);
@@ -302,10 +356,10 @@ TEST_F(SettingsTest, LoadSetsTheBoxesFromTheFileAndZeroBytesEndABoxText) {
     const std::vector<std::pair<std::string, Names>> cases = {
         {"", {"", "", ""}},
         {std::string("\"a\0b\",\"\0\",c\0d", 13), {"a", "", "c"}},
-        // Notepad's UTF-8 without its mark, and ANSI (code page 1252)
+        // Notepad's UTF-8 without its mark, for a folder that exists
         {"\"\xC3\xA9t\xC3\xA9\",b,c", {"\xC3\xA9t\xC3\xA9", "b", "c"}},
-        {"\"\xE9t\xE9\",b,c", {"\xC3\xA9t\xC3\xA9", "b", "c"}},
     };
+    fs::create_directory(folder.Path() / L"\u00E9t\u00E9");
     for (const auto& [bytes, boxes] : cases) {
         PutFile(settings, bytes);
         LoadSettings(form.Handle());
@@ -316,6 +370,33 @@ TEST_F(SettingsTest, LoadSetsTheBoxesFromTheFileAndZeroBytesEndABoxText) {
     const std::jthread letGo = testing::LetGoAfter(brief, 300);
     LoadSettings(form.Handle());
     EXPECT_EQ(Boxes(), (Names{"x", "y", "z"})) << "held for a moment at the start";
+}
+
+// The program's own ANSI file can be valid UTF-8 by chance: GBK "一" is
+// D2 BB, UTF-8 for "һ"; Windows-1252 "Ã©" is C3 A9, UTF-8 for "é". It is
+// read the way under which its folder exists, and as ANSI when neither or
+// both do.
+TEST_F(SettingsTest, BytesValidAsAnsiAndAsUtf8AreReadAsTheFolderThatExistsOnAnyCodePage) {
+    const wchar_t* const names[] = {L"\u4E00", L"\uFF83\uFF69", L"\u0413\u00A9", L"\u00C3\u00A9"};
+    const auto named = std::ranges::find_if(names, [](const wchar_t* name) {
+        const std::optional<std::string> ansi = ExactAnsiFromWide(name);
+        return ansi && IsUtf8(*ansi);
+    });
+    ASSERT_NE(named, std::end(names)) << "code page " << GetACP();
+    const std::wstring name = *named;
+    const std::string bytes = *ExactAnsiFromWide(name);
+    PutFile(settings, "\"" + bytes + "\",b,c");
+    const fs::path asAnsi = folder.Path() / name, asUtf8 = folder.Path() / WideFromUtf8(bytes);
+    const std::string asRead = Utf8FromWide(name);
+    const std::tuple<bool, bool, std::string> cases[] = {
+        {false, false, asRead}, {true, false, asRead}, {false, true, bytes}, {true, true, asRead}};
+    for (const auto& [ansiExists, utf8Exists, box] : cases) {
+        for (const auto& [path, exists] : {std::pair{asAnsi, ansiExists}, std::pair{asUtf8, utf8Exists}}) {
+            exists ? fs::create_directory(path) : fs::remove(path);
+        }
+        LoadSettings(form.Handle());
+        EXPECT_EQ(form.Text(kMainFolderBox), box) << ansiExists << utf8Exists;
+    }
 }
 
 TEST_F(SettingsTest, TenMegabyteFoldersAreLoadedAndSavedWhole) {

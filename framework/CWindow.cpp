@@ -92,8 +92,15 @@ void CWindow::Centre(HWND window, HWND relativeTo) {
     if (!window) window = hwnd;
     RECT own{};
     GetWindowRect(window, &own);
-    RECT work{};
-    if (!SystemParametersInfoW(SPI_GETWORKAREA, 0, &work, 0)) {
+    // The work area of the monitor the window is on, which need not be the
+    // primary one; for the primary one, the system's setting, which is the
+    // same on Windows and which Wine's monitor information does not follow.
+    MONITORINFO monitor{};
+    monitor.cbSize = sizeof monitor;
+    const bool onOther = GetMonitorInfoW(MonitorFromWindow(window, MONITOR_DEFAULTTOPRIMARY), &monitor) &&
+                         !(monitor.dwFlags & MONITORINFOF_PRIMARY);
+    RECT work = monitor.rcWork;
+    if (!onOther && !SystemParametersInfoW(SPI_GETWORKAREA, 0, &work, 0)) {
         work = {0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
     }
     RECT reference = work;

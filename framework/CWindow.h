@@ -88,7 +88,7 @@ public:
     HWND CreateForm(const NewForm& form);
 
     // Centres window (null: the form) over relativeTo (null: the work area),
-    // kept inside the work area. A child window is placed in its parent's
+    // kept inside the work area of the monitor the window is on. A child window is placed in its parent's
     // client coordinates.
     void Centre(HWND window, HWND relativeTo);
 

@@ -58,11 +58,11 @@ Scaling ScreenScaling(float dpi) {
     return ScalingFor(dpi, screen.Caps(LOGPIXELSX), screen.Caps(LOGPIXELSY));
 }
 
-UniqueFont MakeScaledFontAt(std::int32_t dpi, const FontRequest& request) {
-    const int logPixelsY = ScreenDc().Caps(LOGPIXELSY);
-    const std::int32_t points = request.keepPoints ? request.points : ScaledPoints(dpi, request.points, logPixelsY);
+namespace {
+
+UniqueFont FontOfHeight(std::int32_t height, const FontRequest& request) {
     LOGFONTW font{};
-    font.lfHeight = FontHeightForPoints(points, logPixelsY);
+    font.lfHeight = height;
     font.lfWeight = request.weight;
     font.lfItalic = request.italic;
     font.lfUnderline = request.underline;
@@ -77,6 +77,14 @@ UniqueFont MakeScaledFontAt(std::int32_t dpi, const FontRequest& request) {
     std::wmemcpy(font.lfFaceName, face.data(), length);
     font.lfFaceName[length] = L'\0';
     return UniqueFont{CreateFontIndirectW(&font)};
+}
+
+}  // namespace
+
+UniqueFont MakeScaledFontAt(std::int32_t dpi, const FontRequest& request) {
+    const int logPixelsY = ScreenDc().Caps(LOGPIXELSY);
+    const std::int32_t points = request.keepPoints ? request.points : ScaledPoints(dpi, request.points, logPixelsY);
+    return FontOfHeight(FontHeightForPoints(points, logPixelsY), request);
 }
 
 UniqueFont MakeFont(std::string_view face, std::int32_t points, std::int32_t weight, std::int32_t italic,
@@ -96,6 +104,19 @@ UniqueFont FontFromSpec(std::string_view spec) {
     std::int32_t points = 0, weight = 0, italic = 0, underline = 0, strikeout = 0, style = 0;
     ParseFontSpec(spec, face, points, weight, italic, underline, strikeout, style);
     return MakeFont(face, points, weight, italic, underline, strikeout);
+}
+
+UniqueFont FontFromSpecAt(std::string_view spec, std::int32_t dpi) {
+    std::string face;
+    std::int32_t points = 0, weight = 0, italic = 0, underline = 0, strikeout = 0, style = 0;
+    ParseFontSpec(spec, face, points, weight, italic, underline, strikeout, style);
+    if (face.empty()) return {};
+    return FontOfHeight(FontHeightForPoints(points, dpi), {.face = face,
+                                                           .weight = weight,
+                                                           .italic = static_cast<BYTE>(italic),
+                                                           .underline = static_cast<BYTE>(underline),
+                                                           .strikeout = static_cast<BYTE>(strikeout),
+                                                           .charset = static_cast<BYTE>(FindFaceCharset(face))});
 }
 
 }  // namespace trelvane

@@ -59,4 +59,9 @@ struct FontRequest {
 // an empty one. Each call makes a new font; the caller owns it.
 [[nodiscard]] UniqueFont FontFromSpec(std::string_view spec);
 
+// The same for a window on a monitor of dpi (per-monitor awareness): the
+// height is -points * dpi / 72, what FontFromSpec makes on a screen of that
+// DPI.
+[[nodiscard]] UniqueFont FontFromSpecAt(std::string_view spec, std::int32_t dpi);
+
 }  // namespace trelvane

@@ -22,14 +22,16 @@ std::filesystem::path FileSystemPath(const std::string& name);
 // Windows' C library reports a pipe closed at its far end as EINVAL.
 int ErrnoOfFailedWrite();
 
-// The text report's names: in UTF-8 for a Linux terminal, in the ANSI code
-// page on Windows, where a console is written in Unicode (ConsoleOutput).
-// Its lines end as the system's text files do.
+// The text report is UTF-8, and its lines end as the system's text files
+// do. On Windows it begins with a byte-order mark, as CSV does: Notepad
+// reads a file without one in the ANSI code page, which turns the league's
+// accented names into other letters on most of the world's systems; a
+// console shows it without the mark (ConsoleOutput).
 #ifdef _WIN32
-inline constexpr bool kTextReportInUtf8 = false;
+inline constexpr bool kTextReportHasMark = true;
 inline constexpr std::string_view kTextReportLineEnd = "\r\n";
 #else
-inline constexpr bool kTextReportInUtf8 = true;
+inline constexpr bool kTextReportHasMark = false;
 inline constexpr std::string_view kTextReportLineEnd = "\n";
 #endif
 

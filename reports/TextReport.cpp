@@ -30,14 +30,6 @@ void AppendTotals(std::string& out, std::string_view season, const Season& table
     out += kTextReportLineEnd;
 }
 
-void AppendName(std::string& out, std::string_view ansi) {
-    if (kTextReportInUtf8) {
-        AppendUtf8FromWindows1252(out, ansi);
-    } else {
-        out += ansi;
-    }
-}
-
 // A list under its heading. An arrival's line goes on with the team he
 // joined; the sink gets the list line alone, as the window shows it.
 void AppendList(const SeasonComparison& comparison, ListKind kind, std::string_view heading, LineSink* sink,
@@ -52,8 +44,8 @@ void AppendList(const SeasonComparison& comparison, ListKind kind, std::string_v
     for (std::size_t i = 0; i < lines.Count(); ++i) {
         const std::string_view line = lines(i, scratch);
         if (sink) sink->Add(line);
-        AppendName(text, line);
-        if (kind == ListKind::kArrivals) AppendName(text, comparison.current.rosters.TeamNameOf(ids[i]));
+        AppendUtf8FromWindows1252(text, line);
+        if (kind == ListKind::kArrivals) AppendUtf8FromWindows1252(text, comparison.current.rosters.TeamNameOf(ids[i]));
         text += kTextReportLineEnd;
         output.EndLine();
     }
@@ -70,6 +62,7 @@ void WriteTextReport(const SeasonComparison& comparison, const std::array<LineSi
     };
     static constexpr ListKind kKinds[] = {ListKind::kDeparted, ListKind::kArrivals, ListKind::kMoved};
     std::string& text = output.Text();
+    if (kTextReportHasMark) text += kUtf8ByteOrderMark;
     AppendTotals(text, "Prior", comparison.prior);
     AppendTotals(text, "Current", comparison.current);
     for (std::size_t i = 0; i < 3; ++i) {

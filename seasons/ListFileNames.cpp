@@ -6,6 +6,32 @@
 #include "SeasonRecords.h"
 
 namespace trelvane {
+namespace {
+
+std::string_view WithoutTrailing(std::string_view name, std::string_view characters) {
+    while (!name.empty() && characters.find(name.back()) != std::string_view::npos) name.remove_suffix(1);
+    return name;
+}
+
+}  // namespace
+
+bool IsWindowsDeviceName(std::string_view name) {
+    name = WithoutTrailing(name, ". ");
+    if (EqualIgnoringAsciiCase(name, "CONIN$") || EqualIgnoringAsciiCase(name, "CONOUT$")) return true;
+    // "nul.txt" and "nul .tar.gz" are NUL as well.
+    const std::string_view base = WithoutTrailing(name.substr(0, name.find('.')), " ");
+    for (const std::string_view device : {"CON", "PRN", "AUX", "NUL"}) {
+        if (EqualIgnoringAsciiCase(base, device)) return true;
+    }
+    if (base.size() < 4 ||
+        !(EqualIgnoringAsciiCase(base.substr(0, 3), "COM") || EqualIgnoringAsciiCase(base.substr(0, 3), "LPT"))) {
+        return false;
+    }
+    const std::string_view number = base.substr(3);
+    return (number.size() == 1 && number[0] >= '0' && number[0] <= '9') || number == "\xC2\xB9" ||
+           number == "\xC2\xB2" || number == "\xC2\xB3";
+}
+
 std::string_view RefusedExportName(std::string_view path) {
     std::string_view name = FileNameOf(path, std::string_view("\\/"));
     // "KOVPLYR.DAT::$DATA" is the file itself, and "KOVPLYR.DAT:x" a stream
@@ -17,6 +43,9 @@ std::string_view RefusedExportName(std::string_view path) {
     if (EqualIgnoringAsciiCase(name, kPlayerFileName) || EqualIgnoringAsciiCase(name, kTeamFileName))
         return write_problem::kSeasonFile;
     if (EqualIgnoringAsciiCase(name, kSettingsFileName)) return write_problem::kSettingsFile;
+#ifdef _WIN32
+    if (IsWindowsDeviceName(name)) return write_problem::kDeviceName;
+#endif
     return {};
 }
 

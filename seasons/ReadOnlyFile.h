@@ -1,5 +1,6 @@
 #pragma once
 
+#include <array>
 #include <cstddef>
 #include <cstdint>
 #include <optional>
@@ -44,11 +45,15 @@ private:
     std::string openedPath_;
 };
 
-// Which file a path leads to, however it is spelt: the device and inode, or
-// on Windows the volume serial number and file index.
+// Which file a path leads to, however it is spelt: the device and inode,
+// or on Windows the volume serial number and the file system's 128-bit
+// file id. Where a Windows file system has no id for it (zero, or not
+// supported), the file's final path (links resolved, its names as stored)
+// stands in for the id.
 struct FileIdentity {
     std::uint64_t volume = 0;
-    std::uint64_t file = 0;
+    std::array<std::uint8_t, 16> file = {};
+    std::string finalPath = {};
     bool operator==(const FileIdentity&) const = default;
 };
 
@@ -57,6 +62,19 @@ struct FileIdentity {
 // for whatever its letter case, as Open does, so that on Linux a folder
 // copied from Windows answers as it would there.
 std::optional<FileIdentity> FileIdentityOf(const std::string& path);
+
+#ifdef _WIN32
+// The volume serial number and file id of an open file (a HANDLE), as
+// GetFileInformationByHandleEx gives them; nothing where the file system
+// does not. Tests pass one that answers as such a file system does.
+struct FileIdAnswer {
+    std::uint64_t volume = 0;
+    std::array<std::uint8_t, 16> id = {};
+};
+using FileIdQuery = std::optional<FileIdAnswer> (*)(std::intptr_t file);
+std::optional<FileIdAnswer> QueryFileId(std::intptr_t file);
+std::optional<FileIdentity> FileIdentityOf(const std::string& path, FileIdQuery query);
+#endif
 
 // The path as the system's file functions take it. Season file paths are
 // written the Windows way, folder + "\" + file name; elsewhere the backslash

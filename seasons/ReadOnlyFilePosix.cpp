@@ -89,7 +89,10 @@ std::optional<FileIdentity> FileIdentityOf(const std::string& path) {
         const std::string match = errno == ENOENT ? FindIgnoringCase(path) : std::string();
         if (match.empty() || stat(match.c_str(), &info) != 0) return std::nullopt;
     }
-    return FileIdentity{static_cast<std::uint64_t>(info.st_dev), static_cast<std::uint64_t>(info.st_ino)};
+    FileIdentity identity{.volume = static_cast<std::uint64_t>(info.st_dev)};
+    const auto inode = static_cast<std::uint64_t>(info.st_ino);
+    for (std::size_t i = 0; i < sizeof inode; ++i) identity.file[i] = static_cast<std::uint8_t>(inode >> (8 * i));
+    return identity;
 }
 
 ReadOnlyFile ReadOnlyFile::Open(const std::string& path) {

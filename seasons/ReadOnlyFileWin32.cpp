@@ -1,5 +1,7 @@
 #include <windows.h>
 
+#include <cstring>
+
 #include "BriefHolds.h"
 #include "FileProblems.h"
 #include "Limits.h"
@@ -14,17 +16,42 @@ void release::CloseFile(std::intptr_t file) { CloseHandle(reinterpret_cast<HANDL
 
 std::string NativePath(const std::string& path) { return path; }
 
-std::optional<FileIdentity> FileIdentityOf(const std::string& path) {
+std::optional<FileIdAnswer> QueryFileId(std::intptr_t file) {
+    FILE_ID_INFO info{};
+    if (!GetFileInformationByHandleEx(reinterpret_cast<HANDLE>(file), FileIdInfo, &info, sizeof info)) {
+        return std::nullopt;
+    }
+    FileIdAnswer answer{.volume = info.VolumeSerialNumber};
+    static_assert(sizeof answer.id == sizeof info.FileId.Identifier);
+    std::memcpy(answer.id.data(), info.FileId.Identifier, sizeof answer.id);
+    return answer;
+}
+
+std::optional<FileIdentity> FileIdentityOf(const std::string& path, FileIdQuery query) {
     // No access asked for: the identity is there even for a file another
     // program holds without sharing.
     const UniqueAny<std::intptr_t, release::CloseFile, -1> file(reinterpret_cast<std::intptr_t>(
         CreateFileW(WideFromUtf8(path).c_str(), 0, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
                     OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr)));
-    BY_HANDLE_FILE_INFORMATION info{};
-    if (!file || !GetFileInformationByHandle(reinterpret_cast<HANDLE>(file.get()), &info)) return std::nullopt;
-    return FileIdentity{info.dwVolumeSerialNumber,
-                        (static_cast<std::uint64_t>(info.nFileIndexHigh) << 32) | info.nFileIndexLow};
+    if (!file) return std::nullopt;
+    // The 64-bit file index is not unique on ReFS and can change on FAT;
+    // the 128-bit id is unique where the file system gives one.
+    if (const auto answer = query(file.get()); answer && answer->id != decltype(answer->id){}) {
+        return FileIdentity{.volume = answer->volume, .file = answer->id};
+    }
+    const HANDLE handle = reinterpret_cast<HANDLE>(file.get());
+    std::wstring finalPath(MAX_PATH, L'\0');
+    DWORD length = GetFinalPathNameByHandleW(handle, finalPath.data(), MAX_PATH, FILE_NAME_NORMALIZED);
+    if (length >= MAX_PATH) {
+        finalPath.resize(length);
+        length = GetFinalPathNameByHandleW(handle, finalPath.data(), length, FILE_NAME_NORMALIZED);
+    }
+    if (length == 0 || length >= finalPath.size()) return std::nullopt;
+    finalPath.resize(length);
+    return FileIdentity{.finalPath = Utf8FromWide(finalPath)};
 }
+
+std::optional<FileIdentity> FileIdentityOf(const std::string& path) { return FileIdentityOf(path, QueryFileId); }
 
 ReadOnlyFile ReadOnlyFile::Open(const std::string& path) {
     ReadOnlyFile file;

@@ -11,10 +11,12 @@
 
 #include "FileProblems.h"
 #include "HeldFile.h"
+#include "ReadOnlyFile.h"
 #include "SeasonComparison.h"
 #include "SeasonRecords.h"
 #include "SeasonWriter.h"
 #include "TempFolder.h"
+#include "TestFiles.h"
 
 namespace trelvane {
 namespace {
@@ -38,6 +40,30 @@ TEST(ReadOnlyFileWin32, FileHeldWithoutSharingIsNotReadUntilItIsFreed) {
         const std::jthread letGo = testing::LetGoAfter(brief, 300);
         EXPECT_TRUE(CompareSeasons((root / "prior").string(), (root / "current").string()).priorPlayerFile.WasRead());
     }
+}
+
+// A file system without file ids: ReFS where the id is zero, or one that
+// does not answer at all.
+std::optional<FileIdAnswer> ZeroIds(std::intptr_t) { return FileIdAnswer{.volume = 7}; }
+std::optional<FileIdAnswer> NoIds(std::intptr_t) { return std::nullopt; }
+
+TEST(FileIdentityOf, OneFileHoweverSpeltAndNeverTwoFilesEvenWhereTheFileSystemHasNoIds) {
+    namespace fs = std::filesystem;
+    testing::TempFolder root;
+    testing::PutFile(root / "a.txt", "a");
+    testing::PutFile(root / "b.txt", "b");
+    fs::create_directory(root / "sub");
+    const std::string a = (root / "a.txt").string(), b = (root / "b.txt").string(), folder = root.Text();
+    for (const FileIdQuery query : {QueryFileId, ZeroIds, NoIds}) {
+        const auto identity = FileIdentityOf(a, query);
+        ASSERT_TRUE(identity);
+        EXPECT_EQ(identity, FileIdentityOf((root / "sub" / ".." / "A.TXT").string(), query));
+        EXPECT_NE(identity, FileIdentityOf(b, query));
+        EXPECT_EQ(FileIdentityOf(folder, query), FileIdentityOf((root / "sub" / "..").string(), query));
+        EXPECT_FALSE(FileIdentityOf((root / "c.txt").string(), query));
+    }
+    fs::create_hard_link(root / "a.txt", root / "link.txt");
+    EXPECT_EQ(FileIdentityOf(a), FileIdentityOf((root / "link.txt").string()));
 }
 
 // A folder text such as \\.\pipe\name makes the season file a named pipe.
