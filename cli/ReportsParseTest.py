@@ -23,6 +23,20 @@ assert kept.returncode == 2 and kept.stdout == b"", kept
 assert kept.stderr == f"trelvane-make-seasons: will not write over {prior}/KOVPLYR.DAT; give --replace to replace the seasons\n".encode(), kept.stderr
 assert seasons_before == [(folder / name).read_bytes() for folder in (prior, current) for name in ("KOVPLYR.DAT", "KOVTEAM.DAT")]
 
+# A team gone and a team new: the current season's first team takes a number
+# of its own. A player and a team named as markup, with a Windows-1252 byte.
+HOSTILE_PLAYER, HOSTILE_TEAM = b'<script>&"\xe9', b"<b>&amp;\x80"
+teams_file = bytearray((current / "KOVTEAM.DAT").read_bytes())
+struct.pack_into("<h", teams_file, 8, 999)
+teams_file[17:17 + len(HOSTILE_TEAM) + 1] = HOSTILE_TEAM + b"\0"
+(current / "KOVTEAM.DAT").write_bytes(teams_file)
+# He is on that team's roster, so he moved or arrived.
+hostile_id, = struct.unpack_from("<i", teams_file, 264)
+players_file = bytearray((current / "KOVPLYR.DAT").read_bytes())
+at = next(at for at in range(0, len(players_file), 664) if struct.unpack_from("<i", players_file, at + 8)[0] == hostile_id)
+players_file[at + 36:at + 37 + len(HOSTILE_PLAYER)] = HOSTILE_PLAYER + b"\0"
+(current / "KOVPLYR.DAT").write_bytes(players_file)
+
 
 def text(raw):
     raw = raw.split(b"\0", 1)[0]
@@ -44,22 +58,23 @@ def players(folder):
 
 
 def rosters(folder):
-    data, team_of, numbers = (folder / "KOVTEAM.DAT").read_bytes(), {}, set()
+    data, team_of, numbers = (folder / "KOVTEAM.DAT").read_bytes(), {}, {}
     for at in range(0, len(data), 928):
         record = data[at:at + 927].ljust(927, b"\0")
         status, number = struct.unpack_from("<hh", record, 0)[0], struct.unpack_from("<h", record, 8)[0]
         if status != 0 or number <= 0:
             continue
-        numbers.add(number)
         name = text(record[17:927]) + " " + text(record[33:927])
+        numbers[number] = name
         for pid in struct.unpack_from("<80i", record, 264):
             if 10000 <= pid <= 50000:
                 team_of[pid] = (number, name)
-    return team_of, len(numbers)
+    return team_of, numbers
 
 
 before, after = players(prior), players(current)
-(teams_before, team_count_before), (teams_after, team_count_after) = rosters(prior), rosters(current)
+(teams_before, names_before), (teams_after, names_after) = rosters(prior), rosters(current)
+team_count_before, team_count_after = len(names_before), len(names_after)
 team = lambda table, pid: table[pid][1] if pid in table else None
 number = lambda table, pid: table[pid][0] if pid in table else 0
 expected = []
@@ -71,7 +86,28 @@ for pid in sorted(set(before) & set(after)):
     if number(teams_before, pid) != number(teams_after, pid):
         expected.append(("moved", pid, *after[pid], team(teams_before, pid), team(teams_after, pid)))
 
+# Every team's figures, counted player by player; free agents are team 0.
+expected_teams = {n: {"number": n, "name": names_after.get(n, names_before.get(n)), "prior_players": 0,
+                      "current_players": 0, "departed": 0, "arrived": 0, "moved_in": 0, "moved_out": 0}
+                  for n in sorted(set(names_before) | set(names_after)) + [0]}
+expected_teams[0]["name"] = None
+for pid in before:
+    expected_teams[number(teams_before, pid)]["prior_players"] += 1
+for pid in after:
+    expected_teams[number(teams_after, pid)]["current_players"] += 1
+for kind, pid, *_ in expected:
+    if kind == "departed":
+        expected_teams[number(teams_before, pid)]["departed"] += 1
+    elif kind == "arrived":
+        expected_teams[number(teams_after, pid)]["arrived"] += 1
+    else:
+        expected_teams[number(teams_before, pid)]["moved_out"] += 1
+        expected_teams[number(teams_after, pid)]["moved_in"] += 1
+expected_teams = list(expected_teams.values())
+assert 999 in names_after and 999 not in names_before and set(names_before) - set(names_after), "no team gone or new"
+
 kinds = {kind for kind, *_ in expected}
+assert any(row[1] == hostile_id and row[2] == text(HOSTILE_PLAYER) for row in expected)
 names = "".join(last + first for _, _, last, first, *_ in expected)
 assert kinds == {"departed", "arrived", "moved"}, kinds
 assert all(c in names for c in "\u00e9\u00df\u20ac\x81"), "the demo league lacks a Windows-1252 name"
@@ -102,6 +138,7 @@ assert as_json == expected, next(((a, b) for a, b in zip(as_json, expected) if a
 assert report["prior_folder"] == str(prior) and report["current_folder"] == str(current)
 assert report["totals"] == {"prior": {"players": len(before), "teams": team_count_before},
                             "current": {"players": len(after), "teams": team_count_after}}, report["totals"]
+assert report["teams"] == expected_teams, next((a, b) for a, b in zip(report["teams"], expected_teams) if a != b)
 assert [f["read"] for f in report["files"]] == [True] * 4 and all(f["problem"] is None for f in report["files"])
 
 # A reader that goes away after the first line, as "| head -1" does: a quiet

@@ -16,7 +16,7 @@ std::int32_t SaveLeagueReport(const CommandArgs& args) {
     // The types in kReportFileTypes' order.
     static constexpr SaveDialog kDialog{L"FILE FOR THE LEAGUE REPORT",
                                         L"CSV for a spreadsheet (*.csv)\0*.csv\0JSON (*.json)\0*.json\0"
-                                        L"Text report (*.txt)\0*.txt\0",
+                                        L"Text report (*.txt)\0*.txt\0Web page (*.html)\0*.html\0",
                                         nullptr};
     const auto choice = AskForSaveFile(args.form, kDialog);
     if (!choice) return 0;
