@@ -1,10 +1,12 @@
 #!/usr/bin/env python3
-"""The CSV and JSON reports of trelvane-compare, read back by Python's own
-csv and json modules, against the seasons' files read here independently.
+"""The CSV, JSON and web-page reports of trelvane-compare, read back by
+Python's own csv, json and html.parser modules, against the seasons' files
+read here independently and against each other.
 
 usage: ReportsParseTest.py COMPARE_EXE MAKE_SEASONS_EXE WORK_FOLDER
 """
 import csv
+import html.parser
 import io
 import json
 import pathlib
@@ -141,6 +143,69 @@ assert report["totals"] == {"prior": {"players": len(before), "teams": team_coun
 assert report["teams"] == expected_teams, next((a, b) for a, b in zip(report["teams"], expected_teams) if a != b)
 assert [f["read"] for f in report["files"]] == [True] * 4 and all(f["problem"] is None for f in report["files"])
 
+class Page(html.parser.HTMLParser):
+    """Every table's rows of cell texts by the section it is in, the tags
+    and the attributes of the page."""
+
+    def __init__(self):
+        super().__init__()
+        self.tables, self.tags, self.ids, self.links, self.sources = {}, [], set(), [], []
+        self.section, self.row, self.cell = None, None, None
+
+    def handle_starttag(self, tag, attrs):
+        attrs = dict(attrs)
+        self.tags.append(tag)
+        self.ids.add(attrs.get("id"))
+        self.links += [attrs[a] for a in ("href", "src", "action", "srcset") if a in attrs]
+        if tag == "section":
+            self.section = attrs["id"]
+        elif tag == "tr":
+            self.row = []
+            self.tables.setdefault(self.section, []).append(self.row)
+        elif tag in ("td", "th"):
+            self.cell = ""
+
+    def handle_endtag(self, tag):
+        if tag in ("td", "th"):
+            self.row.append(self.cell)
+            self.cell = None
+
+    def handle_data(self, data):
+        if self.cell is not None:
+            self.cell += data
+
+
+raw_html = run("html")
+page = Page()
+page.feed(raw_html.decode("utf-8", errors="strict"))
+page.close()
+assert raw_html.startswith(b"<!DOCTYPE html>\n") and b"\r" not in raw_html
+# Nothing from outside the file and no script: links only to the page's own
+# sections, and a name written as markup adds no element.
+assert all(link.startswith("#") and link[1:] in page.ids for link in page.links), page.links
+assert "script" not in page.tags and page.tags.count("b") == 3, sorted(set(page.tags))
+rows = lambda section: page.tables[section][1:]  # below the heading row
+for kind in ("departed", "arrived", "moved"):
+    assert rows(kind) == [[str(e["id"]), e["last_name"], e["first_name"], e["prior_team"] or "", e["current_team"] or ""]
+                          for e in report[kind]], kind
+net = lambda t: f"{t['current_players'] - t['prior_players']:+d}".replace("+0", "0")
+assert rows("by-team") == [[t["name"] or "(free agents)", *(str(t[f]) for f in (
+    "prior_players", "current_players", "departed", "arrived", "moved_in", "moved_out")), net(t)]
+    for t in report["teams"]], rows("by-team")
+# Each team's section: who left, joined, came and went, by the team numbers
+# of the seasons' files.
+by_team = {t["number"]: [] for t in report["teams"]}
+for word, kind, table in (("Left", "departed", teams_before), ("Joined", "arrived", teams_after),
+                          ("Came from", "moved", teams_after), ("Went to", "moved", teams_before)):
+    for change, pid, last, first, prior_team, current_team in expected:
+        if change == kind:
+            other = {"Came from": prior_team, "Went to": current_team}.get(word, "")
+            by_team[number(table, pid)].append([word, str(pid), last, first, "(free agent)" if other is None else other])
+for team, changes in by_team.items():
+    section = f"team-{team}" if team else "free-agents"
+    assert section in page.ids and page.tables.get(section, [[]])[1:] == changes, section
+assert any(text(HOSTILE_PLAYER) in row for row in rows("moved") + rows("arrived"))
+
 # A reader that goes away after the first line, as "| head -1" does: a quiet
 # end, and the list asked for is still saved.
 moved_file = work / "moved.txt"
@@ -152,4 +217,4 @@ assert reader.wait() == 0 and reader.stderr.read() == b"", reader.returncode
 assert moved_file.read_bytes().count(b"\r\n") == sum(1 for e in expected if e[0] == "moved")
 
 print(f"{len(expected)} changes ({', '.join(f'{k}: {sum(1 for e in expected if e[0] == k)}' for k in sorted(kinds))})"
-      " read back alike from CSV and JSON")
+      " read back alike from CSV, JSON and the web page")

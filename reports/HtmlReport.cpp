@@ -187,8 +187,9 @@ void AppendSeasons(std::string& out, const ReportSubject& subject) {
         out += ".</p>\n";
     }
     if (!comparison.movedKnown) {
-        out += "<p class=\"problem\">Who moved, and so the figures by team, are unknown: a team file was not "
-               "read.</p>\n";
+        out +=
+            "<p class=\"problem\">Who moved, and so the figures by team, are unknown: a team file was not "
+            "read.</p>\n";
     }
 }
 
@@ -202,8 +203,8 @@ void AppendByTeam(std::string& out, const std::vector<TeamChanges>& teams) {
         out += "\">";
         AppendText(out, team.name);
         out += "</a></th>";
-        for (const std::size_t figure : {team.priorPlayers, team.currentPlayers, team.departed, team.arrived,
-                                         team.movedIn, team.movedOut}) {
+        for (const std::size_t figure :
+             {team.priorPlayers, team.currentPlayers, team.departed, team.arrived, team.movedIn, team.movedOut}) {
             AppendNumberCell(out, figure);
         }
         AppendNet(out, team);
@@ -222,8 +223,9 @@ void AppendChart(std::string& out, const std::vector<TeamChanges>& teams) {
     }
     const std::size_t middle = kLabel + kHalf, height = kTop + kRow * teams.size() + 4;
     const auto append = [&out](std::size_t number) { AppendNumber(out, number); };
-    out += "<figure>\n<svg xmlns=\"http://www.w3.org/2000/svg\" role=\"img\" aria-labelledby=\"chart-title "
-           "chart-text\" viewBox=\"0 0 ";
+    out +=
+        "<figure>\n<svg xmlns=\"http://www.w3.org/2000/svg\" role=\"img\" aria-labelledby=\"chart-title "
+        "chart-text\" viewBox=\"0 0 ";
     append(middle + kHalf + 40);
     out += ' ';
     append(height);
@@ -231,9 +233,10 @@ void AppendChart(std::string& out, const std::vector<TeamChanges>& teams) {
     append(middle + kHalf + 40);
     out += "\" height=\"";
     append(height);
-    out += "\">\n<title id=\"chart-title\">Players in and out by team</title>\n<desc id=\"chart-text\">For each "
-           "team, the players it lost (departed or moved out) to the left and the players it gained (arrived or "
-           "moved in) to the right; the table above gives the same figures.</desc>\n<text x=\"";
+    out +=
+        "\">\n<title id=\"chart-title\">Players in and out by team</title>\n<desc id=\"chart-text\">For each "
+        "team, the players it lost (departed or moved out) to the left and the players it gained (arrived or "
+        "moved in) to the right; the table above gives the same figures.</desc>\n<text x=\"";
     append(middle - 6);
     out += "\" y=\"14\" text-anchor=\"end\">out</text><text x=\"";
     append(middle + 6);
@@ -246,8 +249,7 @@ void AppendChart(std::string& out, const std::vector<TeamChanges>& teams) {
     out += "\" stroke=\"currentColor\"/>\n";
     for (std::size_t i = 0; i < teams.size(); ++i) {
         const TeamChanges& team = teams[i];
-        const std::size_t y = kTop + kRow * i, outs = team.departed + team.movedOut,
-                          ins = team.arrived + team.movedIn;
+        const std::size_t y = kTop + kRow * i, outs = team.departed + team.movedOut, ins = team.arrived + team.movedIn;
         const std::size_t outWidth = outs * kHalf / most, inWidth = ins * kHalf / most;
         out += "<text x=\"";
         append(kLabel - 44);
@@ -364,8 +366,7 @@ void AppendLists(const SeasonComparison& comparison, ChunkedOutput& output) {
     static constexpr std::string_view kHeadings[] = {"Departed", "Arrivals", "Moved"};
     static constexpr std::string_view kCaptions[] = {
         "In the prior season, not in the current one, with the team each left",
-        "In the current season, not in the prior one, with the team each joined",
-        "In both seasons, on another team"};
+        "In the current season, not in the prior one, with the team each joined", "In both seasons, on another team"};
     std::string& out = output.Text();
     for (const ChangeList& list : ChangeLists(comparison)) {
         const auto kind = static_cast<std::size_t>(list.kind);
