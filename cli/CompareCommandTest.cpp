@@ -221,6 +221,9 @@ TEST_F(CompareCommandTest, AMissingTeamFileTheSameFolderTwiceAndAnEmptySeasonAre
                                  "read\n\nDeparted (in the prior season, not in the current one):\nId     Last name  "
                                  "First name  Team\n12345  Doe        Jan\n")),
               std::string::npos);
+    EXPECT_EQ(Run({prior.string(), prior.string()}), 0);
+    EXPECT_EQ(err.find("trelvane-compare: warning: cannot read the team file"), 0u);
+    EXPECT_EQ(err.find("cannot read", err.find('\n')), std::string::npos) << err;
     EXPECT_EQ(out.find("Moved ("), std::string::npos);
     ASSERT_TRUE(tools::WriteSeason(current, {}));
     EXPECT_EQ(Run({current.string(), (current / ".").string()}), 0);
@@ -311,6 +314,9 @@ TEST_F(CompareCommandFailures, UnreadablePlayerFiles) {
         EXPECT_EQ(out, "");
         EXPECT_FALSE(fs::exists(departed)) << "no list is saved after a failed read";
     }
+    // One folder twice: its file's line once.
+    EXPECT_EQ(Run({"", ""}), 1);
+    EXPECT_EQ(PlayerFileReason(""), file_problem::kNoFolderGiven) << err;
 }
 
 TEST_F(CompareCommandFailures, ExportsThatCannotBeWrittenLeaveEverythingAsItWas) {
@@ -335,9 +341,14 @@ TEST_F(CompareCommandFailures, ExportsThatCannotBeWrittenLeaveEverythingAsItWas)
 #else
     cases.push_back({"/dev/full", write_problem::kDiskFull});  // a disk with no room left
 #endif
+    const fs::path good = root / "moved.txt";
     for (const auto& [target, reason] : cases) {
-        EXPECT_EQ(Run({prior.string(), current.string(), "--departed", target}), 1) << target;
+        EXPECT_EQ(Run({prior.string(), current.string(), "--departed", target, "--moved", good.string()}), 1) << target;
         EXPECT_EQ(ReasonFor("write ", target), reason) << err;
+        // Told before anything is printed, where the open tells it; the
+        // other list is saved.
+        EXPECT_TRUE(out.empty() || reason == write_problem::kDiskFull) << target;
+        EXPECT_EQ(FileBytes(good), kMovedList);
     }
 #ifdef _WIN32
     CloseHandle(holder);

@@ -26,6 +26,9 @@ public:
     SavedList(const SavedList&) = delete;
     SavedList& operator=(const SavedList&) = delete;
     void Add(std::string_view line) override;
+    // Why the file could not be opened, if it could not: known before
+    // anything is written.
+    const std::optional<std::string>& Problem() const { return problem_; }
     // Closes the file. Why the list could not be saved, if it could not.
     std::optional<std::string> Finish();
 
