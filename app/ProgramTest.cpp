@@ -407,7 +407,8 @@ TEST_F(ProgramAt96Test, TheLeagueReportIsWhatTheCommandLinePrintsInEachForm) {
     const struct {
         const wchar_t* file;
         const wchar_t* format;
-    } forms[] = {{L"report.CSV", L"csv"}, {L"report.json", L"json"}, {L"report.txt", L"text"}};
+    } forms[] = {
+        {L"report.CSV", L"csv"}, {L"report.json", L"json"}, {L"report.txt", L"text"}, {L"report.html", L"html"}};
     for (const auto& form : forms) {
         // The menu key opens the menu of the list with the focus.
         program.Focus(kDepartedList);
@@ -436,6 +437,25 @@ TEST_F(ProgramAt96Test, TheLeagueReportIsWhatTheCommandLinePrintsInEachForm) {
     EXPECT_EQ(program.AnswerMessageBox(), "The report was not saved in " + (prior / "kovteam.dat").string() +
                                               ": it is a season file of the game.\nNo file was changed.");
     EXPECT_EQ(FileBytes(prior / "kovteam.dat"), seasonFile);
+
+    // Onto a file that exists, typed without its extension: the system asks;
+    // "No" returns to the dialog and keeps the file, "Yes" replaces it.
+    PutFile(root / "old.csv", "old report");
+    for (const int answer : {IDNO, IDYES}) {
+        ASSERT_TRUE(program.RightClick(kArrivalsList));
+        program.TypeKeys({{0, 'L'}});
+        EXPECT_NE(program.SaveOver(L"FILE FOR THE LEAGUE REPORT", root / "old", answer).find("old.csv"),
+                  std::string::npos);
+        if (answer == IDNO) {
+            const HWND dialog = program.WaitForDialog(L"FILE FOR THE LEAGUE REPORT", 2000);
+            ASSERT_NE(dialog, nullptr);
+            testing::PressAndWaitGone(dialog, IDCANCEL);
+            EXPECT_EQ(FileBytes(root / "old.csv"), "old report");
+        } else {
+            program.AnswerMessageBox();  // the current team file is still missing
+            EXPECT_EQ(FileBytes(root / "old.csv").rfind("\xEF\xBB\xBFchange,", 0), 0u);
+        }
+    }
 }
 
 TEST_F(ProgramAt96Test, ProcessNamesTheBoxOfAMissingFolderOrOfOneFolderTwice) {

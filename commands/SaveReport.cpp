@@ -17,7 +17,10 @@ std::int32_t SaveLeagueReport(const CommandArgs& args) {
     static constexpr SaveDialog kDialog{L"FILE FOR THE LEAGUE REPORT",
                                         L"CSV for a spreadsheet (*.csv)\0*.csv\0JSON (*.json)\0*.json\0"
                                         L"Text report (*.txt)\0*.txt\0Web page (*.html)\0*.html\0",
-                                        nullptr};
+                                        // A name typed without one gets the chosen type's
+                                        // extension from the dialog, which then asks before
+                                        // it replaces that file.
+                                        L"csv"};
     const auto choice = AskForSaveFile(args.form, kDialog);
     if (!choice) return 0;
     const ReportFile file = ReportFileFor(choice->path, choice->type);

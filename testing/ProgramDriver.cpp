@@ -130,15 +130,40 @@ HWND ProgramDriver::WaitForDialog(const std::wstring& title, DWORD timeoutMs) co
     return FindTopLevel({process_.dwProcessId, L"#32770", title}, timeoutMs);
 }
 
-bool ProgramDriver::SaveAs(const std::wstring& title, const std::filesystem::path& file) {
-    const HWND dialog = WaitForDialog(title);
+namespace {
+
+// The save dialog of this title with file typed into its name box; null
+// when none showed.
+HWND FillSaveDialog(const ProgramDriver& program, const std::wstring& title, const std::filesystem::path& file) {
+    const HWND dialog = program.WaitForDialog(title);
     HWND name = dialog ? GetDlgItem(dialog, 0x47C) : nullptr;  // cmb13: the file name box
     if (dialog && !name) name = GetDlgItem(dialog, 0x480);
-    if (!name) return false;
+    if (!name) return nullptr;
     SendMessageW(name, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(file.wstring().c_str()));
+    return dialog;
+}
+
+}  // namespace
+
+bool ProgramDriver::SaveAs(const std::wstring& title, const std::filesystem::path& file) {
+    const HWND dialog = FillSaveDialog(*this, title, file);
+    if (!dialog) return false;
     PressAndWaitGone(dialog, IDOK);
     Sync();
     return true;
+}
+
+std::string ProgramDriver::SaveOver(const std::wstring& title, const std::filesystem::path& file, int answer) {
+    const HWND dialog = FillSaveDialog(*this, title, file);
+    if (!dialog) return {};
+    PostMessageW(GetDlgItem(dialog, IDOK), BM_CLICK, 0, 0);
+    const HWND question = FindTopLevel({process_.dwProcessId, L"#32770", L"", dialog}, 20000);
+    if (!question) return {};
+    const std::wstring text = MessageBoxText(question);
+    PressAndWaitGone(question, answer);
+    for (int i = 0; i < 1000 && answer == IDYES && IsWindow(dialog); ++i) Sleep(20);
+    Sync();
+    return Utf8FromWide(text);
 }
 
 HWND ProgramDriver::WaitForMessageBox(DWORD timeoutMs) const {
