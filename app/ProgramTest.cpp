@@ -207,23 +207,31 @@ TEST_F(ProgramTest, ProcessFillsTheListsAndExportsWriteThemWhereTheDialogSaysAnd
     EXPECT_EQ(FileNamesIn(root.Path()), (Names{"Trelvane.txt", "current", "lists", "prior"}));
 }
 
-TEST_F(ProgramTest, BrowserFillsOnlyItsOwnBoxAndCancelKeepsIt) {
-    fs::create_directories("C:\\KOV11");
+// The browser opens at the box's folder (given here with a last backslash,
+// which the browser's path has not), or at C:\KOV11 when there is none.
+TEST_F(ProgramTest, BrowserOpensAtItsBoxsFolderFillsOnlyItsOwnBoxAndCancelKeepsIt) {
+    fs::create_directories("C:\\KOV11\\Seasons\\2025");
     ProgramDriver program(root.Path());
-    program.SetText(kMainFolderBox, "main before");
-
-    program.Press(kPriorFolderButton);
-    HWND browser = program.WaitForDialog(L"");
-    ASSERT_NE(browser, nullptr);
-    Sleep(500);  // the browser selects its start folder once it is up
-    testing::PressAndWaitGone(browser, IDOK);
-    program.Sync();
-    EXPECT_EQ(program.Text(kPriorFolderBox), "C:\\KOV11");
-    EXPECT_EQ(program.Text(kMainFolderBox), "main before");
+    const struct {
+        int button, box;
+        std::string before, after;
+    } picks[] = {{kMainFolderButton, kMainFolderBox, "no such folder", "C:\\KOV11"},
+                 {kPriorFolderButton, kPriorFolderBox, "C:\\KOV11\\Seasons\\2025\\", "C:\\KOV11\\Seasons\\2025"}};
+    for (const auto& pick : picks) {
+        program.SetText(pick.box, pick.before);
+        program.Press(pick.button);
+        HWND browser = program.WaitForDialog(L"");
+        ASSERT_NE(browser, nullptr);
+        Sleep(2000);  // the browser selects its start folder once it is up
+        testing::PressAndWaitGone(browser, IDOK);
+        program.Sync();
+        EXPECT_EQ(program.Text(pick.box), pick.after);
+    }
+    EXPECT_EQ(program.Text(kMainFolderBox), "C:\\KOV11");
     EXPECT_EQ(program.Text(kCurrentFolderBox), current.string());
 
     program.Press(kCurrentFolderButton);
-    browser = program.WaitForDialog(L"");
+    const HWND browser = program.WaitForDialog(L"");
     ASSERT_NE(browser, nullptr);
     testing::PressAndWaitGone(browser, IDCANCEL);
     program.Sync();
@@ -433,19 +441,19 @@ TEST_F(ProgramAt96Test, TheLeagueReportIsWhatTheCommandLinePrintsInEachForm) {
     const std::string seasonFile = FileBytes(prior / "kovteam.dat");
     ASSERT_TRUE(program.RightClick(kArrivalsList));
     program.TypeKeys({{0, 'L'}});
-    ASSERT_TRUE(program.SaveAs(L"FILE FOR THE LEAGUE REPORT", prior / "kovteam.dat"));
+    // The system asks first, as over any file.
+    EXPECT_NE(program.SaveOver(L"FILE FOR THE LEAGUE REPORT", prior / "kovteam.dat", IDYES), "");
     EXPECT_EQ(program.AnswerMessageBox(), "The report was not saved in " + (prior / "kovteam.dat").string() +
                                               ": it is a season file of the game.\nNo file was changed.");
     EXPECT_EQ(FileBytes(prior / "kovteam.dat"), seasonFile);
 
-    // Onto a file that exists, typed without its extension: the system asks;
+    // Onto a file that exists: the system asks;
     // "No" returns to the dialog and keeps the file, "Yes" replaces it.
     PutFile(root / "old.csv", "old report");
     for (const int answer : {IDNO, IDYES}) {
         ASSERT_TRUE(program.RightClick(kArrivalsList));
         program.TypeKeys({{0, 'L'}});
-        EXPECT_NE(program.SaveOver(L"FILE FOR THE LEAGUE REPORT", root / "old", answer).find("old.csv"),
-                  std::string::npos);
+        EXPECT_NE(program.SaveOver(L"FILE FOR THE LEAGUE REPORT", root / "old.csv", answer), "");
         if (answer == IDNO) {
             const HWND dialog = program.WaitForDialog(L"FILE FOR THE LEAGUE REPORT", 2000);
             ASSERT_NE(dialog, nullptr);
@@ -453,7 +461,11 @@ TEST_F(ProgramAt96Test, TheLeagueReportIsWhatTheCommandLinePrintsInEachForm) {
             EXPECT_EQ(FileBytes(root / "old.csv"), "old report");
         } else {
             program.AnswerMessageBox();  // the current team file is still missing
-            EXPECT_EQ(FileBytes(root / "old.csv").rfind("\xEF\xBB\xBFchange,", 0), 0u);
+            EXPECT_EQ(FileBytes(root / "old.csv")
+                          .rfind("\xEF\xBB\xBF"
+                                 "change,",
+                                 0),
+                      0u);
         }
     }
 }

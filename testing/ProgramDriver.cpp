@@ -157,7 +157,28 @@ std::string ProgramDriver::SaveOver(const std::wstring& title, const std::filesy
     const HWND dialog = FillSaveDialog(*this, title, file);
     if (!dialog) return {};
     PostMessageW(GetDlgItem(dialog, IDOK), BM_CLICK, 0, 0);
-    const HWND question = FindTopLevel({process_.dwProcessId, L"#32770", L"", dialog}, 20000);
+    // The question is the program's box with "Yes" and "No".
+    HWND question = nullptr;
+    for (int i = 0; i < 1000 && !question; ++i, Sleep(20)) {
+        struct Search {
+            DWORD processId;
+            HWND found;
+        } search{process_.dwProcessId, nullptr};
+        EnumWindows(
+            [](HWND window, LPARAM lParam) -> BOOL {
+                auto* s = reinterpret_cast<Search*>(lParam);
+                DWORD owner = 0;
+                GetWindowThreadProcessId(window, &owner);
+                if (owner != s->processId || !IsWindowVisible(window) || !GetDlgItem(window, IDYES) ||
+                    !GetDlgItem(window, IDNO)) {
+                    return TRUE;
+                }
+                s->found = window;
+                return FALSE;
+            },
+            reinterpret_cast<LPARAM>(&search));
+        question = search.found;
+    }
     if (!question) return {};
     const std::wstring text = MessageBoxText(question);
     PressAndWaitGone(question, answer);
