@@ -68,8 +68,8 @@ std::int32_t BrowseForFolder(const BrowseConfig& config, const CommandArgs& args
     // The box's folder when it exists, so that a second pick starts where
     // the first ended.
     BrowserStart start{args.form, WideFromUtf8(ControlTexts(args.form).EditText(config.box))};
-    // The browser finds "C:\Seasons\2025\" only without its last separator;
-    // a drive's root keeps it.
+    // A folder typed with a last separator is given to the browser without
+    // it, as its own paths are; a drive's root keeps it.
     while (start.folder.size() > 3 && (start.folder.back() == L'\\' || start.folder.back() == L'/')) {
         start.folder.pop_back();
     }
