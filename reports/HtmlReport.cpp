@@ -32,7 +32,7 @@ table{border-collapse:collapse;margin:.5rem 0 1rem;font-variant-numeric:tabular-
 caption{text-align:left;font-weight:600;padding:.3rem 0}
 th,td{border-bottom:1px solid var(--line);padding:.25rem .6rem;text-align:left;vertical-align:top}
 thead th{background:var(--head)}
-.n{text-align:right}
+.n,table.changes td:nth-child(2),table.list td:first-child{text-align:right}
 svg{max-width:100%;height:auto}
 svg text{fill:currentColor;font-size:12px}
 .in{fill:var(--in)}
@@ -135,8 +135,18 @@ void AppendAnchor(std::string& out, const TeamChanges& team) {
     }
 }
 
-void AppendTableStart(std::string& out, std::string_view caption, std::initializer_list<std::string_view> headings) {
-    out += "<div class=\"wide\"><table><caption>";
+// A table's start, its caption and its heading row; a heading marked with
+// "#" heads a column of numbers. A table of players (class "changes" or
+// "list") right-aligns its identifiers by its class, not cell by cell.
+void AppendTableStart(std::string& out, std::string_view caption, std::initializer_list<std::string_view> headings,
+                      std::string_view tableClass = {}) {
+    out += "<div class=\"wide\"><table";
+    if (!tableClass.empty()) {
+        out += " class=\"";
+        out += tableClass;
+        out += '"';
+    }
+    out += "><caption>";
     out += caption;
     out += "</caption>\n<thead><tr>";
     for (const std::string_view heading : headings) {
@@ -305,8 +315,9 @@ std::vector<TeamEntry> EntriesByTeam(const SeasonComparison& comparison, std::ve
     }
     std::vector<TeamEntry> entries(runStart.back());
     std::vector<std::size_t> next(runStart.begin(), runStart.end() - 1);
+    const TeamRows rows(teams);
     const auto put = [&](const Season& season, std::int32_t id, TeamChange change) {
-        entries[next[TeamRow(teams, season.rosters.TeamNumberOf(id))]++] = {id, change};
+        entries[next[rows[season.rosters.TeamNumberOf(id)]]++] = {id, change};
     };
     for (const std::int32_t id : comparison.departed) put(comparison.prior, id, TeamChange::kLeft);
     for (const std::int32_t id : comparison.arrived) put(comparison.current, id, TeamChange::kJoined);
@@ -338,15 +349,16 @@ void AppendTeamSections(const SeasonComparison& comparison, ChunkedOutput& outpu
             continue;
         }
         AppendTableStart(out, "Who left, joined, came and went",
-                         {"Change", "#Id", "Last name", "First name", "Other team"});
+                         {"Change", "#Id", "Last name", "First name", "Other team"}, "changes");
         for (std::size_t i = runStart[row]; i < runStart[row + 1]; ++i) {
             const auto [id, change] = entries[i];
             const bool departed = change == TeamChange::kLeft;
             const Season& named = departed ? comparison.prior : comparison.current;
             out += "<tr><td>";
             out += kWords[static_cast<std::size_t>(change)];
+            out += "</td><td>";
+            AppendNumber(out, static_cast<std::size_t>(id));
             out += "</td>";
-            AppendNumberCell(out, static_cast<std::size_t>(id));
             AppendCell(out, named.players.LastName(id));
             AppendCell(out, named.players.FirstName(id));
             std::string_view other;
@@ -379,11 +391,13 @@ void AppendLists(const SeasonComparison& comparison, ChunkedOutput& output) {
             out += "<p>Who moved is unknown: a team file was not read.</p>\n</section>\n";
             continue;
         }
-        AppendTableStart(out, kCaptions[kind], {"#Id", "Last name", "First name", "Prior team", "Current team"});
+        AppendTableStart(out, kCaptions[kind], {"#Id", "Last name", "First name", "Prior team", "Current team"},
+                         "list");
         for (const std::int32_t id : list.ids) {
             const Change change = ChangeOf(comparison, list.kind, id);
-            out += "<tr>";
-            AppendNumberCell(out, static_cast<std::size_t>(id));
+            out += "<tr><td>";
+            AppendNumber(out, static_cast<std::size_t>(id));
+            out += "</td>";
             AppendCell(out, change.lastName);
             AppendCell(out, change.firstName);
             AppendCell(out, change.priorTeam);

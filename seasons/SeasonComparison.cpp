@@ -58,8 +58,9 @@ std::vector<TeamChanges> CountByTeam(const SeasonComparison& c) {
     }
     std::ranges::sort(teams, {}, &TeamChanges::number);
     teams.push_back({.number = 0, .name = std::string(kFreeAgents)});
+    const TeamRows rows(teams);
     const auto rowOf = [&](const Season& season, std::int32_t id) -> TeamChanges& {
-        return teams[TeamRow(teams, season.rosters.TeamNumberOf(id))];
+        return teams[rows[season.rosters.TeamNumberOf(id)]];
     };
     const IdSet &inPrior = c.prior.players.Present(), &inCurrent = c.current.players.Present();
     for (std::size_t word = 0; word < IdSet::kWords; ++word) {
@@ -80,11 +81,11 @@ std::vector<TeamChanges> CountByTeam(const SeasonComparison& c) {
 
 }  // namespace
 
-std::size_t TeamRow(const std::vector<TeamChanges>& teams, std::int16_t number) {
-    const auto numbered = teams.end() - (!teams.empty() && teams.back().number == 0 ? 1 : 0);
-    const auto row = std::lower_bound(teams.begin(), numbered, number,
-                                      [](const TeamChanges& team, std::int16_t n) { return team.number < n; });
-    return row != numbered && row->number == number ? static_cast<std::size_t>(row - teams.begin()) : teams.size() - 1;
+TeamRows::TeamRows(const std::vector<TeamChanges>& teams) : last_(teams.empty() ? 0 : teams.size() - 1) {
+    for (std::size_t row = 0; row < teams.size(); ++row) {
+        if (teams[row].number > 0)
+            rowOf_[static_cast<std::size_t>(teams[row].number)] = static_cast<std::uint16_t>(row + 1);
+    }
 }
 
 SeasonComparison CompareSeasons(std::string_view priorFolder, std::string_view currentFolder, CompareOptions options) {

@@ -84,9 +84,22 @@ struct SeasonSources {
 // Reads every source to its end, closes it and compares.
 SeasonComparison CompareSources(SeasonSources& sources);
 
-// The row of teams that a team number has: a number of neither season, or 0,
-// is the free agents' (the last row).
-std::size_t TeamRow(const std::vector<TeamChanges>& teams, std::int16_t number);
+// The row of teams that each team number has, found at once: every player
+// of a season is looked up. A number of neither season, or 0, is the free
+// agents' (the last row).
+class TeamRows {
+public:
+    explicit TeamRows(const std::vector<TeamChanges>& teams);
+    std::size_t operator[](std::int16_t number) const {
+        return number > 0 && rowOf_[static_cast<std::size_t>(number)] != 0
+                   ? rowOf_[static_cast<std::size_t>(number)] - 1u
+                   : last_;
+    }
+
+private:
+    std::vector<std::uint16_t> rowOf_ = std::vector<std::uint16_t>(32768);  // row + 1; 0: none
+    std::size_t last_;
+};
 
 enum class ListKind {
     kDeparted,  // each player with his prior-season team
