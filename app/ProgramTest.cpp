@@ -67,7 +67,9 @@ struct Kind {
     const wchar_t* className;
     LONG style, exStyle;
 };
-constexpr Kind kEdit{L"Edit", 0x50010080, WS_EX_CLIENTEDGE}, kWide{L"Button", 0x50016700, 0},
+// A folder box also takes a folder dropped on it (WS_EX_ACCEPTFILES).
+constexpr Kind kEdit{L"Edit", 0x50010080, WS_EX_CLIENTEDGE},
+    kFolderBox{L"Edit", 0x50010080, WS_EX_CLIENTEDGE | WS_EX_ACCEPTFILES}, kWide{L"Button", 0x50016700, 0},
     kFolder{L"Button", 0x50014F00, 0}, kList{L"ListBox", 0x50014103, WS_EX_CLIENTEDGE};
 struct ControlShown {
     int id;
@@ -84,9 +86,9 @@ constexpr ControlShown kControlsShown[] = {
     {kMainFolderButton, kFolder, L"Point to KOV Folder", {{344, 8, 200, 35}, {430, 10, 250, 44}}},
     {kPriorFolderButton, kFolder, L"Point to Prior Season Folder", {{344, 48, 200, 35}, {430, 60, 250, 44}}},
     {kCurrentFolderButton, kFolder, L"Point to Current Season Folder", {{344, 88, 200, 35}, {430, 110, 250, 44}}},
-    {kMainFolderBox, kEdit, nullptr, {{40, 8, 300, 35}, {50, 10, 375, 44}}},
-    {kPriorFolderBox, kEdit, nullptr, {{40, 48, 300, 35}, {50, 60, 375, 44}}},
-    {kCurrentFolderBox, kEdit, nullptr, {{40, 88, 300, 35}, {50, 110, 375, 44}}},
+    {kMainFolderBox, kFolderBox, nullptr, {{40, 8, 300, 35}, {50, 10, 375, 44}}},
+    {kPriorFolderBox, kFolderBox, nullptr, {{40, 48, 300, 35}, {50, 60, 375, 44}}},
+    {kCurrentFolderBox, kFolderBox, nullptr, {{40, 88, 300, 35}, {50, 110, 375, 44}}},
     // 45 * 1.25 = 56.25 rounds to 56.
     {kProcessButton, kWide, L"Process", {{40, 408, 120, 45}, {50, 510, 150, 56}}},
     {kArrivalsList, kList, L"", {{312, 168, 300, 240}, {390, 210, 375, 300}}},
@@ -188,7 +190,7 @@ TEST_F(ProgramTest, ProcessFillsTheListsAndExportsWriteThemWhereTheDialogSaysAnd
     PutFile(root / "lists" / "read-only.txt", "old list");
     SetFileAttributesW((root / "lists" / "read-only.txt").c_str(), FILE_ATTRIBUTE_READONLY);
     program.Press(kPriorExportButton);
-    ASSERT_TRUE(program.SaveAs(L"FILE FOR PRIOR PLAYERS", root / "lists" / "read-only.txt"));
+    EXPECT_NE(program.SaveOver(L"FILE FOR PRIOR PLAYERS", root / "lists" / "read-only.txt", IDYES), "");
     EXPECT_EQ(program.AnswerMessageBox(), "The list was not saved in " + (root / "lists" / "read-only.txt").string() +
                                               ": the file is read-only.\nNo file was changed.");
     SetFileAttributesW((root / "lists" / "read-only.txt").c_str(), FILE_ATTRIBUTE_NORMAL);
@@ -210,19 +212,20 @@ TEST_F(ProgramTest, ProcessFillsTheListsAndExportsWriteThemWhereTheDialogSaysAnd
 // The browser opens at the box's folder (given here with a last backslash,
 // which the browser's path has not), or at C:\KOV11 when there is none.
 TEST_F(ProgramTest, BrowserOpensAtItsBoxsFolderFillsOnlyItsOwnBoxAndCancelKeepsIt) {
-    fs::create_directories("C:\\KOV11\\Seasons\\2025");
+    fs::create_directories("C:\\KOV11");
+    fs::create_directories("C:\\League 2025");
     ProgramDriver program(root.Path());
     const struct {
         int button, box;
         std::string before, after;
     } picks[] = {{kMainFolderButton, kMainFolderBox, "no such folder", "C:\\KOV11"},
-                 {kPriorFolderButton, kPriorFolderBox, "C:\\KOV11\\Seasons\\2025\\", "C:\\KOV11\\Seasons\\2025"}};
+                 {kPriorFolderButton, kPriorFolderBox, "C:\\League 2025\\", "C:\\League 2025"}};
     for (const auto& pick : picks) {
         program.SetText(pick.box, pick.before);
         program.Press(pick.button);
         HWND browser = program.WaitForDialog(L"");
         ASSERT_NE(browser, nullptr);
-        Sleep(2000);  // the browser selects its start folder once it is up
+        Sleep(1000);  // the browser selects its start folder once it is up
         testing::PressAndWaitGone(browser, IDOK);
         program.Sync();
         EXPECT_EQ(program.Text(pick.box), pick.after);
