@@ -450,25 +450,25 @@ TEST_F(ProgramAt96Test, TheLeagueReportIsWhatTheCommandLinePrintsInEachForm) {
                                               ": it is a season file of the game.\nNo file was changed.");
     EXPECT_EQ(FileBytes(prior / "kovteam.dat"), seasonFile);
 
-    // Onto a file that exists: the system asks;
-    // "No" returns to the dialog and keeps the file, "Yes" replaces it.
-    PutFile(root / "old.csv", "old report");
+    // Onto a file that exists, typed without the extension of the type
+    // chosen: the system asks; "No" returns to the dialog and keeps the
+    // file, "Yes" replaces it.
+    PutFile(root / "old.html", "old report");
     for (const int answer : {IDNO, IDYES}) {
         ASSERT_TRUE(program.RightClick(kArrivalsList));
         program.TypeKeys({{0, 'L'}});
-        EXPECT_NE(program.SaveOver(L"FILE FOR THE LEAGUE REPORT", root / "old.csv", answer), "");
+        const HWND dialog = program.WaitForDialog(L"FILE FOR THE LEAGUE REPORT");
+        const HWND types = GetDlgItem(dialog, 0x470);  // cmb1: the file types, "Web page" the fourth
+        SendMessageW(types, CB_SETCURSEL, 3, 0);
+        SendMessageW(dialog, WM_COMMAND, MAKEWPARAM(0x470, CBN_SELENDOK), reinterpret_cast<LPARAM>(types));
+        EXPECT_NE(program.SaveOver(L"FILE FOR THE LEAGUE REPORT", root / "old", answer), "");
         if (answer == IDNO) {
-            const HWND dialog = program.WaitForDialog(L"FILE FOR THE LEAGUE REPORT", 2000);
-            ASSERT_NE(dialog, nullptr);
+            ASSERT_TRUE(IsWindow(dialog));
             testing::PressAndWaitGone(dialog, IDCANCEL);
-            EXPECT_EQ(FileBytes(root / "old.csv"), "old report");
+            EXPECT_EQ(FileBytes(root / "old.html"), "old report");
         } else {
             program.AnswerMessageBox();  // the current team file is still missing
-            EXPECT_EQ(FileBytes(root / "old.csv")
-                          .rfind("\xEF\xBB\xBF"
-                                 "change,",
-                                 0),
-                      0u);
+            EXPECT_EQ(FileBytes(root / "old.html").rfind("<!DOCTYPE html>", 0), 0u);
         }
     }
 }
