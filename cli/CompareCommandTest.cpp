@@ -459,6 +459,19 @@ protected:
 };
 
 // As on Linux: the lists asked for are saved, and nothing is said.
+// Started without arguments by another program (not from Explorer, which
+// gives it a console of its own), the season maker makes its demo league
+// beside itself once, says where, and does not wait for Enter.
+TEST_F(CompareProgramTest, TheSeasonMakerAloneMakesADemoLeagueBesideItselfOnce) {
+    fs::copy_file(testing::ProgramFolder() / L"trelvane-make-seasons.exe", root / "trelvane-make-seasons.exe");
+    for (const std::string said : {"Made a demo league in ", "The demo league is already in "}) {
+        const testing::ProgramRun run = testing::RunProgram(root / "trelvane-make-seasons.exe", {}, root.Path());
+        EXPECT_EQ(run.code, 0u);
+        EXPECT_EQ(run.out.rfind(said + (root / "Trelvane demo").string(), 0), 0u) << run.out;
+        EXPECT_TRUE(fs::exists(root / "Trelvane demo" / "2026" / kTeamFileName));
+    }
+}
+
 TEST_F(CompareProgramTest, AReaderThatWentAwayEndsTheOutputQuietly) {
     const fs::path moved = root / "moved.txt";
     for (const wchar_t* format : {L"text", L"csv"}) {
