@@ -17,9 +17,9 @@ std::int32_t SaveLeagueReport(const CommandArgs& args) {
     static constexpr SaveDialog kDialog{L"FILE FOR THE LEAGUE REPORT",
                                         L"CSV for a spreadsheet (*.csv)\0*.csv\0JSON (*.json)\0*.json\0"
                                         L"Text report (*.txt)\0*.txt\0Web page (*.html)\0*.html\0",
-                                        // A name typed without one gets the chosen type's
-                                        // extension from the dialog, which then asks before
-                                        // it replaces that file.
+                                        // Any default makes the dialog give a name typed
+                                        // without an extension the chosen type's, and ask
+                                        // before it replaces that file.
                                         L"csv"};
     const auto choice = AskForSaveFile(args.form, kDialog);
     if (!choice) return 0;
