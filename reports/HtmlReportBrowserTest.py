@@ -16,12 +16,14 @@ import struct
 import subprocess
 import sys
 
-compare, make_seasons, work = sys.argv[1], sys.argv[2], pathlib.Path(sys.argv[3])
+compare, make_seasons, work = os.path.abspath(sys.argv[1]), os.path.abspath(sys.argv[2]), pathlib.Path(sys.argv[3])
 shutil.rmtree(work, ignore_errors=True)
+work.mkdir(parents=True)
+# The folders as a player names them, from the folder that holds them.
 prior, current = work / "2025", work / "2026"
-subprocess.run([make_seasons, "--seed", "5", "--players", "150", "--teams", "6", str(prior), str(current)],
+subprocess.run([make_seasons, "--seed", "5", "--players", "150", "--teams", "6", "2025", "2026"], cwd=work,
                check=True, stdout=subprocess.DEVNULL)
-compared = lambda form: subprocess.run([compare, str(prior), str(current), "--format", form], check=True,
+compared = lambda form: subprocess.run([compare, "2025", "2026", "--format", form], cwd=work, check=True,
                                        capture_output=True).stdout
 pretty = work / "report.html"
 pretty.write_bytes(compared("html"))
