@@ -41,6 +41,12 @@ teams[33:33 + 8] = b"<b>x</b\0"
 hostile = work / "hostile.html"
 hostile.write_bytes(compared("html"))
 report = json.loads(compared("json"))
+# Without the current team file who moved is unknown: no figures by team.
+teams_file = (current / "KOVTEAM.DAT").read_bytes()
+(current / "KOVTEAM.DAT").unlink()
+unknown = work / "unknown.html"
+unknown.write_bytes(compared("html"))
+(current / "KOVTEAM.DAT").write_bytes(teams_file)
 
 
 class Browser:
@@ -108,7 +114,7 @@ try:
         browser.page(f"{domain}.enable")
     browser.page("Emulation.setDeviceMetricsOverride", width=860, height=1180, deviceScaleFactor=1, mobile=False)
     shown = {}
-    for path in (pretty, hostile):
+    for path in (pretty, hostile, unknown):
         shown[path] = json.loads(browser.open(path)["result"]["value"])
         requests = [e["params"]["request"]["url"] for e in browser.events if e.get("method") == "Network.requestWillBeSent"]
         assert requests == [path.as_uri()], requests
@@ -123,6 +129,8 @@ finally:
 
 # The hostile page, as the browser shows it, against the JSON of the same
 # folders.
+assert set(shown[unknown]["tables"]) == {"departed", "arrived", "moved"} and not shown[unknown]["tables"]["moved"]
+assert b"Who moved is unknown: a team file was not read." in unknown.read_bytes()
 # The same elements as on the page with plain names: none from a name.
 assert shown[hostile]["tags"] == shown[pretty]["tags"] and "script" not in shown[pretty]["tags"]
 tables = shown[hostile]["tables"]
