@@ -12,6 +12,7 @@
 #include "CommandArgs.h"
 #include "ControlRecord.h"
 #include "CopyList.h"
+#include "DropFolder.h"
 #include "ExportList.h"
 #include "FailureMessage.h"
 #include "FailureText.h"
@@ -179,6 +180,16 @@ LRESULT OnCommand(HWND form, WPARAM wParam, LPARAM lParam) {
     return DefWindowProcW(form, WM_COMMAND, wParam, lParam);
 }
 
+// Items dropped on a folder box, which its control hands over with itself
+// in lParam; a drop anywhere else is only finished.
+void OnDropFiles(HWND form, WPARAM wParam, LPARAM lParam) {
+    const UniqueDrop drop{reinterpret_cast<HDROP>(wParam)};
+    const int id = lParam ? GetDlgCtrlID(reinterpret_cast<HWND>(lParam)) : 0;
+    for (const BrowseConfig* folder : {&kMainFolderBrowse, &kPriorFolderBrowse, &kCurrentFolderBrowse}) {
+        if (folder->box == id) PutDroppedFolder(form, id, drop.get());
+    }
+}
+
 // Hands focus back to the control that had it when the form lost it.
 void OnSetFocus(HWND form) {
     if (const ControlRecord* record = RecordOf(form)) SetFocus(record->last_focus);
@@ -233,6 +244,9 @@ LRESULT CALLBACK FormProc(HWND form, UINT message, WPARAM wParam, LPARAM lParam)
             return 0;
         case WM_COMMAND:
             return OnCommand(form, wParam, lParam);
+        case WM_DROPFILES:
+            OnDropFiles(form, wParam, lParam);
+            return 0;
         case WM_CONTEXTMENU:
             if (OnContextMenu(form, wParam, lParam)) return 0;
             break;

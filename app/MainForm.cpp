@@ -1,6 +1,7 @@
 #include "MainForm.h"
 
 #include <commctrl.h>
+#include <shlwapi.h>
 
 #include <string>
 #include <utility>
@@ -66,6 +67,12 @@ int CreateMainFormControls(HWND form, const CREATESTRUCTW* create) {
             SendMessageW(hwnd, EM_LIMITTEXT, 0, 0);
             SendMessageW(hwnd, EM_SETMARGINS, EC_LEFTMARGIN | EC_RIGHTMARGIN, 0);
             if (ControlRecord* record = RecordOf(hwnd)) record->select_all_on_focus = 0;
+            if (control.id >= control_id::kMainFolderBox && control.id <= control_id::kCurrentFolderBox) {
+                // A folder dropped from Explorer, and typed paths completed
+                // to folders, as in every Windows path box.
+                DragAcceptFiles(hwnd, TRUE);
+                SHAutoComplete(hwnd, SHACF_FILESYS_DIRS);
+            }
         } else if (control.kind == ControlKind::kList) {
             ListBoxSelect(hwnd, -1);
         }

@@ -3,10 +3,13 @@
 
 #include <windows.h>
 #include <commctrl.h>
+#include <shlobj.h>
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <array>
+#include <cstring>
 #include <map>
 #include <string>
 #include <vector>
@@ -29,7 +32,7 @@ TEST(MainForm, ButtonsListsAndCountsSayWhatTheyAreAndFolderBoxesShowACueWhileEmp
         tool.cbSize = TTTOOLINFOW_V2_SIZE;
         tool.lpszText = text;
         ASSERT_TRUE(SendMessageW(tooltip.get(), TTM_ENUMTOOLSW, 0, reinterpret_cast<LPARAM>(&tool)));
-        tips[GetDlgCtrlID(tool.hwnd)] = Utf8FromWide(text);
+        tips[GetDlgCtrlID(reinterpret_cast<HWND>(tool.uId))] = Utf8FromWide(text);
     }
     // Every button, both lists and both counts, each with its own.
     ASSERT_EQ(tips.size(), 11u);
@@ -43,6 +46,21 @@ TEST(MainForm, ButtonsListsAndCountsSayWhatTheyAreAndFolderBoxesShowACueWhileEmp
     ASSERT_TRUE(SendMessageW(prior, EM_GETCUEBANNER, reinterpret_cast<WPARAM>(cue), 128));
     EXPECT_STREQ(cue, L"Folder of the prior season (holds KOVPLYR.DAT)");
     EXPECT_EQ(GetWindowTextLengthW(prior), 0) << "a cue is not the box's text";
+
+    // Stretched with the form, each control's tip covers it to its new
+    // corner.
+    SetWindowPos(main->form, nullptr, 0, 0, 1270, 1000, SWP_NOMOVE | SWP_NOZORDER);
+    const HWND list = GetDlgItem(main->form, kDepartedList);
+    RECT area{};
+    GetClientRect(list, &area);
+    ASSERT_GT(area.right, 500);
+    TTHITTESTINFOW hit{};
+    hit.hwnd = list;
+    hit.pt = {area.right - 2, area.bottom - 2};
+    hit.ti.cbSize = TTTOOLINFOW_V2_SIZE;
+    EXPECT_TRUE(std::ranges::any_of(main->tooltips, [&](const UniqueWindow& tooltip) {
+        return SendMessageW(tooltip.get(), TTM_HITTESTW, 0, reinterpret_cast<LPARAM>(&hit)) != 0;
+    }));
 
     DestroyWindow(main->form);
     MSG quit;
@@ -84,7 +102,48 @@ TEST(MainForm, ADpiChangeLaysOutAndSizesAsAStartAtThatDpiAndBack) {
     EXPECT_EQ(Layout(main->form), at144);
     SendMessageW(main->form, WM_DPICHANGED, MAKEWPARAM(96, 96), reinterpret_cast<LPARAM>(&outer));
     EXPECT_EQ(Layout(main->form), first);
+    DestroyWindow(main->form);
+    MSG quit;
+    PeekMessageW(&quit, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE);
+}
 
+// Items as Explorer drops them: DROPFILES and the paths in UTF-16, each
+// ended by a zero, then one more.
+HDROP DropOf(const std::wstring& paths) {
+    const std::size_t size = sizeof(DROPFILES) + (paths.size() + 1) * sizeof(wchar_t);
+    const HGLOBAL block = GlobalAlloc(GHND, size);
+    auto* drop = static_cast<DROPFILES*>(GlobalLock(block));
+    drop->pFiles = sizeof(DROPFILES);
+    drop->fWide = TRUE;
+    std::memcpy(drop + 1, paths.c_str(), (paths.size() + 1) * sizeof(wchar_t));
+    GlobalUnlock(block);
+    return static_cast<HDROP>(block);
+}
+
+TEST(MainForm, AFolderDroppedOnAFolderBoxPutsItsPathThereAndAFileItsFolder) {
+    std::optional<MainFormWindow> main = MakeMainForm({});
+    ASSERT_TRUE(main);
+    wchar_t windows[MAX_PATH] = {}, system[MAX_PATH] = {};
+    GetWindowsDirectoryW(windows, MAX_PATH);
+    GetSystemDirectoryW(system, MAX_PATH);
+    const std::wstring kernel = std::wstring(system) + L"\\kernel32.dll";
+    const struct {
+        int box;
+        std::wstring dropped, shown;
+    } drops[] = {
+        {kMainFolderBox, std::wstring(windows) + L'\0', windows},
+        {kPriorFolderBox, kernel + L'\0', system},
+        {kCurrentFolderBox, kernel + L'\0' + windows + L'\0', system},             // the first of two
+        {kCurrentFolderBox, L"::{20D04FE0-3AEA-1069-A2D8-08002B30309D}", system},  // no path: ignored
+        {kDepartedCountBox, std::wstring(windows) + L'\0', {}},                    // not a folder box
+    };
+    for (const auto& drop : drops) {
+        const HWND box = GetDlgItem(main->form, drop.box);
+        SendMessageW(box, WM_DROPFILES, reinterpret_cast<WPARAM>(DropOf(drop.dropped)), 0);
+        wchar_t text[MAX_PATH] = {};
+        GetWindowTextW(box, text, MAX_PATH);
+        EXPECT_EQ(text, drop.shown) << drop.box;
+    }
     DestroyWindow(main->form);
     MSG quit;
     PeekMessageW(&quit, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE);

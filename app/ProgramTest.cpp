@@ -67,7 +67,9 @@ struct Kind {
     const wchar_t* className;
     LONG style, exStyle;
 };
-constexpr Kind kEdit{L"Edit", 0x50010080, WS_EX_CLIENTEDGE}, kWide{L"Button", 0x50016700, 0},
+// A folder box also takes a folder dropped on it (WS_EX_ACCEPTFILES).
+constexpr Kind kEdit{L"Edit", 0x50010080, WS_EX_CLIENTEDGE},
+    kFolderBox{L"Edit", 0x50010080, WS_EX_CLIENTEDGE | WS_EX_ACCEPTFILES}, kWide{L"Button", 0x50016700, 0},
     kFolder{L"Button", 0x50014F00, 0}, kList{L"ListBox", 0x50014103, WS_EX_CLIENTEDGE};
 struct ControlShown {
     int id;
@@ -84,9 +86,9 @@ constexpr ControlShown kControlsShown[] = {
     {kMainFolderButton, kFolder, L"Point to KOV Folder", {{344, 8, 200, 35}, {430, 10, 250, 44}}},
     {kPriorFolderButton, kFolder, L"Point to Prior Season Folder", {{344, 48, 200, 35}, {430, 60, 250, 44}}},
     {kCurrentFolderButton, kFolder, L"Point to Current Season Folder", {{344, 88, 200, 35}, {430, 110, 250, 44}}},
-    {kMainFolderBox, kEdit, nullptr, {{40, 8, 300, 35}, {50, 10, 375, 44}}},
-    {kPriorFolderBox, kEdit, nullptr, {{40, 48, 300, 35}, {50, 60, 375, 44}}},
-    {kCurrentFolderBox, kEdit, nullptr, {{40, 88, 300, 35}, {50, 110, 375, 44}}},
+    {kMainFolderBox, kFolderBox, nullptr, {{40, 8, 300, 35}, {50, 10, 375, 44}}},
+    {kPriorFolderBox, kFolderBox, nullptr, {{40, 48, 300, 35}, {50, 60, 375, 44}}},
+    {kCurrentFolderBox, kFolderBox, nullptr, {{40, 88, 300, 35}, {50, 110, 375, 44}}},
     // 45 * 1.25 = 56.25 rounds to 56.
     {kProcessButton, kWide, L"Process", {{40, 408, 120, 45}, {50, 510, 150, 56}}},
     {kArrivalsList, kList, L"", {{312, 168, 300, 240}, {390, 210, 375, 300}}},
@@ -188,7 +190,7 @@ TEST_F(ProgramTest, ProcessFillsTheListsAndExportsWriteThemWhereTheDialogSaysAnd
     PutFile(root / "lists" / "read-only.txt", "old list");
     SetFileAttributesW((root / "lists" / "read-only.txt").c_str(), FILE_ATTRIBUTE_READONLY);
     program.Press(kPriorExportButton);
-    ASSERT_TRUE(program.SaveAs(L"FILE FOR PRIOR PLAYERS", root / "lists" / "read-only.txt"));
+    EXPECT_NE(program.SaveOver(L"FILE FOR PRIOR PLAYERS", root / "lists" / "read-only.txt", IDYES), "");
     EXPECT_EQ(program.AnswerMessageBox(), "The list was not saved in " + (root / "lists" / "read-only.txt").string() +
                                               ": the file is read-only.\nNo file was changed.");
     SetFileAttributesW((root / "lists" / "read-only.txt").c_str(), FILE_ATTRIBUTE_NORMAL);
@@ -207,23 +209,32 @@ TEST_F(ProgramTest, ProcessFillsTheListsAndExportsWriteThemWhereTheDialogSaysAnd
     EXPECT_EQ(FileNamesIn(root.Path()), (Names{"Trelvane.txt", "current", "lists", "prior"}));
 }
 
-TEST_F(ProgramTest, BrowserFillsOnlyItsOwnBoxAndCancelKeepsIt) {
+// The browser opens at the box's folder (given here with a last backslash,
+// which the browser's path has not), or at C:\KOV11 when there is none.
+TEST_F(ProgramTest, BrowserOpensAtItsBoxsFolderFillsOnlyItsOwnBoxAndCancelKeepsIt) {
     fs::create_directories("C:\\KOV11");
+    fs::create_directories("C:\\League 2025");
     ProgramDriver program(root.Path());
-    program.SetText(kMainFolderBox, "main before");
-
-    program.Press(kPriorFolderButton);
-    HWND browser = program.WaitForDialog(L"");
-    ASSERT_NE(browser, nullptr);
-    Sleep(500);  // the browser selects its start folder once it is up
-    testing::PressAndWaitGone(browser, IDOK);
-    program.Sync();
-    EXPECT_EQ(program.Text(kPriorFolderBox), "C:\\KOV11");
-    EXPECT_EQ(program.Text(kMainFolderBox), "main before");
+    const struct {
+        int button, box;
+        std::string before, after;
+    } picks[] = {{kMainFolderButton, kMainFolderBox, "no such folder", "C:\\KOV11"},
+                 {kPriorFolderButton, kPriorFolderBox, "C:\\League 2025\\", "C:\\League 2025"}};
+    for (const auto& pick : picks) {
+        program.SetText(pick.box, pick.before);
+        program.Press(pick.button);
+        HWND browser = program.WaitForDialog(L"");
+        ASSERT_NE(browser, nullptr);
+        Sleep(1000);  // the browser selects its start folder once it is up
+        testing::PressAndWaitGone(browser, IDOK);
+        program.Sync();
+        EXPECT_EQ(program.Text(pick.box), pick.after);
+    }
+    EXPECT_EQ(program.Text(kMainFolderBox), "C:\\KOV11");
     EXPECT_EQ(program.Text(kCurrentFolderBox), current.string());
 
     program.Press(kCurrentFolderButton);
-    browser = program.WaitForDialog(L"");
+    const HWND browser = program.WaitForDialog(L"");
     ASSERT_NE(browser, nullptr);
     testing::PressAndWaitGone(browser, IDCANCEL);
     program.Sync();
@@ -407,7 +418,8 @@ TEST_F(ProgramAt96Test, TheLeagueReportIsWhatTheCommandLinePrintsInEachForm) {
     const struct {
         const wchar_t* file;
         const wchar_t* format;
-    } forms[] = {{L"report.CSV", L"csv"}, {L"report.json", L"json"}, {L"report.txt", L"text"}};
+    } forms[] = {
+        {L"report.CSV", L"csv"}, {L"report.json", L"json"}, {L"report.txt", L"text"}, {L"report.html", L"html"}};
     for (const auto& form : forms) {
         // The menu key opens the menu of the list with the focus.
         program.Focus(kDepartedList);
@@ -430,16 +442,52 @@ TEST_F(ProgramAt96Test, TheLeagueReportIsWhatTheCommandLinePrintsInEachForm) {
     }
     // Onto a season file or a device: refused, the file left as it was.
     const std::string seasonFile = FileBytes(prior / "kovteam.dat");
-    const std::pair<fs::path, std::string> refused[] = {{prior / "kovteam.dat", "it is a season file of the game"},
-                                                        {root.Path() / "nul.txt", "it is a device name, not a file"}};
-    for (const auto& [target, reason] : refused) {
+    // The season file exists, so the system asks first, as over any file.
+    const struct {
+        fs::path target;
+        std::string reason;
+        bool exists;
+    } refused[] = {{prior / "kovteam.dat", "it is a season file of the game", true},
+                   {root.Path() / "nul.txt", "it is a device name, not a file", false}};
+    for (const auto& [target, reason, exists] : refused) {
         ASSERT_TRUE(program.RightClick(kArrivalsList));
         program.TypeKeys({{0, 'L'}});
-        ASSERT_TRUE(program.SaveAs(L"FILE FOR THE LEAGUE REPORT", target));
+        if (exists) {
+            EXPECT_NE(program.SaveOver(L"FILE FOR THE LEAGUE REPORT", target, IDYES), "");
+        } else {
+            ASSERT_TRUE(program.SaveAs(L"FILE FOR THE LEAGUE REPORT", target));
+        }
         EXPECT_EQ(program.AnswerMessageBox(),
                   "The report was not saved in " + target.string() + ": " + reason + ".\nNo file was changed.");
     }
     EXPECT_EQ(FileBytes(prior / "kovteam.dat"), seasonFile);
+    EXPECT_EQ(FileNamesIn(root.Path()), (Names{"Trelvane.txt", "current", "prior", "program-err", "program-out",
+                                               "report.CSV", "report.html", "report.json", "report.txt"}));
+
+    // Onto a file that exists, typed without the extension of the type
+    // chosen: the system asks; "No" returns to the dialog and keeps the
+    // file, "Yes" replaces it.
+    PutFile(root / "old.html", "old report");
+    for (const int answer : {IDNO, IDYES}) {
+        ASSERT_TRUE(program.RightClick(kArrivalsList));
+        program.TypeKeys({{0, 'L'}});
+        const HWND dialog = program.WaitForDialog(L"FILE FOR THE LEAGUE REPORT");
+        const HWND types = GetDlgItem(dialog, 0x470);  // cmb1: the file types, "Web page" the fourth
+        SendMessageW(types, CB_SETCURSEL, 3, 0);
+        // As a choice with the mouse tells it: Wine's dialog takes the second.
+        for (const WORD note : {CBN_SELCHANGE, CBN_SELENDOK}) {
+            SendMessageW(dialog, WM_COMMAND, MAKEWPARAM(0x470, note), reinterpret_cast<LPARAM>(types));
+        }
+        EXPECT_NE(program.SaveOver(L"FILE FOR THE LEAGUE REPORT", root / "old", answer), "");
+        if (answer == IDNO) {
+            ASSERT_TRUE(IsWindow(dialog));
+            testing::PressAndWaitGone(dialog, IDCANCEL);
+            EXPECT_EQ(FileBytes(root / "old.html"), "old report");
+        } else {
+            program.AnswerMessageBox();  // the current team file is still missing
+            EXPECT_EQ(FileBytes(root / "old.html").rfind("<!DOCTYPE html>", 0), 0u);
+        }
+    }
 }
 
 TEST_F(ProgramAt96Test, ProcessNamesTheBoxOfAMissingFolderOrOfOneFolderTwice) {

@@ -48,6 +48,11 @@ using FileContent = std::function<bool(const PutBytes& put)>;
 // are kept and the result says where: the only copy is never deleted.
 // write puts the bytes into the new file; tests pass one that fails as a
 // full disk does.
+// Why ReplaceFileContents would refuse path before writing a byte (a path
+// too long, an old file that cannot be replaced, a folder that is missing or
+// refuses new files); empty when it would go ahead. It makes and deletes an
+// empty file beside path to learn it.
+std::string ProblemReplacing(const std::wstring& path);
 FileWriteResult ReplaceFileContents(const std::wstring& path, const FileContent& content,
                                     FileWriter write = WriteAllBytes, FileReplacer replace = ReplaceWithBackup);
 FileWriteResult ReplaceFileContents(const std::wstring& path, std::string_view bytes, FileWriter write = WriteAllBytes,

@@ -184,18 +184,19 @@ bool WriteAllBytes(HANDLE file, std::string_view bytes) {
     return true;
 }
 
-FileWriteResult ReplaceFileContents(const std::wstring& pathGiven, const FileContent& content, FileWriter write,
-                                    FileReplacer replace) {
-    // Longer paths are refused whole rather than cut to some other path.
-    if (pathGiven.size() > kMaxPathLength) return {file_problem::kPathTooLong};
-    // ReplaceFileW moves the old file aside within its folder, which a bare
-    // file name does not give it.
-    const std::wstring path = FullPath(pathGiven);
-    if (std::string problem = ProblemWithOldFile(path); !problem.empty()) return {std::move(problem)};
+namespace {
 
+// A new, empty file in path's folder for the new content, open for
+// writing, and its name; or why there can be none.
+struct NewFile {
+    UniqueFile file;
+    std::wstring name;
+    std::string problem;
+};
+NewFile NewFileBeside(const std::wstring& path) {
     // The new file's name is made in the same folder, which leaves room for
     // a folder of at most MAX_PATH - 14 characters.
-    if (FolderOf(path, kSeparators).size() > MAX_PATH - 14) return {write_problem::kPathTooLong};
+    if (FolderOf(path, kSeparators).size() > MAX_PATH - 14) return {.problem = write_problem::kPathTooLong};
     // Wine's GetTempFileNameW gives a name even when it could not create the
     // file, so the open decides.
     wchar_t temporary[MAX_PATH];
@@ -208,21 +209,52 @@ FileWriteResult ReplaceFileContents(const std::wstring& pathGiven, const FileCon
                 CreateFileW(temporary, GENERIC_WRITE, 0, nullptr, TRUNCATE_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
         });
     }
-    if (!file) {
-        const DWORD error = GetLastError();
-        if (named) DeleteFileW(temporary);
-        // Wine reports a folder that refuses new files (Z:\sys) as "not found".
-        const bool refused = error == ERROR_ACCESS_DENIED || error == ERROR_WRITE_PROTECT ||
-                             (error == ERROR_FILE_NOT_FOUND && IsFolder(FolderOf(path, kSeparators)));
-        return {refused ? write_problem::kFolderRefusesFiles : ProblemOf(error, path)};
-    }
+    if (file) return {std::move(file), temporary, {}};
+    const DWORD error = GetLastError();
+    if (named) DeleteFileW(temporary);
+    // Wine reports a folder that refuses new files (Z:\sys) as "not found".
+    const bool refused = error == ERROR_ACCESS_DENIED || error == ERROR_WRITE_PROTECT ||
+                         (error == ERROR_FILE_NOT_FOUND && IsFolder(FolderOf(path, kSeparators)));
+    return {.problem = refused ? write_problem::kFolderRefusesFiles : ProblemOf(error, path)};
+}
 
-    const PutBytes put = [&](std::string_view bytes) { return write(file.get(), bytes); };
-    const bool written = content(put) && FlushFileBuffers(file.get());
+// Why path cannot be replaced before anything is written, with its full
+// path; empty when it can.
+std::string ProblemWithPath(const std::wstring& pathGiven, std::wstring& path) {
+    // Longer paths are refused whole rather than cut to some other path.
+    if (pathGiven.size() > kMaxPathLength) return file_problem::kPathTooLong;
+    // ReplaceFileW moves the old file aside within its folder, which a bare
+    // file name does not give it.
+    path = FullPath(pathGiven);
+    return ProblemWithOldFile(path);
+}
+
+}  // namespace
+
+std::string ProblemReplacing(const std::wstring& pathGiven) {
+    std::wstring path;
+    if (std::string problem = ProblemWithPath(pathGiven, path); !problem.empty()) return problem;
+    NewFile probe = NewFileBeside(path);
+    if (probe.file) {
+        probe.file.reset();
+        DeleteFileW(probe.name.c_str());
+    }
+    return probe.problem;
+}
+
+FileWriteResult ReplaceFileContents(const std::wstring& pathGiven, const FileContent& content, FileWriter write,
+                                    FileReplacer replace) {
+    std::wstring path;
+    if (std::string problem = ProblemWithPath(pathGiven, path); !problem.empty()) return {std::move(problem)};
+    NewFile target = NewFileBeside(path);
+    if (!target.file) return {std::move(target.problem)};
+
+    const PutBytes put = [&](std::string_view bytes) { return write(target.file.get(), bytes); };
+    const bool written = content(put) && FlushFileBuffers(target.file.get());
     const DWORD error = written ? ERROR_SUCCESS : GetLastError();
-    file.reset();
-    if (written) return MoveIntoPlace(temporary, path, replace);
-    DeleteFileW(temporary);
+    target.file.reset();
+    if (written) return MoveIntoPlace(target.name, path, replace);
+    DeleteFileW(target.name.c_str());
     return {ProblemOf(error == ERROR_SUCCESS ? ERROR_WRITE_FAULT : error, path)};
 }
 

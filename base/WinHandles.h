@@ -4,6 +4,7 @@
 // the caller to give back, each released once, with the call that fits it.
 #include <windows.h>
 #include <objbase.h>
+#include <shellapi.h>
 
 #include <utility>
 
@@ -26,6 +27,7 @@ inline void EnableAgain(HWND window) { EnableWindow(window, TRUE); }
 inline void FreeLibraryHandle(HMODULE library) { FreeLibrary(library); }
 inline void CloseFileHandle(HANDLE file) { CloseHandle(file); }
 inline void CloseSearch(HANDLE search) { FindClose(search); }
+inline void FinishDrop(HDROP drop) { DragFinish(drop); }
 }  // namespace release
 
 using UniqueFont = UniqueAny<HFONT, release::DeleteFont>;
@@ -45,6 +47,8 @@ using UniqueGlobal = UniqueAny<HGLOBAL, release::FreeGlobalBlock>;
 // fail with INVALID_HANDLE_VALUE, not null, and are held as they come.
 using UniqueFile = UniqueAny<HANDLE, release::CloseFileHandle, -1>;
 using UniqueSearch = UniqueAny<HANDLE, release::CloseSearch, -1>;
+// Items dropped on a window, as WM_DROPFILES hands them over.
+using UniqueDrop = UniqueAny<HDROP, release::FinishDrop>;
 
 // The owner of a modal form, disabled while the form runs and enabled again
 // when this goes, however the form ends.

@@ -1,6 +1,8 @@
 #include "CompareArguments.h"
 
+#include <algorithm>
 #include <filesystem>
+#include <iterator>
 #include <system_error>
 
 #include "SystemText.h"
@@ -9,7 +11,7 @@ namespace trelvane::cli {
 
 const char kCompareUsage[] =
     "usage: trelvane-compare PRIOR_FOLDER CURRENT_FOLDER [--departed FILE] [--arrivals FILE]\n"
-    "                        [--moved FILE] [--format text|csv|json]\n"
+    "                        [--moved FILE] [--format text|csv|json|html]\n"
     "\n"
     "Compares the players of two season folders (KOVPLYR.DAT, and the teams'\n"
     "rosters in KOVTEAM.DAT) and lists the players who departed, with their\n"
@@ -22,7 +24,8 @@ const char kCompareUsage[] =
     "                     (FILE '-' is standard output, instead of the report)\n"
     "  --format FORMAT    text: counts and lists for reading (the default);\n"
     "                     csv: one table for spreadsheets, UTF-8;\n"
-    "                     json: one object for scripts, UTF-8\n"
+    "                     json: one object for scripts, UTF-8;\n"
+    "                     html: one web page to post, by team, UTF-8\n"
     "  -h, --help         show this help\n"
     "  --version          show the version\n"
     "\n"
@@ -91,16 +94,16 @@ ParsedArguments ParseCompareArguments(const std::vector<std::string>& args) {
             return Wrong("--format is given twice");
         } else {
             formatGiven = true;
-            if (value == "text") {
-                request.format = ReportFormat::kText;
-            } else if (value == "csv") {
-                request.format = ReportFormat::kCsv;
-            } else if (value == "json") {
-                request.format = ReportFormat::kJson;
-            } else {
-                return Wrong(value.empty() ? "--format needs text, csv or json"
-                                           : "unknown format '" + value + "' (text, csv or json)");
+            static constexpr std::pair<std::string_view, ReportFormat> kFormats[] = {{"text", ReportFormat::kText},
+                                                                                     {"csv", ReportFormat::kCsv},
+                                                                                     {"json", ReportFormat::kJson},
+                                                                                     {"html", ReportFormat::kHtml}};
+            const auto known = std::ranges::find(kFormats, value, &std::pair<std::string_view, ReportFormat>::first);
+            if (known == std::end(kFormats)) {
+                return Wrong(value.empty() ? "--format needs text, csv, json or html"
+                                           : "unknown format '" + value + "' (text, csv, json or html)");
             }
+            request.format = known->second;
         }
     }
     if (folders.size() < 2) return Wrong("give a prior and a current season folder");

@@ -34,9 +34,15 @@ void WarnAboutTeams(std::ostream& err, const SeasonFileReport& teams, const char
 }
 
 void Warn(std::ostream& err, const SeasonComparison& result, const CompareRequest& request) {
-    WarnAboutTeams(err, result.priorTeamFile,
-                   "departed players are listed without their teams and who moved is unknown");
-    WarnAboutTeams(err, *result.currentTeamFile, "arrivals have no team and who moved is unknown");
+    // One folder given twice names one team file: said once.
+    if (result.priorTeamFile.path == result.currentTeamFile->path) {
+        WarnAboutTeams(err, result.priorTeamFile,
+                       "departed players and arrivals are listed without their teams and who moved is unknown");
+    } else {
+        WarnAboutTeams(err, result.priorTeamFile,
+                       "departed players are listed without their teams and who moved is unknown");
+        WarnAboutTeams(err, *result.currentTeamFile, "arrivals have no team and who moved is unknown");
+    }
     const std::pair<const char*, const Season*> seasons[] = {{"prior", &result.prior}, {"current", &result.current}};
     for (const auto& [name, season] : seasons) {
         if (season->players.Count() == 0) err << kProgram << ": warning: the " << name << " season holds no players\n";
@@ -98,10 +104,11 @@ struct Lists {
     std::optional<std::size_t> toStandardOutput;  // the list given "-", which takes the report's place
 };
 
-// Writes the report, or the one list given "-", to standard output, and
-// the saved lists. Each line is made once for both. Returns the errno of a
-// failed write to standard output, or 0.
-int WriteLists(const SeasonComparison& result, const CompareRequest& request, Lists& lists, std::ostream& out) {
+// Writes the report, or the one list given "-", to standard output unless
+// told not to, and the saved lists. Each line is made once for both.
+// Returns the errno of a failed write to standard output, or 0.
+int WriteLists(const SeasonComparison& result, const CompareRequest& request, Lists& lists, std::ostream& out,
+               bool print) {
     int error = 0;
     ChunkedOutput output([&](std::string_view bytes) {
         if (out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()))) return true;
@@ -109,7 +116,7 @@ int WriteLists(const SeasonComparison& result, const CompareRequest& request, Li
         return false;
     });
     std::array<LineSink*, 3> fedByTheReport{};
-    if (lists.toStandardOutput) {
+    if (print && lists.toStandardOutput) {
         const ListLines& lines = lists.lines[*lists.toStandardOutput];
         std::string scratch;
         for (std::size_t i = 0; i < lines.Count(); ++i) {
@@ -117,7 +124,7 @@ int WriteLists(const SeasonComparison& result, const CompareRequest& request, Li
             output.Text() += kSavedLineEnd;
             output.EndLine();
         }
-    } else {
+    } else if (print) {
         // The text report makes the list lines anyway: the lists saved
         // beside it take theirs from it.
         if (request.format == ReportFormat::kText) {
@@ -162,6 +169,8 @@ int RunCompare(const ParsedArguments& arguments, std::ostream& out, std::ostream
 
     bool failed = false;
     for (const SeasonFileReport* players : {&result.priorPlayerFile, &result.currentPlayerFile}) {
+        // The same folder twice: its file's line once.
+        if (failed && players->path == result.priorPlayerFile.path) continue;
         if (!players->WasRead()) {
             err << kProgram << ": cannot read the player file " << NativePath(players->path) << ": " << players->problem
                 << '\n';
@@ -171,11 +180,14 @@ int RunCompare(const ParsedArguments& arguments, std::ostream& out, std::ostream
     if (failed) return 1;
     Warn(err, result, request);
 
+    // Every list file is open now: one that could not be opened is told
+    // alone, with nothing printed before it, and the others are saved.
     Lists lists(result, request);
+    const bool print = std::ranges::none_of(lists.files, [](const auto& file) { return file && file->Problem(); });
 
     // A reader that stops early (| head) ends the output quietly; the lists
     // asked for are still saved.
-    if (const int error = WriteLists(result, request, lists, out); error != 0 && error != EPIPE) {
+    if (const int error = WriteLists(result, request, lists, out, print); error != 0 && error != EPIPE) {
         err << kProgram << ": cannot write to standard output: " << WriteProblemOf(error) << '\n';
         failed = true;
     }

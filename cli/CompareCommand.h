@@ -9,7 +9,7 @@
 namespace trelvane::cli {
 
 // trelvane-compare PRIOR_FOLDER CURRENT_FOLDER [--departed FILE] [--arrivals FILE]
-//                  [--moved FILE] [--format text|csv|json]
+//                  [--moved FILE] [--format text|csv|json|html]
 //
 // Prints the report in the format asked for and writes the requested lists
 // with the same bytes the Windows program saves. Returns the exit code: 0

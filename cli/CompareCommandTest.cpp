@@ -39,26 +39,25 @@ const std::string kMovedList =
 class CompareCommandTest : public ::testing::Test, public testing::SeasonFolders {
 protected:
     std::string out, err;
+    SeasonData priorSeason, currentSeason;
 
     // A departure with a team and one without, an arrival who joins a team,
     // a trade, a release, a team that changed its name and kept its number,
     // and names with Windows-1252 bytes: é, ß, the euro sign, undefined 0x81.
     void SetUp() override {
-        SeasonData before;
-        before.players = {{12345, "Jan", "Doe"},
-                          {30000, "Tomas", "Novak"},
-                          {20000, "Emil", "Lund"},
-                          {21000, "Andr\xE9", "K\xE9rr"},
-                          {22000, "Nils", "Strau\xDF"}};
-        before.teams = {{1, "Northport", "Gulls", {12345, 20000}}, {2, "Ashford", "Foxes", {21000, 22000}}};
-        SeasonData after;
-        after.players = {{20000, "Emil", "Lund"},
-                         {21000, "Andr\xE9", "K\xE9rr"},
-                         {22000, "Nils", "Strau\xDF"},
-                         {45000, "Od\x81n", "\x80uro"}};
-        after.teams = {{2, "Harbour City", "Comets", {21000}}, {3, "Dunmore", "Bears", {20000, 45000}}};
-        ASSERT_TRUE(tools::WriteSeason(prior, before));
-        ASSERT_TRUE(tools::WriteSeason(current, after));
+        priorSeason.players = {{12345, "Jan", "Doe"},
+                               {30000, "Tomas", "Novak"},
+                               {20000, "Emil", "Lund"},
+                               {21000, "Andr\xE9", "K\xE9rr"},
+                               {22000, "Nils", "Strau\xDF"}};
+        priorSeason.teams = {{1, "Northport", "Gulls", {12345, 20000}}, {2, "Ashford", "Foxes", {21000, 22000}}};
+        currentSeason.players = {{20000, "Emil", "Lund"},
+                                 {21000, "Andr\xE9", "K\xE9rr"},
+                                 {22000, "Nils", "Strau\xDF"},
+                                 {45000, "Od\x81n", "\x80uro"}};
+        currentSeason.teams = {{2, "Harbour City", "Comets", {21000}}, {3, "Dunmore", "Bears", {20000, 45000}}};
+        ASSERT_TRUE(tools::WriteSeason(prior, priorSeason));
+        ASSERT_TRUE(tools::WriteSeason(current, currentSeason));
     }
 
     int Run(std::vector<std::string> args) {
@@ -72,7 +71,7 @@ protected:
 
 // The text report in UTF-8, on Windows after a byte-order mark and with
 // its lines ended as the system's text files are.
-const std::string kEuroName = "\xE2\x82\xACuro,Od\xC2\x81n", kStraussName = "Strau\xC3\x9F";
+const std::string kEuro = "\xE2\x82\xACuro", kUndefined81 = "\xC2\x81", kStraussName = "Strau\xC3\x9F";
 #ifdef _WIN32
 std::string TextLines(std::string text) {
     for (std::size_t at = 0; (at = text.find('\n', at)) != std::string::npos; at += 2) text.insert(at, 1, '\r');
@@ -84,28 +83,41 @@ std::string TextLines(std::string text) { return text; }
 const std::string kTextReportStart;
 #endif
 
-TEST_F(CompareCommandTest, TextReportHasTotalsCountsAndThreeListsInUtf8) {
+// Full names in columns as wide as the longest (a 32-character one here),
+// and every team's figures: a team gone, a team new, a trade, a release.
+TEST_F(CompareCommandTest, TextReportHasTotalsCountsTeamsAndThreeListsInTheTerminalsEncoding) {
+    priorSeason.players[1].lastName = "Abernathy-Kristiansen-Whitcombes";
+    ASSERT_TRUE(tools::WriteSeason(prior, priorSeason));
     EXPECT_EQ(Run({prior.string(), current.string()}), 0);
-    EXPECT_EQ(out, kTextReportStart +
-                       TextLines("Prior season: 5 players, 2 teams\n"
-                                 "Current season: 4 players, 2 teams\n"
-                                 "Departed: 2\n"
-                                 "Arrivals: 1\n"
-                                 "Moved: 2\n"
-                                 "\n"
-                                 "Departed (in the prior season, not in the current one):\n"
-                                 "12345  Doe,Jan               Northport Gulls\n"
-                                 "30000  Novak,Tomas           \n"
-                                 "\n"
-                                 "Arrivals (in the current season, not in the prior one), with the team each joined:\n"
-                                 "45000  " +
-                                 kEuroName +
-                                 "             Dunmore Bears\n"
-                                 "\n"
-                                 "Moved (in both seasons, on another team):\n"
-                                 "20000  Lund,Emil             Northport Gulls -> Dunmore Bears\n"
-                                 "22000  " +
-                                 kStraussName + ",Nils           Ashford Foxes -> (free agent)\n"));
+    EXPECT_EQ(out, kTextReportStart + TextLines("Prior season: 5 players, 2 teams\n"
+                             "Current season: 4 players, 2 teams\n"
+                             "Departed: 2\n"
+                             "Arrivals: 1\n"
+                             "Moved: 2\n"
+                             "\n"
+                             "By team (players in each season, then the changes):\n"
+                             "Team                 Prior  Current  Departed  Arrived  Moved in  Moved out\n"
+                             "Northport Gulls          2        0         1        0         0          1\n"
+                             "Harbour City Comets      2        1         0        0         0          1\n"
+                             "Dunmore Bears            0        2         0        1         1          0\n"
+                             "(free agents)            1        1         1        0         1          0\n"
+                             "\n"
+                             "Departed (in the prior season, not in the current one):\n"
+                             "Id     Last name                         First name  Team\n"
+                             "12345  Doe                               Jan         Northport Gulls\n"
+                             "30000  Abernathy-Kristiansen-Whitcombes  Tomas\n"
+                             "\n"
+                             "Arrivals (in the current season, not in the prior one), with the team each joined:\n"
+                             "Id     Last name  First name  Team\n"
+                             "45000  " +
+                             kEuro + "       Od" + kUndefined81 +
+                             "n        Dunmore Bears\n"
+                             "\n"
+                             "Moved (in both seasons, on another team):\n"
+                             "Id     Last name  First name  Teams\n"
+                             "20000  Lund       Emil        Northport Gulls -> Dunmore Bears\n"
+                             "22000  " +
+                             kStraussName + "     Nils        Ashford Foxes -> (free agent)\n"));
     EXPECT_EQ(err, "");
 }
 
@@ -134,7 +146,7 @@ TEST_F(CompareCommandTest, JsonHasTheFoldersTotalsEveryChangeAndEverySeasonFile)
              std::string("    {\"id\": 30000, \"last_name\": \"Novak\", \"first_name\": \"Tomas\", \"prior_team\": "
                          "null, \"current_team\": null}\n  ],\n"),
              std::string("{\"id\": 45000, \"last_name\": \"\xE2\x82\xACuro\", \"first_name\": \"Od\\u0081n\""),
-             std::string("}\n  ],\n  \"moved\": null,\n  \"files\": [\n"),
+             std::string("}\n  ],\n  \"moved\": null,\n  \"teams\": null,\n  \"files\": [\n"),
              "{\"path\": " + JsonPath(prior, kTeamFileName) + ", \"read\": true, \"problem\": null},\n",
              "{\"path\": " + JsonPath(current, kTeamFileName) +
                  ", \"read\": false, \"problem\": \"not found\"}\n  ]\n}\n",
@@ -206,9 +218,13 @@ TEST_F(CompareCommandTest, AMissingTeamFileTheSameFolderTwiceAndAnEmptySeasonAre
     EXPECT_EQ(err, "trelvane-compare: warning: cannot read the team file " +
                        NativePath(SeasonFilePath(prior.string(), kTeamFileName)) +
                        ": not found; departed players are listed without their teams and who moved is unknown\n");
-    EXPECT_NE(out.find(TextLines("Moved: unknown, a team file was not read\n\nDeparted (in the prior season, not in "
-                                 "the current one):\n12345  Doe,Jan               \n")),
+    EXPECT_NE(out.find(TextLines("Moved: unknown, a team file was not read\n\nBy team: unknown, a team file was not "
+                                 "read\n\nDeparted (in the prior season, not in the current one):\nId     Last name  "
+                                 "First name  Team\n12345  Doe        Jan\n")),
               std::string::npos);
+    EXPECT_EQ(Run({prior.string(), prior.string()}), 0);
+    EXPECT_EQ(err.find("trelvane-compare: warning: cannot read the team file"), 0u);
+    EXPECT_EQ(err.find("cannot read", err.find('\n')), std::string::npos) << err;
     EXPECT_EQ(out.find("Moved ("), std::string::npos);
     ASSERT_TRUE(tools::WriteSeason(current, {}));
     EXPECT_EQ(Run({current.string(), (current / ".").string()}), 0);
@@ -227,8 +243,8 @@ TEST_F(CompareCommandTest, WrongArgumentsSayWhatIsWrongInOneLineAndExitTwo) {
         {{"a", "b", "--departed"}, "--departed needs a file name"},
         {{"a", "b", "--moved="}, "--moved needs a file name"},
         {{"a", "b", "--colour"}, "unknown option --colour"},
-        {{"a", "b", "--format", "xml"}, "unknown format 'xml' (text, csv or json)"},
-        {{"a", "b", "--format"}, "--format needs text, csv or json"},
+        {{"a", "b", "--format", "xml"}, "unknown format 'xml' (text, csv, json or html)"},
+        {{"a", "b", "--format"}, "--format needs text, csv, json or html"},
         {{"a", "b", "--format=csv", "--format=json"}, "--format is given twice"},
         {{"a", "b", "--arrivals", "x", "--arrivals", "y"}, "--arrivals is given twice"},
         {{"a", "b", "--departed", file.string(), "--moved", (root / "." / "list.txt").string()},
@@ -299,6 +315,9 @@ TEST_F(CompareCommandFailures, UnreadablePlayerFiles) {
         EXPECT_EQ(out, "");
         EXPECT_FALSE(fs::exists(departed)) << "no list is saved after a failed read";
     }
+    // One folder twice: its file's line once.
+    EXPECT_EQ(Run({"", ""}), 1);
+    EXPECT_EQ(PlayerFileReason(""), file_problem::kNoFolderGiven) << err;
 }
 
 TEST_F(CompareCommandFailures, ExportsThatCannotBeWrittenLeaveEverythingAsItWas) {
@@ -326,9 +345,14 @@ TEST_F(CompareCommandFailures, ExportsThatCannotBeWrittenLeaveEverythingAsItWas)
 #else
     cases.push_back({"/dev/full", write_problem::kDiskFull});  // a disk with no room left
 #endif
+    const fs::path good = root / "moved.txt";
     for (const auto& [target, reason] : cases) {
-        EXPECT_EQ(Run({prior.string(), current.string(), "--departed", target}), 1) << target;
+        EXPECT_EQ(Run({prior.string(), current.string(), "--departed", target, "--moved", good.string()}), 1) << target;
         EXPECT_EQ(ReasonFor("write ", target), reason) << err;
+        // Told before anything is printed, where the open tells it; the
+        // other list is saved.
+        EXPECT_TRUE(out.empty() || reason == write_problem::kDiskFull) << target;
+        EXPECT_EQ(FileBytes(good), kMovedList);
     }
 #ifdef _WIN32
     CloseHandle(holder);
@@ -458,6 +482,19 @@ protected:
 };
 
 // As on Linux: the lists asked for are saved, and nothing is said.
+// Started without arguments by another program (not from Explorer, which
+// gives it a console of its own), the season maker makes its demo league
+// beside itself once, says where, and does not wait for Enter.
+TEST_F(CompareProgramTest, TheSeasonMakerAloneMakesADemoLeagueBesideItselfOnce) {
+    fs::copy_file(testing::ProgramFolder() / L"trelvane-make-seasons.exe", root / "trelvane-make-seasons.exe");
+    for (const std::string said : {"Made a demo league in ", "The demo league is already in "}) {
+        const testing::ProgramRun run = testing::RunProgram(root / "trelvane-make-seasons.exe", {}, root.Path());
+        EXPECT_EQ(run.code, 0u);
+        EXPECT_EQ(run.out.rfind(said + (root / "Trelvane demo").string(), 0), 0u) << run.out;
+        EXPECT_TRUE(fs::exists(root / "Trelvane demo" / "2026" / kTeamFileName));
+    }
+}
+
 TEST_F(CompareProgramTest, AReaderThatWentAwayEndsTheOutputQuietly) {
     const fs::path moved = root / "moved.txt";
     for (const wchar_t* format : {L"text", L"csv"}) {

@@ -1,13 +1,16 @@
 #!/usr/bin/env python3
-"""The CSV and JSON reports of trelvane-compare, read back by Python's own
-csv and json modules, against the seasons' files read here independently.
+"""The CSV, JSON and web-page reports of trelvane-compare, read back by
+Python's own csv, json and html.parser modules, against the seasons' files
+read here independently and against each other.
 
 usage: ReportsParseTest.py COMPARE_EXE MAKE_SEASONS_EXE WORK_FOLDER
 """
 import csv
+import html.parser
 import io
 import json
 import pathlib
+import shutil
 import struct
 import subprocess
 import sys
@@ -22,6 +25,31 @@ kept = subprocess.run([make_seasons, "--seed", "12", *league[2:]], capture_outpu
 assert kept.returncode == 2 and kept.stdout == b"", kept
 assert kept.stderr == f"trelvane-make-seasons: will not write over {prior}/KOVPLYR.DAT; give --replace to replace the seasons\n".encode(), kept.stderr
 assert seasons_before == [(folder / name).read_bytes() for folder in (prior, current) for name in ("KOVPLYR.DAT", "KOVTEAM.DAT")]
+
+# Without arguments (a double-click) a demo league beside the program, made
+# once and never written over.
+tool = work / "tool"
+tool.mkdir(exist_ok=True)
+shutil.copy(make_seasons, tool)
+shutil.rmtree(tool / "Trelvane demo", ignore_errors=True)
+for said in ("Made a demo league in", "The demo league is already in"):
+    made = subprocess.run([tool / pathlib.Path(make_seasons).name], capture_output=True, check=True)
+    assert made.stdout.startswith(f"{said} {tool / 'Trelvane demo'}".encode()), made.stdout
+    assert (tool / "Trelvane demo" / "2026" / "KOVTEAM.DAT").stat().st_size > 0
+
+# A team gone and a team new: the current season's first team takes a number
+# of its own. A player and a team named as markup, with a Windows-1252 byte.
+HOSTILE_PLAYER, HOSTILE_TEAM = b'<script>&"\xe9', b"<b>&amp;\x80"
+teams_file = bytearray((current / "KOVTEAM.DAT").read_bytes())
+struct.pack_into("<h", teams_file, 8, 999)
+teams_file[17:17 + len(HOSTILE_TEAM) + 1] = HOSTILE_TEAM + b"\0"
+(current / "KOVTEAM.DAT").write_bytes(teams_file)
+# He is on that team's roster, so he moved or arrived.
+hostile_id, = struct.unpack_from("<i", teams_file, 264)
+players_file = bytearray((current / "KOVPLYR.DAT").read_bytes())
+at = next(at for at in range(0, len(players_file), 664) if struct.unpack_from("<i", players_file, at + 8)[0] == hostile_id)
+players_file[at + 36:at + 37 + len(HOSTILE_PLAYER)] = HOSTILE_PLAYER + b"\0"
+(current / "KOVPLYR.DAT").write_bytes(players_file)
 
 
 def text(raw):
@@ -44,22 +72,23 @@ def players(folder):
 
 
 def rosters(folder):
-    data, team_of, numbers = (folder / "KOVTEAM.DAT").read_bytes(), {}, set()
+    data, team_of, numbers = (folder / "KOVTEAM.DAT").read_bytes(), {}, {}
     for at in range(0, len(data), 928):
         record = data[at:at + 927].ljust(927, b"\0")
         status, number = struct.unpack_from("<hh", record, 0)[0], struct.unpack_from("<h", record, 8)[0]
         if status != 0 or number <= 0:
             continue
-        numbers.add(number)
         name = text(record[17:927]) + " " + text(record[33:927])
+        numbers[number] = name
         for pid in struct.unpack_from("<80i", record, 264):
             if 10000 <= pid <= 50000:
                 team_of[pid] = (number, name)
-    return team_of, len(numbers)
+    return team_of, numbers
 
 
 before, after = players(prior), players(current)
-(teams_before, team_count_before), (teams_after, team_count_after) = rosters(prior), rosters(current)
+(teams_before, names_before), (teams_after, names_after) = rosters(prior), rosters(current)
+team_count_before, team_count_after = len(names_before), len(names_after)
 team = lambda table, pid: table[pid][1] if pid in table else None
 number = lambda table, pid: table[pid][0] if pid in table else 0
 expected = []
@@ -71,7 +100,28 @@ for pid in sorted(set(before) & set(after)):
     if number(teams_before, pid) != number(teams_after, pid):
         expected.append(("moved", pid, *after[pid], team(teams_before, pid), team(teams_after, pid)))
 
+# Every team's figures, counted player by player; free agents are team 0.
+expected_teams = {n: {"number": n, "name": names_after.get(n, names_before.get(n)), "prior_players": 0,
+                      "current_players": 0, "departed": 0, "arrived": 0, "moved_in": 0, "moved_out": 0}
+                  for n in sorted(set(names_before) | set(names_after)) + [0]}
+expected_teams[0]["name"] = None
+for pid in before:
+    expected_teams[number(teams_before, pid)]["prior_players"] += 1
+for pid in after:
+    expected_teams[number(teams_after, pid)]["current_players"] += 1
+for kind, pid, *_ in expected:
+    if kind == "departed":
+        expected_teams[number(teams_before, pid)]["departed"] += 1
+    elif kind == "arrived":
+        expected_teams[number(teams_after, pid)]["arrived"] += 1
+    else:
+        expected_teams[number(teams_before, pid)]["moved_out"] += 1
+        expected_teams[number(teams_after, pid)]["moved_in"] += 1
+expected_teams = list(expected_teams.values())
+assert 999 in names_after and 999 not in names_before and set(names_before) - set(names_after), "no team gone or new"
+
 kinds = {kind for kind, *_ in expected}
+assert any(row[1] == hostile_id and row[2] == text(HOSTILE_PLAYER) for row in expected)
 names = "".join(last + first for _, _, last, first, *_ in expected)
 assert kinds == {"departed", "arrived", "moved"}, kinds
 assert all(c in names for c in "\u00e9\u00df\u20ac\x81"), "the demo league lacks a Windows-1252 name"
@@ -102,7 +152,71 @@ assert as_json == expected, next(((a, b) for a, b in zip(as_json, expected) if a
 assert report["prior_folder"] == str(prior) and report["current_folder"] == str(current)
 assert report["totals"] == {"prior": {"players": len(before), "teams": team_count_before},
                             "current": {"players": len(after), "teams": team_count_after}}, report["totals"]
+assert report["teams"] == expected_teams, next((a, b) for a, b in zip(report["teams"], expected_teams) if a != b)
 assert [f["read"] for f in report["files"]] == [True] * 4 and all(f["problem"] is None for f in report["files"])
+
+class Page(html.parser.HTMLParser):
+    """Every table's rows of cell texts by the section it is in, the tags
+    and the attributes of the page."""
+
+    def __init__(self):
+        super().__init__()
+        self.tables, self.tags, self.ids, self.links, self.sources = {}, [], set(), [], []
+        self.section, self.row, self.cell = None, None, None
+
+    def handle_starttag(self, tag, attrs):
+        attrs = dict(attrs)
+        self.tags.append(tag)
+        self.ids.add(attrs.get("id"))
+        self.links += [attrs[a] for a in ("href", "src", "action", "srcset") if a in attrs]
+        if tag == "section":
+            self.section = attrs["id"]
+        elif tag == "tr":
+            self.row = []
+            self.tables.setdefault(self.section, []).append(self.row)
+        elif tag in ("td", "th"):
+            self.cell = ""
+
+    def handle_endtag(self, tag):
+        if tag in ("td", "th"):
+            self.row.append(self.cell)
+            self.cell = None
+
+    def handle_data(self, data):
+        if self.cell is not None:
+            self.cell += data
+
+
+raw_html = run("html")
+page = Page()
+page.feed(raw_html.decode("utf-8", errors="strict"))
+page.close()
+assert raw_html.startswith(b"<!DOCTYPE html>\n") and b"\r" not in raw_html
+# Nothing from outside the file and no script: links only to the page's own
+# sections, and a name written as markup adds no element.
+assert all(link.startswith("#") and link[1:] in page.ids for link in page.links), page.links
+assert "script" not in page.tags and page.tags.count("b") == 3, sorted(set(page.tags))
+rows = lambda section: page.tables[section][1:]  # below the heading row
+for kind in ("departed", "arrived", "moved"):
+    assert rows(kind) == [[str(e["id"]), e["last_name"], e["first_name"], e["prior_team"] or "", e["current_team"] or ""]
+                          for e in report[kind]], kind
+net = lambda t: f"{t['current_players'] - t['prior_players']:+d}".replace("+0", "0")
+assert rows("by-team") == [[t["name"] or "(free agents)", *(str(t[f]) for f in (
+    "prior_players", "current_players", "departed", "arrived", "moved_in", "moved_out")), net(t)]
+    for t in report["teams"]], rows("by-team")
+# Each team's section: who left, joined, came and went, by the team numbers
+# of the seasons' files.
+by_team = {t["number"]: [] for t in report["teams"]}
+for word, kind, table in (("Left", "departed", teams_before), ("Joined", "arrived", teams_after),
+                          ("Came from", "moved", teams_after), ("Went to", "moved", teams_before)):
+    for change, pid, last, first, prior_team, current_team in expected:
+        if change == kind:
+            other = {"Came from": prior_team, "Went to": current_team}.get(word, "")
+            by_team[number(table, pid)].append([word, str(pid), last, first, "(free agent)" if other is None else other])
+for team, changes in by_team.items():
+    section = f"team-{team}" if team else "free-agents"
+    assert section in page.ids and page.tables.get(section, [[]])[1:] == changes, section
+assert any(text(HOSTILE_PLAYER) in row for row in rows("moved") + rows("arrived"))
 
 # A reader that goes away after the first line, as "| head -1" does: a quiet
 # end, and the list asked for is still saved.
@@ -115,4 +229,4 @@ assert reader.wait() == 0 and reader.stderr.read() == b"", reader.returncode
 assert moved_file.read_bytes().count(b"\r\n") == sum(1 for e in expected if e[0] == "moved")
 
 print(f"{len(expected)} changes ({', '.join(f'{k}: {sum(1 for e in expected if e[0] == k)}' for k in sorted(kinds))})"
-      " read back alike from CSV and JSON")
+      " read back alike from CSV, JSON and the web page")

@@ -82,14 +82,20 @@ std::string WriteProblemOf(int error) {
 }
 
 #ifdef _WIN32
-SavedList::SavedList(const std::string& path) : path_(FileSystemPath(path)) {}
+// Whatever would refuse the replace is found now, before the report is
+// printed.
+SavedList::SavedList(const std::string& path) : path_(FileSystemPath(path)) {
+    if (std::string problem = ProblemReplacing(path_.wstring()); !problem.empty()) problem_ = std::move(problem);
+}
 
 void SavedList::Add(std::string_view line) {
+    if (problem_) return;
     content_ += line;
     content_ += kSavedLineEnd;
 }
 
 std::optional<std::string> SavedList::Finish() {
+    if (problem_) return problem_;
     const FileWriteResult written = ReplaceFileContents(path_.wstring(), content_);
     content_ = {};
     if (written.Written()) {

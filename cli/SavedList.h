@@ -33,6 +33,10 @@ public:
     SavedList(const SavedList&) = delete;
     SavedList& operator=(const SavedList&) = delete;
     void Add(std::string_view line) override;
+    // Why the file cannot be saved, when that is known before anything is
+    // written: it could not be opened, or (Windows) the replace would be
+    // refused.
+    const std::optional<std::string>& Problem() const { return problem_; }
     // Saves the list and closes the file. Why the list could not be saved,
     // if it could not.
     std::optional<std::string> Finish();

@@ -2,6 +2,8 @@
 
 #include <shlobj.h>
 
+#include <string>
+
 #include "ControlTexts.h"
 #include "DialogPlacement.h"
 #include "FailureMessage.h"
@@ -15,12 +17,18 @@ namespace {
 void FreeItemList(LPITEMIDLIST items) { CoTaskMemFree(items); }
 using UniqueItemList = UniqueAny<LPITEMIDLIST, &FreeItemList>;
 
+// What the browser's events need: its owner and the folder it opens at.
+struct BrowserStart {
+    HWND form;
+    std::wstring folder;
+};
+
 int CALLBACK OnBrowserEvent(HWND browser, UINT message, LPARAM lParam, LPARAM data) {
-    const HWND form = reinterpret_cast<HWND>(data);
+    const auto* start = reinterpret_cast<const BrowserStart*>(data);
     switch (message) {
         case BFFM_INITIALIZED: {
-            PlaceByForm(browser, form, 10);
-            SendMessageW(browser, BFFM_SETSELECTIONW, TRUE, reinterpret_cast<LPARAM>(kBrowseStartFolder));
+            PlaceByForm(browser, start->form, 10);
+            SendMessageW(browser, BFFM_SETSELECTIONW, TRUE, reinterpret_cast<LPARAM>(start->folder.c_str()));
             break;
         }
         case BFFM_SELCHANGED: {
@@ -57,8 +65,20 @@ std::int32_t BrowseForFolder(const BrowseConfig& config, const CommandArgs& args
     request.pszDisplayName = displayName;
     request.lpszTitle = config.title;
     request.ulFlags = BIF_NEWDIALOGSTYLE | BIF_RETURNONLYFSDIRS;
+    // The box's folder when it exists, so that a second pick starts where
+    // the first ended.
+    BrowserStart start{args.form, WideFromUtf8(ControlTexts(args.form).EditText(config.box))};
+    // A folder typed with a last separator is given to the browser without
+    // it, as its own paths are; a drive's root keeps it.
+    while (start.folder.size() > 3 && (start.folder.back() == L'\\' || start.folder.back() == L'/')) {
+        start.folder.pop_back();
+    }
+    const DWORD attributes = GetFileAttributesW(start.folder.c_str());
+    if (start.folder.empty() || attributes == INVALID_FILE_ATTRIBUTES || !(attributes & FILE_ATTRIBUTE_DIRECTORY)) {
+        start.folder = kBrowseStartFolder;
+    }
     request.lpfn = OnBrowserEvent;
-    request.lParam = reinterpret_cast<LPARAM>(args.form);
+    request.lParam = reinterpret_cast<LPARAM>(&start);
 
     const UniqueItemList chosen(SHBrowseForFolderW(&request));
     wchar_t path[MAX_PATH] = {};

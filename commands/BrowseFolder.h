@@ -24,13 +24,14 @@ inline constexpr BrowseConfig kPriorFolderBrowse{control_id::kPriorFolderButton,
 inline constexpr BrowseConfig kCurrentFolderBrowse{control_id::kCurrentFolderButton, control_id::kCurrentFolderBox,
                                                    L"Select Current Season Folder"};
 
-// The folder the browser starts on, whatever the boxes hold.
+// The folder the browser starts on when its box names no folder that exists.
 inline constexpr wchar_t kBrowseStartFolder[] = L"C:\\KOV11";
 
-// Lets the user pick a folder in the shell's folder browser and puts its
-// path into the configured box. OK is offered only on a file-system folder;
-// cancelling leaves the box as it was, and so does an item without a folder
-// path, which a box tells the user of. Returns 0.
+// Lets the user pick a folder in the shell's folder browser, opened at the
+// box's folder, and puts its path into the configured box. OK is offered
+// only on a file-system folder; cancelling leaves the box as it was, and so
+// does an item without a folder path, which a box tells the user of.
+// Returns 0.
 std::int32_t BrowseForFolder(const BrowseConfig& config, const CommandArgs& args);
 
 }  // namespace trelvane

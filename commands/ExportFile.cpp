@@ -42,9 +42,10 @@ std::optional<SaveChoice> AskForSaveFile(HWND form, const SaveDialog& dialog) {
     request.lpstrInitialDir = currentDirectory;
     request.lpstrTitle = dialog.title;
     request.lpstrDefExt = dialog.defaultExtension;
-    // No overwrite prompt; and the current directory, where the settings
-    // file lives, must not move.
-    request.Flags = OFN_EXPLORER | OFN_ENABLEHOOK | OFN_HIDEREADONLY | OFN_NOCHANGEDIR;
+    // The system asks before a file is replaced: a wrong pick would lose
+    // it. The current directory, where the settings file lives, must not
+    // move.
+    request.Flags = OFN_EXPLORER | OFN_ENABLEHOOK | OFN_HIDEREADONLY | OFN_NOCHANGEDIR | OFN_OVERWRITEPROMPT;
     request.lpfnHook = PlaceDialog;
     if (!GetSaveFileNameW(&request)) return std::nullopt;
     return SaveChoice{fileName.data(), request.nFilterIndex};

@@ -13,8 +13,8 @@ namespace trelvane {
 
 // The save-file dialog of every export: owned by the form and placed 20
 // pixels right of and below its corner, starting in the current directory,
-// with no overwrite prompt, and leaving the current directory (where the
-// settings file lives) where it is.
+// asking before it replaces a file, and leaving the current directory
+// (where the settings file lives) where it is.
 struct SaveDialog {
     const wchar_t* title;
     const wchar_t* filter;            // pairs of display text and pattern, then an empty text

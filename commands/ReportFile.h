@@ -15,10 +15,11 @@ struct ReportFileType {
     ReportFormat format;
     std::wstring_view extension;  // with its dot
 };
-inline constexpr std::array<ReportFileType, 3> kReportFileTypes{{
+inline constexpr std::array<ReportFileType, 4> kReportFileTypes{{
     {ReportFormat::kCsv, L".csv"},
     {ReportFormat::kJson, L".json"},
     {ReportFormat::kText, L".txt"},
+    {ReportFormat::kHtml, L".html"},
 }};
 
 struct ReportFile {

@@ -16,8 +16,11 @@ std::int32_t SaveLeagueReport(const CommandArgs& args) {
     // The types in kReportFileTypes' order.
     static constexpr SaveDialog kDialog{L"FILE FOR THE LEAGUE REPORT",
                                         L"CSV for a spreadsheet (*.csv)\0*.csv\0JSON (*.json)\0*.json\0"
-                                        L"Text report (*.txt)\0*.txt\0",
-                                        nullptr};
+                                        L"Text report (*.txt)\0*.txt\0Web page (*.html)\0*.html\0",
+                                        // Any default makes the dialog give a name typed
+                                        // without an extension the chosen type's, and ask
+                                        // before it replaces that file.
+                                        L"csv"};
     const auto choice = AskForSaveFile(args.form, kDialog);
     if (!choice) return 0;
     const ReportFile file = ReportFileFor(choice->path, choice->type);

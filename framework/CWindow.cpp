@@ -171,10 +171,11 @@ UniqueWindow CWindow::AddTooltip(HWND control, std::string_view text, bool ballo
     if (shown.size() > kMaxTooltipText) shown.resize(kMaxTooltipText);
     TTTOOLINFOW tool{};
     tool.cbSize = TTTOOLINFOW_V2_SIZE;
-    tool.uFlags = TTF_SUBCLASS | (centre ? TTF_CENTERTIP : 0u);
-    tool.hwnd = control;
-    tool.uId = 0;
-    GetClientRect(control, &tool.rect);
+    // Known by its window rather than a rectangle, the tool follows the
+    // control wherever anchoring moves or stretches it.
+    tool.uFlags = TTF_IDISHWND | TTF_SUBCLASS | (centre ? TTF_CENTERTIP : 0u);
+    tool.hwnd = GetParent(control);
+    tool.uId = reinterpret_cast<UINT_PTR>(control);
     tool.hinst = GetModuleHandleW(nullptr);
     tool.lpszText = shown.data();
     SendMessageW(tooltip.get(), TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));

@@ -122,6 +122,10 @@ LRESULT CALLBACK ControlProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lPar
         case WM_SETFOCUS:
             OnControlSetFocus(hwnd, *record);
             break;
+        case WM_DROPFILES:
+            // A drop on a control is its form's to take; lParam, which the
+            // system leaves 0, names the control.
+            return SendMessageW(GetParent(hwnd), WM_DROPFILES, wParam, reinterpret_cast<LPARAM>(hwnd));
         default:
             break;
     }

@@ -112,6 +112,34 @@ void AppendTotals(std::string& out, std::string_view season, const Season& total
     out += '}';
 }
 
+// Every team's figures; null when who moved, and so who went where, is
+// unknown. The free agents are the team numbered 0, named null.
+void AppendTeams(std::string& out, const SeasonComparison& comparison) {
+    out += ",\n  \"teams\": ";
+    if (!comparison.movedKnown) {
+        out += "null";
+        return;
+    }
+    out += comparison.teams.empty() ? "[]" : "[\n";
+    for (const TeamChanges& team : comparison.teams) {
+        out += "    {\"number\": ";
+        AppendNumber(out, static_cast<std::size_t>(team.number));
+        out += ", \"name\": ";
+        AppendTeam(out, team.number == 0 ? std::string_view{} : std::string_view(team.name));
+        const std::pair<const char*, std::size_t> figures[] = {
+            {"prior_players", team.priorPlayers}, {"current_players", team.currentPlayers},
+            {"departed", team.departed},          {"arrived", team.arrived},
+            {"moved_in", team.movedIn},           {"moved_out", team.movedOut}};
+        for (const auto& [name, figure] : figures) {
+            out += ", \"";
+            out += name;
+            out += "\": ";
+            AppendNumber(out, figure);
+        }
+        out += &team == &comparison.teams.back() ? "}\n  ]" : "},\n";
+    }
+}
+
 }  // namespace
 
 void WriteJsonReport(const ReportSubject& subject, ChunkedOutput& output) {
@@ -151,6 +179,7 @@ void WriteJsonReport(const ReportSubject& subject, ChunkedOutput& output) {
             output.EndLine();
         }
     }
+    AppendTeams(text, comparison);
     text += ",\n  \"files\": [\n";
     const SeasonFileReport* files[] = {&comparison.priorPlayerFile, &comparison.currentPlayerFile,
                                        &comparison.priorTeamFile,

@@ -14,6 +14,9 @@ void WriteReport(ReportFormat format, const ReportSubject& subject, ChunkedOutpu
         case ReportFormat::kJson:
             WriteJsonReport(subject, output);
             return;
+        case ReportFormat::kHtml:
+            WriteHtmlReport(subject, output);
+            return;
     }
 }
 

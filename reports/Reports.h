@@ -10,12 +10,13 @@
 
 namespace trelvane {
 
-// The league report: everything a comparison knows, in one of three forms.
+// The league report: everything a comparison knows, in one of four forms.
 // trelvane-compare prints it and the window saves it, from this code alone.
 enum class ReportFormat {
     kText,  // for people: totals, counts, then the three lists as list lines
     kCsv,   // one row per change, in UTF-8 after a byte-order mark
     kJson,  // one object, in UTF-8
+    kHtml,  // one web page that needs nothing else, in UTF-8
 };
 
 // Takes each line of a list as the text report goes past it, so that a
@@ -50,6 +51,7 @@ inline constexpr std::string_view kUtf8ByteOrderMark = "\xEF\xBB\xBF";
 void WriteTextReport(const SeasonComparison& comparison, const std::array<LineSink*, 3>& sinks, ChunkedOutput& output);
 void WriteCsvReport(const SeasonComparison& comparison, ChunkedOutput& output);
 void WriteJsonReport(const ReportSubject& subject, ChunkedOutput& output);
+void WriteHtmlReport(const ReportSubject& subject, ChunkedOutput& output);
 
 // One player's change, as the CSV and JSON forms show it. Texts are the
 // files' Windows-1252 bytes; an empty team is no team.

@@ -1,5 +1,7 @@
 #include "SeasonComparison.h"
 
+#include <algorithm>
+
 #include "FileProblems.h"
 #include "ListLine.h"
 #include "SeasonRecords.h"
@@ -42,7 +44,49 @@ void ReadRosters(SeasonSource& source, RosterTable& rosters, SeasonFileReport& r
     Finish(source, report);
 }
 
+// Each season's teams by number, named as the current season names them;
+// then every player counted where he played.
+std::vector<TeamChanges> CountByTeam(const SeasonComparison& c) {
+    std::vector<TeamChanges> teams;
+    std::vector<bool> named(32768);
+    for (const Season* season : {&c.current, &c.prior}) {
+        for (const Team& team : season->rosters.Teams()) {
+            if (named[static_cast<std::size_t>(team.number)]) continue;
+            named[static_cast<std::size_t>(team.number)] = true;
+            teams.push_back({.number = team.number, .name = team.name});
+        }
+    }
+    std::ranges::sort(teams, {}, &TeamChanges::number);
+    teams.push_back({.number = 0, .name = std::string(kFreeAgents)});
+    const TeamRows rows(teams);
+    const auto rowOf = [&](const Season& season, std::int32_t id) -> TeamChanges& {
+        return teams[rows[season.rosters.TeamNumberOf(id)]];
+    };
+    const IdSet &inPrior = c.prior.players.Present(), &inCurrent = c.current.players.Present();
+    for (std::size_t word = 0; word < IdSet::kWords; ++word) {
+        ForEachId(inPrior.Word(word), word, [&](std::int32_t id) { ++rowOf(c.prior, id).priorPlayers; });
+        ForEachId(inCurrent.Word(word), word, [&](std::int32_t id) { ++rowOf(c.current, id).currentPlayers; });
+    }
+    for (const std::int32_t id : c.departed) ++rowOf(c.prior, id).departed;
+    for (const std::int32_t id : c.arrived) ++rowOf(c.current, id).arrived;
+    for (const std::int32_t id : c.moved) {
+        ++rowOf(c.prior, id).movedOut;
+        ++rowOf(c.current, id).movedIn;
+    }
+    // Free agents show only where there are some.
+    const TeamChanges& free = teams.back();
+    if (free.priorPlayers + free.currentPlayers == 0) teams.pop_back();
+    return teams;
+}
+
 }  // namespace
+
+TeamRows::TeamRows(const std::vector<TeamChanges>& teams) : last_(teams.empty() ? 0 : teams.size() - 1) {
+    for (std::size_t row = 0; row < teams.size(); ++row) {
+        if (teams[row].number > 0)
+            rowOf_[static_cast<std::size_t>(teams[row].number)] = static_cast<std::uint16_t>(row + 1);
+    }
+}
 
 SeasonComparison CompareSeasons(std::string_view priorFolder, std::string_view currentFolder, CompareOptions options) {
     // All are opened before any is read.
@@ -81,6 +125,7 @@ SeasonComparison CompareSources(SeasonSources& sources) {
             });
         }
     }
+    if (result.movedKnown) result.teams = CountByTeam(result);
     return result;
 }
 

@@ -24,6 +24,17 @@ struct Season {
     RosterTable rosters;
 };
 
+inline constexpr std::string_view kFreeAgents = "(free agents)";  // the row of players on no roster
+
+// One team's side of the comparison, known by its team number. Players
+// counted are those of the season's player file.
+struct TeamChanges {
+    std::int16_t number = 0;  // 0: the free agents, on no roster
+    std::string name;         // as the current season names it, or the prior one when it is gone
+    std::size_t priorPlayers = 0, currentPlayers = 0;
+    std::size_t departed = 0, arrived = 0, movedIn = 0, movedOut = 0;
+};
+
 // Two seasons compared: who left, who joined, who changed teams.
 struct SeasonComparison {
     Season prior;
@@ -37,6 +48,9 @@ struct SeasonComparison {
     std::vector<std::int32_t> moved;
     // Both team files were read: without either, who moved is unknown.
     bool movedKnown = false;
+    // Every team of either season in team-number order, then the free
+    // agents when there are any. Empty unless both team files were read.
+    std::vector<TeamChanges> teams;
 
     SeasonFileReport priorPlayerFile;
     SeasonFileReport currentPlayerFile;
@@ -69,6 +83,23 @@ struct SeasonSources {
 };
 // Reads every source to its end, closes it and compares.
 SeasonComparison CompareSources(SeasonSources& sources);
+
+// The row of teams that each team number has, found at once: every player
+// of a season is looked up. A number of neither season, or 0, is the free
+// agents' (the last row).
+class TeamRows {
+public:
+    explicit TeamRows(const std::vector<TeamChanges>& teams);
+    std::size_t operator[](std::int16_t number) const {
+        return number > 0 && rowOf_[static_cast<std::size_t>(number)] != 0
+                   ? rowOf_[static_cast<std::size_t>(number)] - 1u
+                   : last_;
+    }
+
+private:
+    std::vector<std::uint16_t> rowOf_ = std::vector<std::uint16_t>(32768);  // row + 1; 0: none
+    std::size_t last_;
+};
 
 enum class ListKind {
     kDeparted,  // each player with his prior-season team

@@ -42,10 +42,12 @@ void PlayerTable::DropReplacedNames() {
 
 void RosterTable::Take(const TeamRecord& team) {
     if (team.record_status != 0 || team.team_number <= 0) return;
-    if (!numbersSeen_.test(static_cast<std::size_t>(team.team_number))) {
-        numbersSeen_.set(static_cast<std::size_t>(team.team_number));
-        ++teamCount_;
+    std::uint16_t& at = numberedAt_[static_cast<std::size_t>(team.team_number)];
+    if (at == 0) {
+        numbered_.push_back({team.team_number, {}});
+        at = static_cast<std::uint16_t>(numbered_.size());
     }
+    numbered_[at - 1u].name = TeamDisplayName(team);
     // A team is stored once, and only when its roster names a player the
     // tables hold.
     std::optional<std::size_t> index;

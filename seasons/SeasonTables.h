@@ -2,7 +2,6 @@
 
 #include <array>
 #include <bit>
-#include <bitset>
 #include <cstddef>
 #include <cstdint>
 #include <cstdlib>
@@ -123,9 +122,11 @@ public:
     std::string_view TeamNameOf(std::int32_t id) const;
     // The team number, or 0 for a player on no roster (a free agent).
     std::int16_t TeamNumberOf(std::int32_t id) const;
-    // How many different team numbers the records in use carry, whether or
-    // not their rosters name anyone.
-    std::size_t TeamCount() const { return teamCount_; }
+    // Every team number the records in use carry, whether or not their
+    // rosters name anyone, in the order first seen, each with the name of
+    // its last record.
+    const std::vector<Team>& Teams() const { return numbered_; }
+    std::size_t TeamCount() const { return numbered_.size(); }
 
 private:
     void SetTeam(std::int32_t id, std::size_t team) { teamOf_[id] = static_cast<std::uint32_t>(team + 1); }
@@ -134,8 +135,8 @@ private:
 
     IdTable<std::uint32_t> teamOf_;  // position in teams_ + 1; 0: on no roster
     std::vector<Team> teams_;
-    std::bitset<32768> numbersSeen_;
-    std::size_t teamCount_ = 0;
+    std::vector<Team> numbered_;
+    std::vector<std::uint16_t> numberedAt_ = std::vector<std::uint16_t>(32768);  // position in numbered_ + 1
 };
 
 }  // namespace trelvane

@@ -130,15 +130,61 @@ HWND ProgramDriver::WaitForDialog(const std::wstring& title, DWORD timeoutMs) co
     return FindTopLevel({process_.dwProcessId, L"#32770", title}, timeoutMs);
 }
 
-bool ProgramDriver::SaveAs(const std::wstring& title, const std::filesystem::path& file) {
-    const HWND dialog = WaitForDialog(title);
+namespace {
+
+// The save dialog of this title with file typed into its name box; null
+// when none showed.
+HWND FillSaveDialog(const ProgramDriver& program, const std::wstring& title, const std::filesystem::path& file) {
+    const HWND dialog = program.WaitForDialog(title);
     HWND name = dialog ? GetDlgItem(dialog, 0x47C) : nullptr;  // cmb13: the file name box
     if (dialog && !name) name = GetDlgItem(dialog, 0x480);
-    if (!name) return false;
+    if (!name) return nullptr;
     SendMessageW(name, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(file.wstring().c_str()));
+    return dialog;
+}
+
+}  // namespace
+
+bool ProgramDriver::SaveAs(const std::wstring& title, const std::filesystem::path& file) {
+    const HWND dialog = FillSaveDialog(*this, title, file);
+    if (!dialog) return false;
     PressAndWaitGone(dialog, IDOK);
     Sync();
     return true;
+}
+
+std::string ProgramDriver::SaveOver(const std::wstring& title, const std::filesystem::path& file, int answer) {
+    const HWND dialog = FillSaveDialog(*this, title, file);
+    if (!dialog) return {};
+    PostMessageW(GetDlgItem(dialog, IDOK), BM_CLICK, 0, 0);
+    // The question is the program's box with "Yes" and "No".
+    HWND question = nullptr;
+    for (int i = 0; i < 1000 && !question; ++i, Sleep(20)) {
+        struct Search {
+            DWORD processId;
+            HWND found;
+        } search{process_.dwProcessId, nullptr};
+        EnumWindows(
+            [](HWND window, LPARAM lParam) -> BOOL {
+                auto* s = reinterpret_cast<Search*>(lParam);
+                DWORD owner = 0;
+                GetWindowThreadProcessId(window, &owner);
+                if (owner != s->processId || !IsWindowVisible(window) || !GetDlgItem(window, IDYES) ||
+                    !GetDlgItem(window, IDNO)) {
+                    return TRUE;
+                }
+                s->found = window;
+                return FALSE;
+            },
+            reinterpret_cast<LPARAM>(&search));
+        question = search.found;
+    }
+    if (!question) return {};
+    const std::wstring text = MessageBoxText(question);
+    PressAndWaitGone(question, answer);
+    for (int i = 0; i < 1000 && answer == IDYES && IsWindow(dialog); ++i) Sleep(20);
+    Sync();
+    return Utf8FromWide(text);
 }
 
 HWND ProgramDriver::WaitForMessageBox(DWORD timeoutMs) const {

@@ -102,6 +102,10 @@ public:
     // Fills the save dialog of this title with file and confirms it; false
     // when no such dialog showed.
     bool SaveAs(const std::wstring& title, const std::filesystem::path& file);
+    // The same onto a file that exists: answers the system's question
+    // whether to replace it with answer (IDYES or IDNO) and returns its
+    // text, empty when none came. After "No" the dialog is still open.
+    std::string SaveOver(const std::wstring& title, const std::filesystem::path& file, int answer);
 
     // The program's message box (owned by the form, with its caption), once
     // it shows; null when none showed within timeoutMs. Under Xvfb without a

@@ -1,4 +1,4 @@
-// trelvane-bench: times trelvane-compare (text, CSV and JSON) on seasons at
+// trelvane-bench: times trelvane-compare (text, CSV, JSON, HTML) on seasons at
 // the format's limits, next to `cat` reading the same files, and reports its
 // peak memory.
 //
@@ -98,22 +98,24 @@ void Case(const char* name, const char* priorIds, const char* currentIds, const 
                                      (work / name / "departed.txt").string(),
                                      "--arrivals",
                                      (work / name / "arrivals.txt").string()};
-    std::vector<std::string> csv = text, json = text;
+    std::vector<std::string> csv = text, json = text, html = text;
     csv.push_back("--format=csv");
     json.push_back("--format=json");
+    html.push_back("--format=html");
     const std::vector<std::string> cat = {"/bin/cat", (prior / kPlayerFileName).string(),
                                           (current / kPlayerFileName).string(), (prior / kTeamFileName).string(),
                                           (current / kTeamFileName).string()};
-    const std::array<const std::vector<std::string>*, 4> commands = {&text, &csv, &json, &cat};
-    std::array<Series, 4> series;
+    const std::array<const std::vector<std::string>*, 5> commands = {&text, &csv, &json, &html, &cat};
+    std::array<Series, 5> series;
     for (const auto* command : commands) Run(*command);  // warms the page cache
     for (int i = 0; i < runs; ++i) {
         for (std::size_t c = 0; c < commands.size(); ++c) series[c].Add(Run(*commands[c]));
     }
     std::printf("%-18s %12s %12s", name, priorIds, currentIds);
     for (Series& s : series) std::printf("  %5.1f (%4.1f-%4.1f)", s.At(0.5), s.At(0.25), s.At(0.75));
-    for (std::size_t c = 0; c < 3; ++c) std::printf(" %5.2fx", series[c].At(0.5) / series[3].At(0.5));
-    std::printf(" %6.1f\n", std::max({series[0].peakKiB, series[1].peakKiB, series[2].peakKiB}) / 1024.0);
+    for (std::size_t c = 0; c < 4; ++c) std::printf(" %5.2fx", series[c].At(0.5) / series[4].At(0.5));
+    std::printf(" %6.1f\n",
+                std::max({series[0].peakKiB, series[1].peakKiB, series[2].peakKiB, series[3].peakKiB}) / 1024.0);
 }
 
 }  // namespace
@@ -128,13 +130,13 @@ int main(int argc, char** argv) {
     const int runs = argc > 4 ? std::max(1, std::atoi(argv[4])) : 31;
 
     std::printf(
-        "trelvane-compare with both lists saved, as text, CSV and JSON, next to cat reading the four\n"
+        "trelvane-compare with both lists saved, as text, CSV, JSON and HTML, next to cat reading the four\n"
         "season files, taking turns; milliseconds, median (quartiles) of %d runs, page cache warm\n\n",
         runs);
-    std::printf("%-18s %12s %12s  %-17s  %-17s  %-17s  %-17s %6s %6s %6s %6s\n", "case", "prior ids", "current ids",
-                "text", "csv", "json", "cat", "text/c", "csv/c", "json/c", "peakMB");
+    std::printf("%-18s %12s %12s  %-17s  %-17s  %-17s  %-17s  %-17s %6s %6s %6s %6s %6s\n", "case", "prior ids",
+                "current ids", "text", "csv", "json", "html", "cat", "text/c", "csv/c", "json/c", "html/c", "peakMB");
     Case("turnover", "10001-45000", "15001-50000", programs, work, runs);
     Case("everyone-departed", "10001-50000", "1-0", programs, work, runs);
-    std::printf("\ngoal: text at most 2x cat, CSV and JSON at most 2.5x cat, at most 20 MB peak memory\n");
+    std::printf("\ngoal: text at most 2x cat, CSV, JSON and HTML at most 2.5x cat, at most 20 MB peak memory\n");
     return 0;
 }

@@ -28,7 +28,8 @@ using trelvane::kTeamFileName;
 constexpr char kUsage[] =
     "usage: trelvane-make-seasons [options] PRIOR_FOLDER CURRENT_FOLDER\n"
     "\n"
-    "Writes KOVPLYR.DAT and KOVTEAM.DAT into both folders.\n"
+    "Writes KOVPLYR.DAT and KOVTEAM.DAT into both folders. Without arguments\n"
+    "(a double-click), makes a demo league in 'Trelvane demo' beside itself.\n"
     "\n"
     "  --seed N              seed of the league (default 2026)\n"
     "  --players N           prior-season players (default 600)\n"
@@ -96,7 +97,79 @@ std::string FirstSeasonFileIn(const std::vector<std::string>& folders) {
     return {};
 }
 
+// The folder this program is in.
+std::filesystem::path ProgramFolder() {
+#ifdef _WIN32
+    wchar_t path[32768] = {};
+    GetModuleFileNameW(nullptr, path, 32768);
+    return std::filesystem::path(path).parent_path();
+#else
+    std::error_code error;
+    return std::filesystem::read_symlink("/proc/self/exe", error).parent_path();
+#endif
+}
+
+// A folder as the user reads it: UTF-8 (converted from UTF-16 on Windows).
+std::string FolderText(const std::filesystem::path& folder) {
+#ifdef _WIN32
+    return trelvane::Utf8FromWide(folder.wstring());
+#else
+    return folder.string();
+#endif
+}
+
+// Says text (UTF-8): in Unicode on a Windows console, whatever its code page.
+void Say(const std::string& text) {
+#ifdef _WIN32
+    const HANDLE out = GetStdHandle(STD_OUTPUT_HANDLE);
+    if (DWORD mode = 0; GetConsoleMode(out, &mode)) {
+        const std::wstring wide = trelvane::WideFromUtf8(text);
+        WriteConsoleW(out, wide.data(), static_cast<DWORD>(wide.size()), nullptr, nullptr);
+        return;
+    }
+#endif
+    std::fputs(text.c_str(), stdout);
+}
+
+// Started from Explorer, the program has a console window of its own,
+// which closes with it: what it said must wait to be read.
+void WaitIfTheWindowIsOurs() {
+#ifdef _WIN32
+    DWORD processes[2];
+    if (GetConsoleProcessList(processes, 2) != 1) return;
+    Say("\nPress Enter to close this window.\n");
+    std::getchar();
+#endif
+}
+
+// A demo league for a player who double-clicked the program: made in
+// "Trelvane demo" beside it, never over seasons already there, and told in
+// words a player without a terminal can follow.
+int MakeDemoBesideProgram() {
+    const std::filesystem::path demo = ProgramFolder() / "Trelvane demo";
+    const std::string prior = FolderText(demo / "2025"), current = FolderText(demo / "2026");
+    int result = 0;
+    if (!FirstSeasonFileIn({prior, current}).empty()) {
+        Say("The demo league is already in " + FolderText(demo) + "; nothing was changed.\n");
+    } else if (const SeasonPair seasons = MakeDemoSeasons({});
+               !WriteSeason(demo / "2025", seasons.prior) || !WriteSeason(demo / "2026", seasons.current)) {
+        Say("The demo league could not be written in " + FolderText(demo) + ".\n");
+        result = 1;
+    } else {
+        Say("Made a demo league in " + FolderText(demo) + ".\n");
+    }
+    if (result == 0) {
+        Say("\nIn Trelvane, put these two folders in its boxes (or drop them there from Explorer):\n"
+            "  prior season:   " +
+            prior + "\n  current season: " + current + "\nthen press \"Process\".\n");
+    }
+    std::fflush(stdout);
+    WaitIfTheWindowIsOurs();
+    return result;
+}
+
 int MakeSeasons(const std::vector<std::string>& args) {
+    if (args.empty()) return MakeDemoBesideProgram();
     DemoOptions demo;
     RangeOptions range;
     bool ranged = false;
