@@ -89,35 +89,36 @@ TEST_F(CompareCommandTest, TextReportHasTotalsCountsTeamsAndThreeListsInTheTermi
     priorSeason.players[1].lastName = "Abernathy-Kristiansen-Whitcombes";
     ASSERT_TRUE(tools::WriteSeason(prior, priorSeason));
     EXPECT_EQ(Run({prior.string(), current.string()}), 0);
-    EXPECT_EQ(out, kTextReportStart + TextLines("Prior season: 5 players, 2 teams\n"
-                             "Current season: 4 players, 2 teams\n"
-                             "Departed: 2\n"
-                             "Arrivals: 1\n"
-                             "Moved: 2\n"
-                             "\n"
-                             "By team (players in each season, then the changes):\n"
-                             "Team                 Prior  Current  Departed  Arrived  Moved in  Moved out\n"
-                             "Northport Gulls          2        0         1        0         0          1\n"
-                             "Harbour City Comets      2        1         0        0         0          1\n"
-                             "Dunmore Bears            0        2         0        1         1          0\n"
-                             "(free agents)            1        1         1        0         1          0\n"
-                             "\n"
-                             "Departed (in the prior season, not in the current one):\n"
-                             "Id     Last name                         First name  Team\n"
-                             "12345  Doe                               Jan         Northport Gulls\n"
-                             "30000  Abernathy-Kristiansen-Whitcombes  Tomas\n"
-                             "\n"
-                             "Arrivals (in the current season, not in the prior one), with the team each joined:\n"
-                             "Id     Last name  First name  Team\n"
-                             "45000  " +
-                             kEuro + "       Od" + kUndefined81 +
-                             "n        Dunmore Bears\n"
-                             "\n"
-                             "Moved (in both seasons, on another team):\n"
-                             "Id     Last name  First name  Teams\n"
-                             "20000  Lund       Emil        Northport Gulls -> Dunmore Bears\n"
-                             "22000  " +
-                             kStraussName + "     Nils        Ashford Foxes -> (free agent)\n"));
+    EXPECT_EQ(out, kTextReportStart +
+                       TextLines("Prior season: 5 players, 2 teams\n"
+                                 "Current season: 4 players, 2 teams\n"
+                                 "Departed: 2\n"
+                                 "Arrivals: 1\n"
+                                 "Moved: 2\n"
+                                 "\n"
+                                 "By team (players in each season, then the changes):\n"
+                                 "Team                 Prior  Current  Departed  Arrived  Moved in  Moved out\n"
+                                 "Northport Gulls          2        0         1        0         0          1\n"
+                                 "Harbour City Comets      2        1         0        0         0          1\n"
+                                 "Dunmore Bears            0        2         0        1         1          0\n"
+                                 "(free agents)            1        1         1        0         1          0\n"
+                                 "\n"
+                                 "Departed (in the prior season, not in the current one):\n"
+                                 "Id     Last name                         First name  Team\n"
+                                 "12345  Doe                               Jan         Northport Gulls\n"
+                                 "30000  Abernathy-Kristiansen-Whitcombes  Tomas\n"
+                                 "\n"
+                                 "Arrivals (in the current season, not in the prior one), with the team each joined:\n"
+                                 "Id     Last name  First name  Team\n"
+                                 "45000  " +
+                                 kEuro + "       Od" + kUndefined81 +
+                                 "n        Dunmore Bears\n"
+                                 "\n"
+                                 "Moved (in both seasons, on another team):\n"
+                                 "Id     Last name  First name  Teams\n"
+                                 "20000  Lund       Emil        Northport Gulls -> Dunmore Bears\n"
+                                 "22000  " +
+                                 kStraussName + "     Nils        Ashford Foxes -> (free agent)\n"));
     EXPECT_EQ(err, "");
 }
 
