@@ -196,7 +196,7 @@ struct NewFile {
 NewFile NewFileBeside(const std::wstring& path) {
     // The new file's name is made in the same folder, which leaves room for
     // a folder of at most MAX_PATH - 14 characters.
-    if (FolderOf(path, kSeparators).size() > MAX_PATH - 14) return {.problem = write_problem::kPathTooLong};
+    if (FolderOf(path, kSeparators).size() > MAX_PATH - 14) return {{}, {}, write_problem::kPathTooLong};
     // Wine's GetTempFileNameW gives a name even when it could not create the
     // file, so the open decides.
     wchar_t temporary[MAX_PATH];
@@ -215,7 +215,7 @@ NewFile NewFileBeside(const std::wstring& path) {
     // Wine reports a folder that refuses new files (Z:\sys) as "not found".
     const bool refused = error == ERROR_ACCESS_DENIED || error == ERROR_WRITE_PROTECT ||
                          (error == ERROR_FILE_NOT_FOUND && IsFolder(FolderOf(path, kSeparators)));
-    return {.problem = refused ? write_problem::kFolderRefusesFiles : ProblemOf(error, path)};
+    return {{}, {}, refused ? write_problem::kFolderRefusesFiles : ProblemOf(error, path)};
 }
 
 // Why path cannot be replaced before anything is written, with its full
