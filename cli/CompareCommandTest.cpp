@@ -427,6 +427,23 @@ TEST_F(CompareCommandFailures, StandardOutputThatTakesNothing) {
     EXPECT_EQ(FileBytes(moved), kMovedList);
 }
 
+// Standard output that takes every write into its buffer and fails only when
+// it is flushed, as a redirected file on a full disk does.
+class FullDiskOnFlush : public std::stringbuf {
+protected:
+    int sync() override { return errno = ENOSPC, -1; }
+};
+
+TEST_F(CompareCommandFailures, StandardOutputThatFailsOnlyWhenFlushedExitsOne) {
+    for (const std::vector<std::string>& args :
+         {std::vector<std::string>{prior.string(), current.string()}, {"--help"}, {"--version"}}) {
+        FullDiskOnFlush full;
+        std::ostream o(&full);
+        std::ostringstream e;
+        EXPECT_EQ(RunCompare(args, o, e), 1) << args[0];
+    }
+}
+
 #ifndef _WIN32
 TEST_F(CompareCommandTest, LinuxFolderPathsAreNotLimitedTo255Characters) {
     fs::path deep = root.Path();
