@@ -37,8 +37,9 @@ std::string ProblemOf(DWORD error, const std::wstring& path) {
 bool Exists(const std::wstring& path) { return GetFileAttributesW(path.c_str()) != INVALID_FILE_ATTRIBUTES; }
 
 // Why an existing file at path cannot be replaced; empty when it can, or
-// when there is none. Windows refuses to replace a read-only file, but Wine
-// run as root does not, so the attribute is checked here.
+// when there is none. A read-only file is refused here, with its own
+// reason, before anything is written: ReplaceFileW on Windows says only
+// "access denied", and Wine's, run as root, replaces it.
 std::string ProblemWithOldFile(const std::wstring& path) {
     const DWORD attributes = GetFileAttributesW(path.c_str());
     if (attributes == INVALID_FILE_ATTRIBUTES) return {};
@@ -141,11 +142,12 @@ FileWriteResult MoveIntoPlace(const std::wstring& temporary, const std::wstring&
     }
     const std::wstring folder = FolderOf(path, kSeparators);
     const std::set<std::wstring> before = AsideFiles(folder);
-    // Wine's ReplaceFileW drops the old file's attributes: the new file
-    // takes them before it moves in.
+    // Windows' ReplaceFileW gives the new file the old one's attributes;
+    // Wine's drops them, so there the new file takes them before it moves in.
     constexpr DWORD kKept =
         FILE_ATTRIBUTE_ARCHIVE | FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM | FILE_ATTRIBUTE_NOT_CONTENT_INDEXED;
-    if (const DWORD attributes = GetFileAttributesW(path.c_str()); attributes != INVALID_FILE_ATTRIBUTES) {
+    if (const DWORD attributes = GetFileAttributesW(path.c_str());
+        RunningUnderWine() && attributes != INVALID_FILE_ATTRIBUTES) {
         SetFileAttributesW(temporary.c_str(), attributes & kKept);
     }
     // The old file is moved to a name of ours, so that a swap that fails
@@ -196,7 +198,7 @@ struct NewFile {
 NewFile NewFileBeside(const std::wstring& path) {
     // The new file's name is made in the same folder, which leaves room for
     // a folder of at most MAX_PATH - 14 characters.
-    if (FolderOf(path, kSeparators).size() > MAX_PATH - 14) return {.problem = write_problem::kPathTooLong};
+    if (FolderOf(path, kSeparators).size() > MAX_PATH - 14) return {{}, {}, write_problem::kPathTooLong};
     // Wine's GetTempFileNameW gives a name even when it could not create the
     // file, so the open decides.
     wchar_t temporary[MAX_PATH];
@@ -212,10 +214,11 @@ NewFile NewFileBeside(const std::wstring& path) {
     if (file) return {std::move(file), temporary, {}};
     const DWORD error = GetLastError();
     if (named) DeleteFileW(temporary);
-    // Wine reports a folder that refuses new files (Z:\sys) as "not found".
+    // Windows says "access denied" for a folder that refuses new files;
+    // Wine says "not found" for one that exists (Z:\sys).
     const bool refused = error == ERROR_ACCESS_DENIED || error == ERROR_WRITE_PROTECT ||
-                         (error == ERROR_FILE_NOT_FOUND && IsFolder(FolderOf(path, kSeparators)));
-    return {.problem = refused ? write_problem::kFolderRefusesFiles : ProblemOf(error, path)};
+                         (RunningUnderWine() && error == ERROR_FILE_NOT_FOUND && IsFolder(FolderOf(path, kSeparators)));
+    return {{}, {}, refused ? write_problem::kFolderRefusesFiles : ProblemOf(error, path)};
 }
 
 // Why path cannot be replaced before anything is written, with its full
