@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <array>
 #include <cerrno>
-#include <filesystem>
 #include <optional>
 
 #include "FileProblems.h"
@@ -47,9 +46,7 @@ void Warn(std::ostream& err, const SeasonComparison& result, const CompareReques
     for (const auto& [name, season] : seasons) {
         if (season->players.Count() == 0) err << kProgram << ": warning: the " << name << " season holds no players\n";
     }
-    std::error_code error;
-    if (std::filesystem::equivalent(FileSystemPath(request.priorFolder), FileSystemPath(request.currentFolder),
-                                    error)) {
+    if (SameFolder(request.priorFolder, request.currentFolder)) {
         err << kProgram << ": warning: the prior and the current folder are the same folder\n";
     }
 }

@@ -18,7 +18,8 @@ namespace {
 using namespace control_id;
 
 // Whether the last load found a settings file it could not read. The boxes
-// it left empty must not replace the user's folders at "Exit".
+// it left empty must not replace the user's folders at "Exit": the one state
+// kept from the start to the end, as the file may be free again by then.
 bool gSettingsUnread = false;
 
 // True only for an existing entry that is neither a folder nor a volume

@@ -63,6 +63,13 @@ struct FileIdentity {
 // copied from Windows answers as it would there.
 std::optional<FileIdentity> FileIdentityOf(const std::string& path);
 
+// Whether the two folder texts lead to one folder, however spelt.
+inline bool SameFolder(const std::string& prior, const std::string& current) {
+    if (prior.empty() || current.empty()) return false;
+    const auto priorIdentity = FileIdentityOf(prior);
+    return priorIdentity && priorIdentity == FileIdentityOf(current);
+}
+
 #ifdef _WIN32
 // The volume serial number and file id of an open file (a HANDLE), as
 // GetFileInformationByHandleEx gives them; nothing where the file system

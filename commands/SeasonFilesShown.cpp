@@ -1,7 +1,6 @@
-#include "SeasonFolderText.h"
+#include "SeasonFilesShown.h"
 
 #include "FileProblems.h"
-#include "ReadOnlyFile.h"
 #include "ReplaceFile.h"
 #include "WindowsText.h"
 
@@ -30,12 +29,6 @@ SeasonFilesShown::SeasonFilesShown(std::string_view priorFolder, std::string_vie
 SeasonFilesRead SeasonFilesShown::Files() const {
     return {priorFolder_,    currentFolder_, priorPlayers_,
             currentPlayers_, priorTeams_,    currentTeams_ ? &*currentTeams_ : nullptr};
-}
-
-bool SameFolder(const std::string& prior, const std::string& current) {
-    if (prior.empty() || current.empty()) return false;
-    const auto priorIdentity = FileIdentityOf(prior);
-    return priorIdentity && priorIdentity == FileIdentityOf(current);
 }
 
 }  // namespace trelvane
