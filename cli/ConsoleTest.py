@@ -32,7 +32,7 @@ os.chdir(work)
 
 # (arguments, exit status, what the terminal shows)
 cases = [
-    (["prior", "current"], 0, ["Caf\u00e9,\u20acuros", "Gro\u00df,Nils", "Departed: 1"]),
+    (["prior", "current"], 0, ["20001  Caf\u00e9", "\u20acuros", "30001  Gro\u00df", "Departed: 1"]),
     (["prior", "current", "--arrivals", "-"], 0, ["30001  Gro\u00df,Nils"]),
     (["prior", "current", "--format", "json"], 0, ['"Caf\u00e9"']),
     (["--help"], 0, ["usage: trelvane-compare"]),
