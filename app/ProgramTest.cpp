@@ -442,13 +442,14 @@ TEST_F(ProgramAt96Test, TheLeagueReportIsWhatTheCommandLinePrintsInEachForm) {
     }
     // Onto a season file or a device: refused, the file left as it was.
     const std::string seasonFile = FileBytes(prior / "kovteam.dat");
-    // The season file exists, so the system asks first, as over any file.
+    // The season file exists, so the system asks first, as over any file;
+    // the dialog takes a device for a file that exists too.
     const struct {
         fs::path target;
         std::string reason;
         bool exists;
     } refused[] = {{prior / "kovteam.dat", "it is a season file of the game", true},
-                   {root.Path() / "nul.txt", "it is a device name, not a file", false}};
+                   {root.Path() / "nul.txt", "it is a device name, not a file", true}};
     for (const auto& [target, reason, exists] : refused) {
         ASSERT_TRUE(program.RightClick(kArrivalsList));
         program.TypeKeys({{0, 'L'}});
