@@ -5,8 +5,10 @@
 #include "BriefHolds.h"
 #include "FileProblems.h"
 #include "Limits.h"
+#include "PathParts.h"
 #include "ReadOnlyFile.h"
 #include "SystemMessage.h"
+#include "WinHandles.h"
 #include "WindowsFileProblems.h"
 #include "WindowsText.h"
 
@@ -82,10 +84,8 @@ ReadOnlyFile ReadOnlyFile::Open(const std::string& path) {
     file.openedPath_ = path;
     // The folder's listing spells the name as it is stored.
     WIN32_FIND_DATAW found{};
-    if (const HANDLE search = FindFirstFileW(wide.c_str(), &found); search != INVALID_HANDLE_VALUE) {
-        FindClose(search);
-        const std::size_t separator = file.openedPath_.find_last_of("\\/");
-        file.openedPath_.resize(separator == std::string::npos ? 0 : separator + 1);
+    if (UniqueSearch(FindFirstFileW(wide.c_str(), &found))) {
+        file.openedPath_.resize(path.size() - FileNameOf<char>(path, "\\/").size());
         file.openedPath_ += Utf8FromWide(found.cFileName);
     }
     return file;
