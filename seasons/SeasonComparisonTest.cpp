@@ -151,7 +151,7 @@ TEST_F(SeasonComparisonTest, FilesNotReadSayWhyAndContributeNothing) {
         Compare(c.folder, (root / "missing").string());
         EXPECT_EQ(result.priorPlayerFile.problem, c.players) << c.folder;
         EXPECT_EQ(result.priorTeamFile.problem, c.teams) << c.folder;
-        EXPECT_EQ(result.priorPlayerFile.path, SeasonFilePath(c.folder, kPlayerFileName));
+        EXPECT_EQ(result.priorPlayerFile.path, c.folder + "\\KOVPLYR.DAT") << c.folder;
         EXPECT_EQ(Departed(), c.departed) << c.folder;
         EXPECT_TRUE(Arrivals().empty());
     }
