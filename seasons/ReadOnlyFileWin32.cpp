@@ -32,16 +32,17 @@ std::optional<FileIdAnswer> QueryFileId(std::intptr_t file) {
 std::optional<FileIdentity> FileIdentityOf(const std::string& path, FileIdQuery query) {
     // No access asked for: the identity is there even for a file another
     // program holds without sharing.
-    const UniqueAny<std::intptr_t, release::CloseFile, -1> file(reinterpret_cast<std::intptr_t>(
-        CreateFileW(WideFromUtf8(path).c_str(), 0, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
-                    OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr)));
+    const UniqueFile file(CreateFileW(WideFromUtf8(path).c_str(), 0,
+                                      FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr, OPEN_EXISTING,
+                                      FILE_FLAG_BACKUP_SEMANTICS, nullptr));
     if (!file) return std::nullopt;
+    const HANDLE handle = file.get();
     // The 64-bit file index is not unique on ReFS and can change on FAT;
     // the 128-bit id is unique where the file system gives one.
-    if (const auto answer = query(file.get()); answer && answer->id != decltype(answer->id){}) {
+    if (const auto answer = query(reinterpret_cast<std::intptr_t>(handle));
+        answer && answer->id != decltype(answer->id){}) {
         return FileIdentity{.volume = answer->volume, .file = answer->id};
     }
-    const HANDLE handle = reinterpret_cast<HANDLE>(file.get());
     std::wstring finalPath(MAX_PATH, L'\0');
     DWORD length = GetFinalPathNameByHandleW(handle, finalPath.data(), MAX_PATH, FILE_NAME_NORMALIZED);
     if (length >= MAX_PATH) {
