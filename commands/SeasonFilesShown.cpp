@@ -10,7 +10,7 @@ namespace {
 std::string FullPathOf(std::string_view path) { return Utf8FromWide(FullPath(WideFromUtf8(path))); }
 
 SeasonFileReport WithFullPath(SeasonFileReport file) {
-    if (!file.WasRead() && file.problem != file_problem::kNoFolderGiven) file.path = FullPathOf(file.path);
+    if (!file.WasRead() && file.problem != FileProblem::kNoFolderGiven) file.path = FullPathOf(file.path);
     return file;
 }
 

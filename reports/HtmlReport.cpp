@@ -193,7 +193,7 @@ void AppendSeasons(std::string& out, const ReportSubject& subject) {
         out += "<p class=\"problem\">";
         AppendText(out, Utf8FromSystemText(NativePath(file->path)), false);
         out += " was not read: ";
-        AppendText(out, Utf8FromSystemText(file->problem), false);
+        AppendText(out, Utf8FromSystemText(file->problem.Words()), false);
         out += ".</p>\n";
     }
     if (!comparison.movedKnown) {

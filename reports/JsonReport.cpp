@@ -96,7 +96,7 @@ void AppendFile(std::string& out, const SeasonFileReport& file, bool last) {
     AppendUtf8String(out, Utf8FromSystemText(NativePath(file.path)));
     out += file.WasRead() ? ", \"read\": true, \"problem\": null}" : ", \"read\": false, \"problem\": ";
     if (!file.WasRead()) {
-        AppendUtf8String(out, Utf8FromSystemText(file.problem));
+        AppendUtf8String(out, Utf8FromSystemText(file.problem.Words()));
         out += '}';
     }
     out += last ? "\n" : ",\n";

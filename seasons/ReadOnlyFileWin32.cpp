@@ -62,7 +62,7 @@ ReadOnlyFile ReadOnlyFile::Open(const std::string& path) {
     // refused whole rather than cut to some other path.
     const std::wstring wide = WideFromUtf8(path);
     if (wide.size() > kMaxPathLength) {
-        file.problem_ = file_problem::kPathTooLong;
+        file.problem_ = FileProblem::kPathTooLong;
         return file;
     }
     const HANDLE handle = RetryBriefHolds([&] {
@@ -79,7 +79,7 @@ ReadOnlyFile ReadOnlyFile::Open(const std::string& path) {
         // A folder text such as \\.\pipe\name opens a pipe, whose reads
         // wait for a writer that may never come.
         file.Close();
-        file.problem_ = file_problem::kNotAFile;
+        file.problem_ = FileProblem::kNotAFile;
         return file;
     }
     file.openedPath_ = path;
@@ -99,7 +99,7 @@ std::size_t ReadOnlyFile::ReadAt(std::uint64_t offset, std::span<std::uint8_t> b
     if (SetFilePointer(handle, static_cast<LONG>(offset & 0xFFFFFFFFu), &high, FILE_BEGIN) ==
             INVALID_SET_FILE_POINTER &&
         GetLastError() != NO_ERROR) {
-        problem_ = SystemMessage(GetLastError());
+        problem_ = Problem::Other(SystemMessage(GetLastError()));
         return 0;
     }
     std::size_t done = 0;
@@ -107,7 +107,7 @@ std::size_t ReadOnlyFile::ReadAt(std::uint64_t offset, std::span<std::uint8_t> b
         DWORD got = 0;
         const DWORD ask = static_cast<DWORD>(std::min<std::size_t>(buffer.size() - done, 1u << 30));
         if (!ReadFile(handle, buffer.data() + done, ask, &got, nullptr)) {
-            problem_ = SystemMessage(GetLastError());
+            problem_ = Problem::Other(SystemMessage(GetLastError()));
             break;
         }
         if (got == 0) break;
