@@ -17,7 +17,7 @@ TEST(RefusedExportName, SeasonFilesAndTheSettingsFileInAnyCaseAndFolderAreRefuse
         {"C:\\x\\Trelvane.txt2", ""},
         {"", ""},
     };
-    for (const auto& [path, reason] : cases) EXPECT_EQ(RefusedExportName(path), reason) << path;
+    for (const auto& [path, reason] : cases) EXPECT_EQ(WordsOf(RefusedExportName(path)), reason) << path;
 }
 
 TEST(IsWindowsDeviceName, TheDevicesInAnyCaseWithAnyExtensionTrailingDotsOrBlanks) {

@@ -311,7 +311,7 @@ TEST_F(SeasonComparisonTest, ReadErrorEndsReadingAndIsReported) {
     EXPECT_EQ(Departed(), Lines{});
     EXPECT_EQ(Arrivals(), Lines{kHolt});
     EXPECT_FALSE(report.priorPlayerFile.WasRead());
-    EXPECT_NE(report.priorPlayerFile.problem, "");
+    EXPECT_NE(report.priorPlayerFile.problem.Words(), "");
 }
 #endif
 
