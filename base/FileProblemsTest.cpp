@@ -35,10 +35,10 @@ TEST(FileProblem, EachReasonHasItsOwnWords) {
 
 TEST(FileProblem, TheCLibrarysErrorsAsReasons) {
     const std::pair<int, FileProblem> cases[] = {
-        {0, FileProblem::kWriteFailed},         {ENOENT, FileProblem::kNotFound},   {ENOTDIR, FileProblem::kFolderIsAFile},
-        {EISDIR, FileProblem::kNotAFile},       {EACCES, FileProblem::kAccessDenied}, {EPERM, FileProblem::kAccessDenied},
-        {EROFS, FileProblem::kReadOnly},        {ENOSPC, FileProblem::kDiskFull},   {EBUSY, FileProblem::kInUse},
-        {ETXTBSY, FileProblem::kInUse},         {EIO, FileProblem::kOther},
+        {0, FileProblem::kWriteFailed},   {ENOENT, FileProblem::kNotFound},     {ENOTDIR, FileProblem::kFolderIsAFile},
+        {EISDIR, FileProblem::kNotAFile}, {EACCES, FileProblem::kAccessDenied}, {EPERM, FileProblem::kAccessDenied},
+        {EROFS, FileProblem::kReadOnly},  {ENOSPC, FileProblem::kDiskFull},     {EBUSY, FileProblem::kInUse},
+        {ETXTBSY, FileProblem::kInUse},   {EIO, FileProblem::kOther},
     };
     for (const auto& [error, reason] : cases) EXPECT_EQ(ProblemOfErrno(error).Reason(), reason) << error;
 }
