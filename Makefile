@@ -70,8 +70,10 @@ fresh-check:
 	@scripts/fresh-check
 
 # build/dist/trelvane-VERSION-win64.zip
-dist: windows
+dist:
 	@scripts/bootstrap dist
+	@cmake --preset windows >/dev/null
+	@cmake --build --preset windows --target trelvane trelvane-compare trelvane-make-seasons
 	@scripts/dist
 
 clean:

@@ -147,6 +147,7 @@ LRESULT OnCreate(HWND form, WPARAM wParam, LPARAM lParam) {
     if (!record) return -1;
     record->accel.reset(CreateAcceleratorTableW(const_cast<ACCEL*>(kListKeys), std::size(kListKeys)));
     gApp.mainForm = form;
+    // Like each control, the form carries both tags, empty.
     SetTag(form, "");
     SetTag2(form, "");
     CreateMainFormControls(form, reinterpret_cast<const CREATESTRUCTW*>(lParam));

@@ -21,7 +21,7 @@ constexpr char kWindowNotMadeText[] = "Trelvane could not open its window and ha
 // The program proper: everything between COM's start and end.
 int MainProcedure(HINSTANCE module) {
     UniqueLibrary richEdit;
-    LoadRichEdit(&richEdit, &gApp.richEditClass);
+    LoadRichEdit(richEdit, gApp.richEditClass);
     gApp.module = module;
     // The form always opens normally: the show command the process was
     // started with is not passed on.

@@ -60,24 +60,21 @@ int CreateMainFormControls(HWND form, const CREATESTRUCTW* create) {
                                               .style = control.style,
                                               .exStyle = control.exStyle});
         SetupControl(hwnd, SetupFor(control));
+        // Every window carries both tags, empty; nothing reads them back.
         SetTag(hwnd, "");
         SetTag2(hwnd, "");
-        gApp.controls[static_cast<std::size_t>(control.id - control_id::kFirst)] = hwnd;
         if (control.kind == ControlKind::kEdit) {
             SendMessageW(hwnd, EM_LIMITTEXT, 0, 0);
             SendMessageW(hwnd, EM_SETMARGINS, EC_LEFTMARGIN | EC_RIGHTMARGIN, 0);
-            if (ControlRecord* record = RecordOf(hwnd)) record->select_all_on_focus = 0;
             if (control.id >= control_id::kMainFolderBox && control.id <= control_id::kCurrentFolderBox) {
                 // A folder dropped from Explorer, and typed paths completed
                 // to folders, as in every Windows path box.
                 DragAcceptFiles(hwnd, TRUE);
                 SHAutoComplete(hwnd, SHACF_FILESYS_DIRS);
             }
-        } else if (control.kind == ControlKind::kList) {
-            ListBoxSelect(hwnd, -1);
         }
     }
-    SetFocus(gApp.controls[0]);
+    SetFocus(GetDlgItem(form, control_id::kDepartedCountBox));
     return 0;
 }
 

@@ -12,6 +12,7 @@
 #include <cstring>
 #include <map>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "ControlIds.h"
@@ -103,6 +104,81 @@ TEST(MainForm, ADpiChangeLaysOutAndSizesAsAStartAtThatDpiAndBack) {
     SendMessageW(main->form, WM_DPICHANGED, MAKEWPARAM(96, 96), reinterpret_cast<LPARAM>(&outer));
     EXPECT_EQ(Layout(main->form), first);
     DestroyWindow(main->form);
+    MSG quit;
+    PeekMessageW(&quit, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE);
+}
+
+// The form as it is designed, against literal values: a control given
+// another's font, a class value, an edit box's margins or limit, or an edge
+// that stops following the form's size fails here.
+TEST(MainForm, EachControlsFontTheFormClassTheEditBoxesAndEveryEdgeAfterAResize) {
+    std::optional<MainFormWindow> main = MakeMainForm({});
+    ASSERT_TRUE(main);
+    const HWND form = main->form;
+    // At 96 DPI; buttons take Segoe UI for Tahoma on every Windows since
+    // Vista. Then each control's four edges once the client area doubles.
+    const struct {
+        int id;
+        const wchar_t* face;
+        LONG height, weight;
+        RECT doubled;
+    } controls[] = {
+        {kDepartedCountBox, L"Segoe UI", -16, FW_BOLD, {272, 256, 412, 316}},
+        {kArrivalsCountBox, L"Tahoma", -16, FW_BOLD, {800, 260, 940, 320}},
+        {kPriorExportButton, L"Segoe UI", -13, FW_BOLD, {352, 816, 592, 906}},
+        {kCurrentExportButton, L"Segoe UI", -13, FW_BOLD, {624, 816, 864, 906}},
+        {kExitButton, L"Segoe UI", -13, FW_BOLD, {896, 816, 1136, 906}},
+        {kMainFolderButton, L"Segoe UI", -12, FW_BOLD, {688, 16, 1088, 86}},
+        {kPriorFolderButton, L"Segoe UI", -12, FW_BOLD, {688, 96, 1088, 166}},
+        {kCurrentFolderButton, L"Segoe UI", -12, FW_BOLD, {688, 176, 1088, 246}},
+        {kMainFolderBox, L"Tahoma", -15, FW_BOLD, {80, 16, 680, 86}},
+        {kPriorFolderBox, L"Tahoma", -15, FW_BOLD, {80, 96, 680, 166}},
+        {kCurrentFolderBox, L"Tahoma", -15, FW_BOLD, {80, 176, 680, 246}},
+        {kProcessButton, L"Segoe UI", -13, FW_BOLD, {80, 816, 320, 906}},
+        {kArrivalsList, L"Courier New", -11, FW_NORMAL, {624, 336, 1224, 816}},
+        {kDepartedList, L"Courier New", -11, FW_NORMAL, {12, 336, 620, 816}},
+    };
+    for (const auto& control : controls) {
+        const HWND hwnd = GetDlgItem(form, control.id);
+        LOGFONTW font{};
+        ASSERT_TRUE(GetObjectW(reinterpret_cast<HFONT>(SendMessageW(hwnd, WM_GETFONT, 0, 0)), sizeof font, &font));
+        EXPECT_STREQ(font.lfFaceName, control.face) << control.id;
+        EXPECT_EQ(font.lfHeight, control.height) << control.id;
+        EXPECT_EQ(font.lfWeight, control.weight) << control.id;
+        wchar_t className[16] = {};
+        GetClassNameW(hwnd, className, 16);
+        if (std::wstring_view(className) == L"Edit") {
+            // No margins; as much text as a box can hold.
+            EXPECT_EQ(SendMessageW(hwnd, EM_GETMARGINS, 0, 0), 0) << control.id;
+            EXPECT_EQ(SendMessageW(hwnd, EM_GETLIMITTEXT, 0, 0), 0x7FFFFFFE) << control.id;
+        }
+    }
+
+    wchar_t className[64] = {};
+    GetClassNameW(form, className, 64);
+    EXPECT_TRUE(std::wstring_view(className).starts_with(L"FORM_KOV_TRELVANE_FORM1_CLASS:")) << className;
+    EXPECT_EQ(GetClassLongW(form, GCL_STYLE), static_cast<DWORD>(CS_HREDRAW | CS_VREDRAW | CS_DBLCLKS));
+    EXPECT_EQ(GetClassLongW(form, GCL_CBCLSEXTRA), 8u);
+    EXPECT_EQ(GetClassLongW(form, GCL_CBWNDEXTRA), 4u);
+    EXPECT_EQ(GetClassLongPtrW(form, GCLP_HBRBACKGROUND), COLOR_BTNFACE + 1);
+    EXPECT_EQ(GetClassLongPtrW(form, GCLP_HCURSOR), reinterpret_cast<LONG_PTR>(LoadCursorW(nullptr, IDC_ARROW)));
+    EXPECT_EQ(GetClassLongPtrW(form, GCLP_HICON), 0);
+
+    RECT client{}, outer{};
+    GetClientRect(form, &client);
+    GetWindowRect(form, &outer);
+    SetWindowPos(form, nullptr, 0, 0, outer.right - outer.left + client.right, outer.bottom - outer.top + client.bottom,
+                 SWP_NOMOVE | SWP_NOZORDER);
+    for (const auto& control : controls) {
+        RECT rect{};
+        GetWindowRect(GetDlgItem(form, control.id), &rect);
+        MapWindowPoints(nullptr, form, reinterpret_cast<POINT*>(&rect), 2);
+        EXPECT_EQ(
+            (std::array{rect.left, rect.top, rect.right, rect.bottom}),
+            (std::array{control.doubled.left, control.doubled.top, control.doubled.right, control.doubled.bottom}))
+            << control.id;
+    }
+    DestroyWindow(form);
     MSG quit;
     PeekMessageW(&quit, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE);
 }

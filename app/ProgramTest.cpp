@@ -8,6 +8,7 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
 #include <filesystem>
 
 #include "ControlIds.h"
@@ -45,6 +46,24 @@ std::wstring ClassOf(HWND window) {
     wchar_t name[256] = {};
     GetClassNameW(window, name, 256);
     return name;
+}
+
+// How far a dialog's outer corner is right of and below the form's.
+std::array<LONG, 2> OffsetFromForm(HWND dialog, HWND form) {
+    RECT placed{}, at{};
+    GetWindowRect(dialog, &placed);
+    GetWindowRect(form, &at);
+    return {placed.left - at.left, placed.top - at.top};
+}
+
+Names ComboItems(HWND combo) {
+    Names items;
+    for (LRESULT i = 0, count = SendMessageW(combo, CB_GETCOUNT, 0, 0); i < count; ++i) {
+        wchar_t text[128] = {};
+        SendMessageW(combo, CB_GETLBTEXT, static_cast<WPARAM>(i), reinterpret_cast<LPARAM>(text));
+        items.push_back(Utf8FromWide(text));
+    }
+    return items;
 }
 
 // Where a window is and how big, in pixels at 96 and at 120 DPI.
@@ -199,6 +218,9 @@ TEST_F(ProgramTest, ProcessFillsTheListsAndExportsWriteThemWhereTheDialogSaysAnd
     program.Press(kPriorExportButton);
     const HWND dialog = program.WaitForDialog(L"FILE FOR PRIOR PLAYERS");
     ASSERT_NE(dialog, nullptr);
+    // 20 pixels right of and below the form's corner; one type, text files.
+    EXPECT_EQ(OffsetFromForm(dialog, program.Form()), (std::array<LONG, 2>{20, 20}));
+    EXPECT_EQ(ComboItems(GetDlgItem(dialog, 0x470)), (Names{"*.txt"}));  // cmb1
     testing::PressAndWaitGone(dialog, IDCANCEL);
     // Exit writes the settings where the program started, not where the
     // dialog saved.
@@ -236,6 +258,7 @@ TEST_F(ProgramTest, BrowserOpensAtItsBoxsFolderFillsOnlyItsOwnBoxAndCancelKeepsI
     program.Press(kCurrentFolderButton);
     const HWND browser = program.WaitForDialog(L"");
     ASSERT_NE(browser, nullptr);
+    EXPECT_EQ(OffsetFromForm(browser, program.Form()), (std::array<LONG, 2>{10, 10}));
     testing::PressAndWaitGone(browser, IDCANCEL);
     program.Sync();
     EXPECT_EQ(program.Text(kCurrentFolderBox), current.string());
@@ -462,6 +485,9 @@ TEST_F(ProgramAt96Test, TheLeagueReportIsWhatTheCommandLinePrintsInEachForm) {
         program.TypeKeys({{0, 'L'}});
         const HWND dialog = program.WaitForDialog(L"FILE FOR THE LEAGUE REPORT");
         const HWND types = GetDlgItem(dialog, 0x470);  // cmb1: the file types, "Web page" the fourth
+        EXPECT_EQ(OffsetFromForm(dialog, program.Form()), (std::array<LONG, 2>{20, 20}));
+        EXPECT_EQ(ComboItems(types), (Names{"CSV for a spreadsheet (*.csv)", "JSON (*.json)", "Text report (*.txt)",
+                                            "Web page (*.html)"}));
         SendMessageW(types, CB_SETCURSEL, 3, 0);
         // As a choice with the mouse tells it: Wine's dialog takes the second.
         for (const WORD note : {CBN_SELCHANGE, CBN_SELENDOK}) {

@@ -2,8 +2,7 @@
 
 namespace trelvane {
 
-HRESULT LoadRichEdit(UniqueLibrary* library, std::string* className) {
-    if (!library || !className) return E_INVALIDARG;
+bool LoadRichEdit(UniqueLibrary& library, std::string& className) {
     static constexpr struct {
         const wchar_t* file;
         const char* windowClass;
@@ -13,13 +12,13 @@ HRESULT LoadRichEdit(UniqueLibrary* library, std::string* className) {
         // From the system folder only: a plain name is looked for in the
         // program's own folder first, where anyone may have put a library
         // of that name (a downloads folder).
-        library->reset(LoadLibraryExW(candidate.file, nullptr, LOAD_LIBRARY_SEARCH_SYSTEM32));
-        if (*library) {
-            *className = candidate.windowClass;
-            return 1;
+        library.reset(LoadLibraryExW(candidate.file, nullptr, LOAD_LIBRARY_SEARCH_SYSTEM32));
+        if (library) {
+            className = candidate.windowClass;
+            return true;
         }
     }
-    return 0;
+    return false;
 }
 
 }  // namespace trelvane

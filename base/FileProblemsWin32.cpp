@@ -25,26 +25,33 @@ bool IsFolder(const std::wstring& path) {
     return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY);
 }
 
-std::string FileProblemOfError(unsigned long error, const std::wstring& path) {
+Problem FileProblemOfError(unsigned long error, const std::wstring& path) {
     switch (error) {
+        // ReplaceFileW could not move the old file aside: another program
+        // holds it.
+        case ERROR_UNABLE_TO_REMOVE_REPLACED:
+            return FileProblem::kInUse;
+        case ERROR_DISK_FULL:
+        case ERROR_HANDLE_DISK_FULL:
+            return FileProblem::kDiskFull;
         case ERROR_FILE_NOT_FOUND:
         case ERROR_PATH_NOT_FOUND:
         case ERROR_DIRECTORY:
-            if (LeadsThroughAFile(path)) return file_problem::kFolderIsAFile;
-            return error == ERROR_FILE_NOT_FOUND ? file_problem::kNotFound : file_problem::kFolderMissing;
+            if (LeadsThroughAFile(path)) return FileProblem::kFolderIsAFile;
+            return error == ERROR_FILE_NOT_FOUND ? FileProblem::kNotFound : FileProblem::kFolderMissing;
         case ERROR_BAD_NETPATH:
         case ERROR_BAD_NET_NAME:
         case ERROR_INVALID_DRIVE:
         case ERROR_NOT_READY:
-            return file_problem::kFolderMissing;
+            return FileProblem::kFolderMissing;
         case ERROR_SHARING_VIOLATION:
         case ERROR_LOCK_VIOLATION:
-            return file_problem::kInUse;
+            return FileProblem::kInUse;
         case ERROR_ACCESS_DENIED:
             // Opening a folder as a file is refused as access denied.
-            return IsFolder(path) ? file_problem::kNotAFile : file_problem::kAccessDenied;
+            return IsFolder(path) ? FileProblem::kNotAFile : FileProblem::kAccessDenied;
         default:
-            return SystemMessage(error);
+            return Problem::Other(SystemMessage(error));
     }
 }
 

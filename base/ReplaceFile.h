@@ -4,7 +4,9 @@
 
 #include <functional>
 #include <string>
+
 #include <string_view>
+#include "FileProblems.h"
 
 namespace trelvane {
 
@@ -22,7 +24,7 @@ using FileReplacer = bool (*)(const std::wstring& replaced, const std::wstring& 
 bool ReplaceWithBackup(const std::wstring& replaced, const std::wstring& replacement, const std::wstring& backup);
 
 struct FileWriteResult {
-    std::string problem;  // why the file was not written, in plain words; empty when it was
+    Problem problem;  // why the file was not written; empty when it was
     // Where the new and the old content are kept when a replace failed part
     // way and they could not be put back (UTF-8); empty when nothing changed.
     // A file written whose old content could not be deleted afterwards
@@ -52,7 +54,7 @@ using FileContent = std::function<bool(const PutBytes& put)>;
 // too long, an old file that cannot be replaced, a folder that is missing or
 // refuses new files); empty when it would go ahead. It makes and deletes an
 // empty file beside path to learn it.
-std::string ProblemReplacing(const std::wstring& path);
+Problem ProblemReplacing(const std::wstring& path);
 FileWriteResult ReplaceFileContents(const std::wstring& path, const FileContent& content,
                                     FileWriter write = WriteAllBytes, FileReplacer replace = ReplaceWithBackup);
 FileWriteResult ReplaceFileContents(const std::wstring& path, std::string_view bytes, FileWriter write = WriteAllBytes,

@@ -19,31 +19,17 @@ namespace {
 
 constexpr std::wstring_view kSeparators = L"\\/";
 
-// The reasons a file is not read, and those only writing meets.
-std::string ProblemOf(DWORD error, const std::wstring& path) {
-    switch (error) {
-        // ReplaceFileW could not move the old file aside: another program
-        // holds it.
-        case ERROR_UNABLE_TO_REMOVE_REPLACED:
-            return file_problem::kInUse;
-        case ERROR_DISK_FULL:
-        case ERROR_HANDLE_DISK_FULL:
-            return write_problem::kDiskFull;
-        default:
-            return FileProblemOfError(error, path);
-    }
-}
-
 bool Exists(const std::wstring& path) { return GetFileAttributesW(path.c_str()) != INVALID_FILE_ATTRIBUTES; }
 
 // Why an existing file at path cannot be replaced; empty when it can, or
-// when there is none. Windows refuses to replace a read-only file, but Wine
-// run as root does not, so the attribute is checked here.
-std::string ProblemWithOldFile(const std::wstring& path) {
+// when there is none. A read-only file is refused here, with its own
+// reason, before anything is written: ReplaceFileW on Windows says only
+// "access denied", and Wine's, run as root, replaces it.
+Problem ProblemWithOldFile(const std::wstring& path) {
     const DWORD attributes = GetFileAttributesW(path.c_str());
     if (attributes == INVALID_FILE_ATTRIBUTES) return {};
-    if (attributes & FILE_ATTRIBUTE_DIRECTORY) return file_problem::kNotAFile;
-    if (attributes & FILE_ATTRIBUTE_READONLY) return write_problem::kReadOnly;
+    if (attributes & FILE_ATTRIBUTE_DIRECTORY) return FileProblem::kNotAFile;
+    if (attributes & FILE_ATTRIBUTE_READONLY) return FileProblem::kReadOnly;
     // Only to learn whether another program holds it: nothing is written.
     // It asks what the replace asks, and shares what the replace shares, so
     // a scanner that reads the file with full sharing is no obstacle.
@@ -52,7 +38,7 @@ std::string ProblemWithOldFile(const std::wstring& path) {
                                       FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr, OPEN_EXISTING,
                                       FILE_ATTRIBUTE_NORMAL, nullptr));
     });
-    return probe ? std::string() : ProblemOf(GetLastError(), path);
+    return probe ? Problem() : FileProblemOfError(GetLastError(), path);
 }
 
 // The empty rf*.tmp files in folder. Wine's ReplaceFileW first moves the old
@@ -100,7 +86,7 @@ FileWriteResult DeleteBackup(const std::wstring& backup) {
 // be put back stays where it is and is named.
 FileWriteResult Recover(DWORD error, const std::wstring& temporary, const std::wstring& path,
                         const std::wstring& backup) {
-    std::string problem = ProblemOf(error, path);
+    Problem problem = FileProblemOfError(error, path);
     const bool oldAside = !backup.empty() && Exists(backup);
     if (Exists(path) && !oldAside) {
         DeleteFileW(temporary.c_str());
@@ -123,7 +109,7 @@ FileWriteResult ReplaceByMoves(const std::wstring& temporary, const std::wstring
     if (!Move(path, backup)) {
         const DWORD error = GetLastError();
         DeleteFileW(temporary.c_str());
-        return {ProblemOf(error, path)};
+        return {FileProblemOfError(error, path)};
     }
     if (Move(temporary, path)) return DeleteBackup(backup);
     return Recover(GetLastError(), temporary, path, backup);
@@ -137,15 +123,16 @@ FileWriteResult MoveIntoPlace(const std::wstring& temporary, const std::wstring&
         if (Move(temporary, path)) return {};
         const DWORD error = GetLastError();
         DeleteFileW(temporary.c_str());
-        return {ProblemOf(error, path)};
+        return {FileProblemOfError(error, path)};
     }
     const std::wstring folder = FolderOf(path, kSeparators);
     const std::set<std::wstring> before = AsideFiles(folder);
-    // Wine's ReplaceFileW drops the old file's attributes: the new file
-    // takes them before it moves in.
+    // Windows' ReplaceFileW gives the new file the old one's attributes;
+    // Wine's drops them, so there the new file takes them before it moves in.
     constexpr DWORD kKept =
         FILE_ATTRIBUTE_ARCHIVE | FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM | FILE_ATTRIBUTE_NOT_CONTENT_INDEXED;
-    if (const DWORD attributes = GetFileAttributesW(path.c_str()); attributes != INVALID_FILE_ATTRIBUTES) {
+    if (const DWORD attributes = GetFileAttributesW(path.c_str());
+        RunningUnderWine() && attributes != INVALID_FILE_ATTRIBUTES) {
         SetFileAttributesW(temporary.c_str(), attributes & kKept);
     }
     // The old file is moved to a name of ours, so that a swap that fails
@@ -191,12 +178,12 @@ namespace {
 struct NewFile {
     UniqueFile file;
     std::wstring name;
-    std::string problem;
+    Problem problem;
 };
 NewFile NewFileBeside(const std::wstring& path) {
     // The new file's name is made in the same folder, which leaves room for
     // a folder of at most MAX_PATH - 14 characters.
-    if (FolderOf(path, kSeparators).size() > MAX_PATH - 14) return {{}, {}, write_problem::kPathTooLong};
+    if (FolderOf(path, kSeparators).size() > MAX_PATH - 14) return {{}, {}, FileProblem::kNoRoomForNewName};
     // Wine's GetTempFileNameW gives a name even when it could not create the
     // file, so the open decides.
     wchar_t temporary[MAX_PATH];
@@ -212,17 +199,18 @@ NewFile NewFileBeside(const std::wstring& path) {
     if (file) return {std::move(file), temporary, {}};
     const DWORD error = GetLastError();
     if (named) DeleteFileW(temporary);
-    // Wine reports a folder that refuses new files (Z:\sys) as "not found".
+    // Windows says "access denied" for a folder that refuses new files;
+    // Wine says "not found" for one that exists (Z:\sys).
     const bool refused = error == ERROR_ACCESS_DENIED || error == ERROR_WRITE_PROTECT ||
-                         (error == ERROR_FILE_NOT_FOUND && IsFolder(FolderOf(path, kSeparators)));
-    return {{}, {}, refused ? write_problem::kFolderRefusesFiles : ProblemOf(error, path)};
+                         (RunningUnderWine() && error == ERROR_FILE_NOT_FOUND && IsFolder(FolderOf(path, kSeparators)));
+    return {{}, {}, refused ? FileProblem::kFolderRefusesFiles : FileProblemOfError(error, path)};
 }
 
 // Why path cannot be replaced before anything is written, with its full
 // path; empty when it can.
-std::string ProblemWithPath(const std::wstring& pathGiven, std::wstring& path) {
+Problem ProblemWithPath(const std::wstring& pathGiven, std::wstring& path) {
     // Longer paths are refused whole rather than cut to some other path.
-    if (pathGiven.size() > kMaxPathLength) return file_problem::kPathTooLong;
+    if (pathGiven.size() > kMaxPathLength) return FileProblem::kPathTooLong;
     // ReplaceFileW moves the old file aside within its folder, which a bare
     // file name does not give it.
     path = FullPath(pathGiven);
@@ -231,9 +219,9 @@ std::string ProblemWithPath(const std::wstring& pathGiven, std::wstring& path) {
 
 }  // namespace
 
-std::string ProblemReplacing(const std::wstring& pathGiven) {
+Problem ProblemReplacing(const std::wstring& pathGiven) {
     std::wstring path;
-    if (std::string problem = ProblemWithPath(pathGiven, path); !problem.empty()) return problem;
+    if (Problem problem = ProblemWithPath(pathGiven, path); !problem.empty()) return problem;
     NewFile probe = NewFileBeside(path);
     if (probe.file) {
         probe.file.reset();
@@ -245,7 +233,7 @@ std::string ProblemReplacing(const std::wstring& pathGiven) {
 FileWriteResult ReplaceFileContents(const std::wstring& pathGiven, const FileContent& content, FileWriter write,
                                     FileReplacer replace) {
     std::wstring path;
-    if (std::string problem = ProblemWithPath(pathGiven, path); !problem.empty()) return {std::move(problem)};
+    if (Problem problem = ProblemWithPath(pathGiven, path); !problem.empty()) return {std::move(problem)};
     NewFile target = NewFileBeside(path);
     if (!target.file) return {std::move(target.problem)};
 
@@ -255,7 +243,7 @@ FileWriteResult ReplaceFileContents(const std::wstring& pathGiven, const FileCon
     target.file.reset();
     if (written) return MoveIntoPlace(target.name, path, replace);
     DeleteFileW(target.name.c_str());
-    return {ProblemOf(error == ERROR_SUCCESS ? ERROR_WRITE_FAULT : error, path)};
+    return {FileProblemOfError(error == ERROR_SUCCESS ? ERROR_WRITE_FAULT : error, path)};
 }
 
 FileWriteResult ReplaceFileContents(const std::wstring& path, std::string_view bytes, FileWriter write,

@@ -5,6 +5,7 @@
 #include <windows.h>
 #include <objbase.h>
 #include <shellapi.h>
+#include <shtypes.h>
 
 #include <utility>
 
@@ -28,6 +29,7 @@ inline void FreeLibraryHandle(HMODULE library) { FreeLibrary(library); }
 inline void CloseFileHandle(HANDLE file) { CloseHandle(file); }
 inline void CloseSearch(HANDLE search) { FindClose(search); }
 inline void FinishDrop(HDROP drop) { DragFinish(drop); }
+inline void FreeItemList(LPITEMIDLIST items) { CoTaskMemFree(items); }
 }  // namespace release
 
 using UniqueFont = UniqueAny<HFONT, release::DeleteFont>;
@@ -49,6 +51,7 @@ using UniqueFile = UniqueAny<HANDLE, release::CloseFileHandle, -1>;
 using UniqueSearch = UniqueAny<HANDLE, release::CloseSearch, -1>;
 // Items dropped on a window, as WM_DROPFILES hands them over.
 using UniqueDrop = UniqueAny<HDROP, release::FinishDrop>;
+using UniqueItemList = UniqueAny<LPITEMIDLIST, release::FreeItemList>;  // a shell item list, from COM's allocator
 
 // The owner of a modal form, disabled while the form runs and enabled again
 // when this goes, however the form ends.

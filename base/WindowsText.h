@@ -11,7 +11,8 @@ namespace trelvane {
 // forms the program keeps. UTF-8 carries every name the user gives (folder
 // and file paths, messages): it holds any character, so a name reaches the
 // file system exactly as given. The ANSI code page is kept only where a
-// file format fixes it: the list lines and the settings file.
+// file format fixes it: the settings file. (The list lines are the season
+// files' Windows-1252 bytes, whatever the code page: Windows1252.h.)
 std::wstring WideFromUtf8(std::string_view text);
 std::string Utf8FromWide(std::wstring_view text);
 
@@ -19,9 +20,6 @@ std::wstring WideFromAnsi(std::string_view text);
 // The ANSI bytes of text, or nothing when the code page cannot hold every
 // character: no best-fit stand-in ("A" for a full-width "Ａ") is ever made.
 std::optional<std::string> ExactAnsiFromWide(std::wstring_view text);
-// For text that came from ANSI bytes (a list line read back): characters
-// the code page lacks become "?".
-std::string AnsiFromWide(std::wstring_view text);
 
 // A wmain's arguments after the program's name, in UTF-8: as the user typed
 // them, where the ANSI ones would have been best-fitted ("Ａ" to "A", a

@@ -41,8 +41,6 @@ std::optional<std::string> ExactAnsiFromWide(std::wstring_view text) {
     return ansi;
 }
 
-std::string AnsiFromWide(std::wstring_view text) { return NarrowFrom(CP_ACP, WC_NO_BEST_FIT_CHARS, text, nullptr); }
-
 std::vector<std::string> Utf8Arguments(int argc, wchar_t** argv) {
     std::vector<std::string> args;
     for (int i = 1; i < argc; ++i) args.push_back(Utf8FromWide(argv[i]));

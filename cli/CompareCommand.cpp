@@ -3,9 +3,9 @@
 #include <algorithm>
 #include <array>
 #include <cerrno>
-#include <filesystem>
 #include <optional>
 
+#include "ErrnoProblems.h"
 #include "FileProblems.h"
 #include "LineText.h"
 #include "ListFileNames.h"
@@ -47,16 +47,14 @@ void Warn(std::ostream& err, const SeasonComparison& result, const CompareReques
     for (const auto& [name, season] : seasons) {
         if (season->players.Count() == 0) err << kProgram << ": warning: the " << name << " season holds no players\n";
     }
-    std::error_code error;
-    if (std::filesystem::equivalent(FileSystemPath(request.priorFolder), FileSystemPath(request.currentFolder),
-                                    error)) {
+    if (SameFolder(request.priorFolder, request.currentFolder)) {
         err << kProgram << ": warning: the prior and the current folder are the same folder\n";
     }
 }
 
 struct RefusedList {
     std::string path;
-    std::string_view reason;
+    FileProblem reason;
 };
 
 // The first list file that must not be written: one of the season files the
@@ -74,12 +72,13 @@ std::optional<RefusedList> FirstRefusedList(const CompareRequest& request) {
     }
     for (const std::optional<std::string>* file : {&request.departedFile, &request.arrivalsFile, &request.movedFile}) {
         if (!*file || **file == kStandardOutput) continue;
-        std::string_view reason = RefusedExportName(**file);
+        FileProblem reason = RefusedExportName(**file);
         const auto identity = FileIdentityOf(**file);
-        if (reason.empty() && identity && std::ranges::find(seasonFiles, *identity) != seasonFiles.end()) {
-            reason = write_problem::kSeasonFile;
+        if (reason == FileProblem::kNone && identity &&
+            std::ranges::find(seasonFiles, *identity) != seasonFiles.end()) {
+            reason = FileProblem::kSeasonFile;
         }
-        if (!reason.empty()) return RefusedList{**file, reason};
+        if (reason != FileProblem::kNone) return RefusedList{**file, reason};
     }
     return std::nullopt;
 }
@@ -161,7 +160,7 @@ int RunCompare(const ParsedArguments& arguments, std::ostream& out, std::ostream
     }
     const CompareRequest& request = arguments.request;
     if (const auto refused = FirstRefusedList(request)) {
-        err << kProgram << ": cannot write " << refused->path << ": " << refused->reason << '\n';
+        err << kProgram << ": cannot write " << refused->path << ": " << WordsOf(refused->reason) << '\n';
         return 2;
     }
     const SeasonComparison result =
@@ -188,7 +187,7 @@ int RunCompare(const ParsedArguments& arguments, std::ostream& out, std::ostream
     // A reader that stops early (| head) ends the output quietly; the lists
     // asked for are still saved.
     if (const int error = WriteLists(result, request, lists, out, print); error != 0 && error != EPIPE) {
-        err << kProgram << ": cannot write to standard output: " << WriteProblemOf(error) << '\n';
+        err << kProgram << ": cannot write to standard output: " << ProblemOfErrno(error) << '\n';
         failed = true;
     }
 

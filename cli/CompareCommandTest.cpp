@@ -300,25 +300,25 @@ TEST_F(CompareCommandFailures, UnreadablePlayerFiles) {
     const std::string longFolder = (root / std::string(256 - root.Text().size() - 1, 'f')).string();
     ASSERT_EQ(longFolder.size(), 256u);
 
-    const std::vector<std::pair<std::string, std::string>> cases = {
+    const std::vector<std::pair<std::string, FileProblem>> cases = {
 #ifdef _WIN32
-        {longFolder, file_problem::kPathTooLong},
+        {longFolder, FileProblem::kPathTooLong},
 #else
-        {longFolder, file_problem::kFolderMissing},
+        {longFolder, FileProblem::kFolderMissing},
 #endif
-        {"", file_problem::kNoFolderGiven},
-        {(current / kPlayerFileName).string(), file_problem::kFolderIsAFile},
+        {"", FileProblem::kNoFolderGiven},
+        {(current / kPlayerFileName).string(), FileProblem::kFolderIsAFile},
     };
     const fs::path departed = root / "departed.txt";
     for (const auto& [folder, reason] : cases) {
         EXPECT_EQ(Run({folder, current.string(), "--departed", departed.string()}), 1) << folder;
-        EXPECT_EQ(PlayerFileReason(folder), reason) << err;
+        EXPECT_EQ(PlayerFileReason(folder), WordsOf(reason)) << err;
         EXPECT_EQ(out, "");
         EXPECT_FALSE(fs::exists(departed)) << "no list is saved after a failed read";
     }
     // One folder twice: its file's line once.
     EXPECT_EQ(Run({"", ""}), 1);
-    EXPECT_EQ(PlayerFileReason(""), file_problem::kNoFolderGiven) << err;
+    EXPECT_EQ(PlayerFileReason(""), WordsOf(FileProblem::kNoFolderGiven)) << err;
 }
 
 TEST_F(CompareCommandFailures, ExportsThatCannotBeWrittenLeaveEverythingAsItWas) {
@@ -327,14 +327,14 @@ TEST_F(CompareCommandFailures, ExportsThatCannotBeWrittenLeaveEverythingAsItWas)
     fs::permissions(readOnly, fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read);
     fs::create_directory(folder);
 
-    std::vector<std::pair<std::string, std::string>> cases = {
-        {readOnly.string(), write_problem::kReadOnly},
-        {folder.string(), file_problem::kNotAFile},
-        {(root / "no-such-folder" / "out.txt").string(), file_problem::kFolderMissing},
-        {(held / "out.txt").string(), file_problem::kFolderIsAFile},
+    std::vector<std::pair<std::string, FileProblem>> cases = {
+        {readOnly.string(), FileProblem::kReadOnly},
+        {folder.string(), FileProblem::kNotAFile},
+        {(root / "no-such-folder" / "out.txt").string(), FileProblem::kFolderMissing},
+        {(held / "out.txt").string(), FileProblem::kFolderIsAFile},
     };
     if (const std::string refusing = FolderWithoutWriteAccess(); !refusing.empty()) {
-        cases.push_back({(fs::path(refusing) / "departed.txt").string(), write_problem::kFolderRefusesFiles});
+        cases.push_back({(fs::path(refusing) / "departed.txt").string(), FileProblem::kFolderRefusesFiles});
     }
 #ifdef _WIN32
     // Held open by a program that lets others read and write it, not replace
@@ -342,17 +342,17 @@ TEST_F(CompareCommandFailures, ExportsThatCannotBeWrittenLeaveEverythingAsItWas)
     const HANDLE holder =
         CreateFileW(held.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING, 0, nullptr);
     ASSERT_NE(holder, INVALID_HANDLE_VALUE);
-    cases.push_back({held.string(), file_problem::kInUse});
+    cases.push_back({held.string(), FileProblem::kInUse});
 #else
-    cases.push_back({"/dev/full", write_problem::kDiskFull});  // a disk with no room left
+    cases.push_back({"/dev/full", FileProblem::kDiskFull});  // a disk with no room left
 #endif
     const fs::path good = root / "moved.txt";
     for (const auto& [target, reason] : cases) {
         EXPECT_EQ(Run({prior.string(), current.string(), "--departed", target, "--moved", good.string()}), 1) << target;
-        EXPECT_EQ(ReasonFor("write ", target), reason) << err;
+        EXPECT_EQ(ReasonFor("write ", target), WordsOf(reason)) << err;
         // Told before anything is printed, where the open tells it; the
         // other list is saved.
-        EXPECT_TRUE(out.empty() || reason == write_problem::kDiskFull) << target;
+        EXPECT_TRUE(out.empty() || reason == FileProblem::kDiskFull) << target;
         EXPECT_EQ(FileBytes(good), kMovedList);
     }
 #ifdef _WIN32
@@ -373,29 +373,29 @@ TEST_F(CompareCommandFailures, ListsOverSeasonFilesAreRefusedBeforeAnythingIsWri
     for (const fs::path& file : seasonFiles) before.push_back(FileBytes(file));
     fs::create_hard_link(current / kTeamFileName, root / "hard-link.txt");
     const std::string separator(1, fs::path::preferred_separator);
-    std::vector<std::pair<std::string, std::string>> cases = {
-        {(prior / ".." / "prior" / kPlayerFileName).string(), write_problem::kSeasonFile},
+    std::vector<std::pair<std::string, FileProblem>> cases = {
+        {(prior / ".." / "prior" / kPlayerFileName).string(), FileProblem::kSeasonFile},
         {root.Text() + separator + "." + separator + "prior" + separator + separator + kTeamFileName,
-         write_problem::kSeasonFile},
-        {(current / "KOVPLYR.DAT::$DATA").string(), write_problem::kSeasonFile},
-        {(root / "TRELVANE.TXT").string(), write_problem::kSettingsFile},
-        {(root / "hard-link.txt").string(), write_problem::kSeasonFile},
+         FileProblem::kSeasonFile},
+        {(current / "KOVPLYR.DAT::$DATA").string(), FileProblem::kSeasonFile},
+        {(root / "TRELVANE.TXT").string(), FileProblem::kSettingsFile},
+        {(root / "hard-link.txt").string(), FileProblem::kSeasonFile},
     };
 #ifdef _WIN32
     for (const char* device : {"con.txt", "NUL", "aux.csv . ", "Com1"})
-        cases.push_back({(root / device).string(), write_problem::kDeviceName});
+        cases.push_back({(root / device).string(), FileProblem::kDeviceName});
 #else
     fs::create_symlink(prior / kPlayerFileName, root / "symbolic-link.txt");
-    cases.push_back({(root / "symbolic-link.txt").string(), write_problem::kSeasonFile});
+    cases.push_back({(root / "symbolic-link.txt").string(), FileProblem::kSeasonFile});
     // The reader finds kovplyr.dat for KOVPLYR.DAT; so does the check.
     fs::rename(current / kPlayerFileName, current / "kovplyr.dat");
     fs::create_symlink(current / "kovplyr.dat", root / "lower-case-link.txt");
-    cases.push_back({(root / "lower-case-link.txt").string(), write_problem::kSeasonFile});
+    cases.push_back({(root / "lower-case-link.txt").string(), FileProblem::kSeasonFile});
 #endif
     const fs::path good = root / "moved.txt";
     for (const auto& [target, reason] : cases) {
         EXPECT_EQ(Run({prior.string(), current.string(), "--moved", good.string(), "--departed", target}), 2);
-        EXPECT_EQ(ReasonFor("write ", target), reason) << err;
+        EXPECT_EQ(ReasonFor("write ", target), WordsOf(reason)) << err;
         EXPECT_EQ(out, "");
         EXPECT_FALSE(fs::exists(good));
     }
@@ -425,6 +425,23 @@ TEST_F(CompareCommandFailures, StandardOutputThatTakesNothing) {
     EXPECT_EQ(RunCompare({prior.string(), current.string(), "--moved", moved.string()}, o, e), 1);
     EXPECT_EQ(e.str(), "trelvane-compare: cannot write to standard output: the disk is full\n");
     EXPECT_EQ(FileBytes(moved), kMovedList);
+}
+
+// Standard output that takes every write into its buffer and fails only when
+// it is flushed, as a redirected file on a full disk does.
+class FullDiskOnFlush : public std::stringbuf {
+protected:
+    int sync() override { return errno = ENOSPC, -1; }
+};
+
+TEST_F(CompareCommandFailures, StandardOutputThatFailsOnlyWhenFlushedExitsOne) {
+    for (const std::vector<std::string>& args :
+         {std::vector<std::string>{prior.string(), current.string()}, {"--help"}, {"--version"}}) {
+        FullDiskOnFlush full;
+        std::ostream o(&full);
+        std::ostringstream e;
+        EXPECT_EQ(RunCompare(args, o, e), 1) << args[0];
+    }
 }
 
 #ifndef _WIN32

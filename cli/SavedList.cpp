@@ -10,6 +10,7 @@
 #include <unistd.h>
 #endif
 
+#include "ErrnoProblems.h"
 #include "FileProblems.h"
 #include "LineText.h"
 #include "SystemText.h"
@@ -30,29 +31,25 @@ bool IsReadOnlyFile(const fs::path& path) {
     return !error && fs::is_regular_file(status) && (status.permissions() & kAnyWrite) == fs::perms::none;
 }
 
-// Why path could not be opened for writing (an errno), in the user's words.
-// A refusal for a file that is not there comes from its folder.
-std::string OpenProblemOf(int error, const fs::path& path) {
+// Why path could not be opened for writing (an errno). The file is made
+// when it is not there: then a missing file means a missing folder, and a
+// refusal comes from its folder.
+Problem OpenProblemOf(int error, const fs::path& path) {
     std::error_code ignored;
-    switch (error) {
-        case ENOENT:
-            return file_problem::kFolderMissing;
-        case ENOTDIR:
-            return file_problem::kFolderIsAFile;
-        case EISDIR:
-            return file_problem::kNotAFile;
-        case EACCES:
-        case EPERM:
-            return fs::exists(path, ignored) ? file_problem::kAccessDenied : write_problem::kFolderRefusesFiles;
-        case EROFS:
-            return fs::exists(path, ignored) ? write_problem::kReadOnly : write_problem::kFolderRefusesFiles;
+    const Problem problem = ProblemOfErrno(error);
+    switch (problem.Reason()) {
+        case FileProblem::kNotFound:
+            return FileProblem::kFolderMissing;
+        case FileProblem::kAccessDenied:
+        case FileProblem::kReadOnly:
+            return fs::exists(path, ignored) ? problem : FileProblem::kFolderRefusesFiles;
         default:
-            return WriteProblemOf(error);
+            return problem;
     }
 }
 
 std::FILE* OpenFile(const fs::path& path, bool create) { return std::fopen(path.c_str(), create ? "wb" : "r+b"); }
-std::string OpenProblem(const fs::path& path) { return OpenProblemOf(errno, path); }
+Problem OpenProblem(const fs::path& path) { return OpenProblemOf(errno, path); }
 
 // Whether the open file is a regular one, which can be cut to a length (a
 // device or a pipe cannot).
@@ -64,28 +61,12 @@ bool IsRegularFile(std::FILE* file) {
 
 }  // namespace
 
-std::string WriteProblemOf(int error) {
-    switch (error) {
-        case 0:
-            return "the write failed";
-        case ENOSPC:
-#ifdef EDQUOT
-        case EDQUOT:
-#endif
-            return write_problem::kDiskFull;
-        case EBUSY:
-        case ETXTBSY:
-            return file_problem::kInUse;
-        default:
-            return std::strerror(error);
-    }
-}
-
 #ifdef _WIN32
 // Whatever would refuse the replace is found now, before the report is
 // printed.
 SavedList::SavedList(const std::string& path) : path_(FileSystemPath(path)) {
-    if (std::string problem = ProblemReplacing(path_.wstring()); !problem.empty()) problem_ = std::move(problem);
+    if (const trelvane::Problem problem = ProblemReplacing(path_.wstring()); !problem.empty())
+        problem_ = problem.Words();
 }
 
 void SavedList::Add(std::string_view line) {
@@ -102,7 +83,7 @@ std::optional<std::string> SavedList::Finish() {
         oldListLeftIn_ = written.oldContentIn;
         return std::nullopt;
     }
-    std::string problem = written.problem;
+    std::string problem = written.problem.Words();
     if (!written.newContentIn.empty()) problem += "; the new list is kept as " + written.newContentIn;
     if (!written.oldContentIn.empty()) problem += "; the old list is kept as " + written.oldContentIn;
     return problem;
@@ -110,18 +91,18 @@ std::optional<std::string> SavedList::Finish() {
 #else
 SavedList::SavedList(const std::string& path) : path_(FileSystemPath(path)) {
     if (IsReadOnlyFile(path_)) {
-        problem_ = write_problem::kReadOnly;
+        problem_ = WordsOf(FileProblem::kReadOnly);
         return;
     }
     errno = 0;
     file_.reset(OpenFile(path_, false));
     if (!file_ && errno == ENOENT) file_.reset(OpenFile(path_, true));
-    if (!file_) problem_ = OpenProblem(path_);
+    if (!file_) problem_ = OpenProblem(path_).Words();
 }
 
 bool SavedList::Write(std::string_view piece) {
     if (!problem_ && std::fwrite(piece.data(), 1, piece.size(), file_.get()) != piece.size()) {
-        problem_ = WriteProblemOf(errno);
+        problem_ = ProblemOfErrno(errno).Words();
     }
     size_ += piece.size();
     return !problem_;
@@ -138,12 +119,12 @@ void SavedList::Add(std::string_view line) {
 // it could be another file by then.
 std::optional<std::string> SavedList::Finish() {
     output_.Finish();
-    if (file_ && !problem_ && std::fflush(file_.get()) != 0) problem_ = WriteProblemOf(errno);
+    if (file_ && !problem_ && std::fflush(file_.get()) != 0) problem_ = ProblemOfErrno(errno).Words();
     if (file_ && !problem_ && IsRegularFile(file_.get()) &&
         ftruncate(fileno(file_.get()), static_cast<off_t>(size_)) != 0) {
-        problem_ = WriteProblemOf(errno);
+        problem_ = ProblemOfErrno(errno).Words();
     }
-    if (file_ && std::fclose(file_.release()) != 0 && !problem_) problem_ = WriteProblemOf(errno);
+    if (file_ && std::fclose(file_.release()) != 0 && !problem_) problem_ = ProblemOfErrno(errno).Words();
     return problem_;
 }
 #endif

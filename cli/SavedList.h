@@ -59,8 +59,4 @@ private:
 #endif
 };
 
-// Why a write to an open file or to standard output failed (an errno), in
-// the user's words where the cause is a common one.
-std::string WriteProblemOf(int error);
-
 }  // namespace trelvane::cli

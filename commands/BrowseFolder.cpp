@@ -8,14 +8,11 @@
 #include "DialogPlacement.h"
 #include "FailureMessage.h"
 #include "FailureText.h"
-#include "UniqueAny.h"
+#include "WinHandles.h"
 #include "WindowsText.h"
 
 namespace trelvane {
 namespace {
-
-void FreeItemList(LPITEMIDLIST items) { CoTaskMemFree(items); }
-using UniqueItemList = UniqueAny<LPITEMIDLIST, &FreeItemList>;
 
 // What the browser's events need: its owner and the folder it opens at.
 struct BrowserStart {

@@ -1,5 +1,6 @@
 #include "ControlTexts.h"
 
+#include "RunningUnderWine.h"
 #include "Windows1252.h"
 #include "WindowsText.h"
 
@@ -13,11 +14,14 @@ HWND ControlTexts::Control(int id) {
     return last_;
 }
 
-// Line-by-line list messages go straight to the list box's own procedure.
-// The form's subclass procedure only passes them on, and finding its record
-// costs a window-property look-up per message, which Wine answers through
-// its server: seconds for the 40,000 lines of a full season.
+// Line-by-line list messages. On Windows they are sent as to any window.
+// Under Wine they go straight to the list box's own procedure: the form's
+// subclass procedure only passes them on, and finding its record costs a
+// window-property look-up per message, which Wine answers through its
+// server: seconds for the 40,000 lines of a full season.
 LRESULT ControlTexts::ToList(HWND list, UINT message, WPARAM wParam, LPARAM lParam) {
+    static const bool underWine = RunningUnderWine();
+    if (!underWine) return SendMessageW(list, message, wParam, lParam);
     const auto listProc = reinterpret_cast<WNDPROC>(GetClassLongPtrW(list, GCLP_WNDPROC));
     return listProc ? CallWindowProcW(listProc, list, message, wParam, lParam) : LB_ERR;
 }

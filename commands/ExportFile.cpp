@@ -52,8 +52,8 @@ std::optional<SaveChoice> AskForSaveFile(HWND form, const SaveDialog& dialog) {
 }
 
 FileWriteResult WriteExportFile(const std::wstring& path, const FileContent& content) {
-    if (const std::string_view refused = RefusedExportName(Utf8FromWide(path)); !refused.empty()) {
-        return {std::string(refused)};
+    if (const FileProblem refused = RefusedExportName(Utf8FromWide(path)); refused != FileProblem::kNone) {
+        return {refused};
     }
     return ReplaceFileContents(path, content);
 }

@@ -12,25 +12,25 @@ namespace {
 void AddNotReadLine(std::string& text, const SeasonFileReport* file, std::string_view season) {
     if (!file || file->WasRead()) return;
     // An empty folder box gives no path worth showing.
-    if (file->problem == file_problem::kNoFolderGiven) {
+    if (file->problem == FileProblem::kNoFolderGiven) {
         text +=
             "The " + std::string(season) + " season's " + std::string(FileNameOf(file->path, std::string_view("\\/")));
     } else {
         text += file->path;
     }
-    text += " was not read: " + file->problem + ".\n";
+    text += " was not read: " + file->problem.Words() + ".\n";
 }
 
 // One season folder's files: a folder that is not there, or an empty box,
 // is one line naming the box; otherwise a line per file not read.
 void AddFolderLines(std::string& text, std::string_view season, std::string_view folder,
                     std::initializer_list<const SeasonFileReport*> files) {
-    const std::string& problem = (*files.begin())->problem;
+    const Problem& problem = (*files.begin())->problem;
     const std::string box = std::string(season) + " season box";
-    if (problem == file_problem::kFolderMissing) {
+    if (problem == FileProblem::kFolderMissing) {
         text += "The " + std::string(season) + " season folder " + std::string(folder) + " does not exist: check the " +
                 box + ".\n";
-    } else if (problem == file_problem::kNoFolderGiven) {
+    } else if (problem == FileProblem::kNoFolderGiven) {
         text += "No " + std::string(season) + " season folder was given: the " + box + " is empty.\n";
     } else {
         for (const SeasonFileReport* file : files) AddNotReadLine(text, file, season);
@@ -86,7 +86,7 @@ std::string NotSavedText(std::string_view what, const NotSaved& failure) {
                ", but the old file could not be deleted: it is kept as " + std::string(failure.oldIn) + '.';
     }
     std::string text = "The " + std::string(what) + " not saved in " + std::string(failure.path) + ": " +
-                       std::string(failure.problem) + '.';
+                       failure.problem.Words() + '.';
     if (failure.newIn.empty() && failure.oldIn.empty()) return text + "\nNo file was changed.";
     if (!failure.newIn.empty()) text += "\nThe new file is kept as " + std::string(failure.newIn) + '.';
     if (!failure.oldIn.empty()) text += "\nThe old file is kept as " + std::string(failure.oldIn) + '.';

@@ -58,7 +58,7 @@ inline constexpr char kLinesNotCopiedText[] =
 // was left, not deleted.
 struct NotSaved {
     std::string_view path;
-    std::string_view problem;
+    Problem problem;
     std::string_view newIn = {};
     std::string_view oldIn = {};
 };

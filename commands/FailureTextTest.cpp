@@ -17,7 +17,7 @@ TEST(RefusedExportName, SeasonFilesAndTheSettingsFileInAnyCaseAndFolderAreRefuse
         {"C:\\x\\Trelvane.txt2", ""},
         {"", ""},
     };
-    for (const auto& [path, reason] : cases) EXPECT_EQ(RefusedExportName(path), reason) << path;
+    for (const auto& [path, reason] : cases) EXPECT_EQ(WordsOf(RefusedExportName(path)), reason) << path;
 }
 
 TEST(IsWindowsDeviceName, TheDevicesInAnyCaseWithAnyExtensionTrailingDotsOrBlanks) {
@@ -32,12 +32,12 @@ TEST(IsWindowsDeviceName, TheDevicesInAnyCaseWithAnyExtensionTrailingDotsOrBlank
 }
 
 TEST(SeasonFilesNotReadText, ListsEachFileNotReadOrTheFolderAndBoxAndWhatTheListsOrTheReportShow) {
-    const SeasonFileReport read{"C:\\S\\2026\\KOVPLYR.DAT", ""};
-    const SeasonFileReport priorMissing{"C:\\S\\2025\\KOVPLYR.DAT", "the folder does not exist"};
-    const SeasonFileReport teamMissing{"C:\\S\\2025\\KOVTEAM.DAT", "not found"};
-    const SeasonFileReport currentHeld{"C:\\S\\2026\\KOVPLYR.DAT", "another program is using it"};
-    const SeasonFileReport noFolder{"\\KOVPLYR.DAT", "no folder was given"};
-    const SeasonFileReport currentTeamHeld{"C:\\S\\2026\\KOVTEAM.DAT", "another program is using it"};
+    const SeasonFileReport read{"C:\\S\\2026\\KOVPLYR.DAT", {}};
+    const SeasonFileReport priorMissing{"C:\\S\\2025\\KOVPLYR.DAT", FileProblem::kFolderMissing};
+    const SeasonFileReport teamMissing{"C:\\S\\2025\\KOVTEAM.DAT", FileProblem::kNotFound};
+    const SeasonFileReport currentHeld{"C:\\S\\2026\\KOVPLYR.DAT", FileProblem::kInUse};
+    const SeasonFileReport noFolder{"\\KOVPLYR.DAT", FileProblem::kNoFolderGiven};
+    const SeasonFileReport currentTeamHeld{"C:\\S\\2026\\KOVTEAM.DAT", FileProblem::kInUse};
     const struct {
         SeasonFileReport priorPlayers, currentPlayers, priorTeams;
         const SeasonFileReport* currentTeams;
@@ -82,13 +82,14 @@ TEST(SeasonFilesNotReadText, ListsEachFileNotReadOrTheFolderAndBoxAndWhatTheList
 }
 
 TEST(FailureText, AFileNotSavedSaysNothingChangedOrWhereBothFilesAreKept) {
-    EXPECT_EQ(ListNotSavedText({.path = "C:\\l.txt", .problem = "the disk is full"}),
+    EXPECT_EQ(ListNotSavedText({.path = "C:\\l.txt", .problem = FileProblem::kDiskFull}),
               "The list was not saved in C:\\l.txt: the disk is full.\nNo file was changed.");
     EXPECT_EQ(
-        FoldersNotSavedText({.path = "C:\\T.txt", .problem = "x", .newIn = "C:\\trv1.tmp", .oldIn = "C:\\trb2.tmp"}),
+        FoldersNotSavedText(
+            {.path = "C:\\T.txt", .problem = Problem::Other("x"), .newIn = "C:\\trv1.tmp", .oldIn = "C:\\trb2.tmp"}),
         "The folders were not saved in C:\\T.txt: x.\nThe new file is kept as C:\\trv1.tmp.\nThe old file is kept as "
         "C:\\trb2.tmp.");
-    EXPECT_EQ(ReportNotSavedText({.path = "C:\\r.txt", .problem = "", .oldIn = "C:\\trb3.tmp"}),
+    EXPECT_EQ(ReportNotSavedText({.path = "C:\\r.txt", .problem = {}, .oldIn = "C:\\trb3.tmp"}),
               "The report was saved in C:\\r.txt, but the old file could not be deleted: it is kept as C:\\trb3.tmp.");
 }
 

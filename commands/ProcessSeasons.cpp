@@ -5,8 +5,9 @@
 #include "FailureMessage.h"
 #include "FailureText.h"
 #include "ListLine.h"
+#include "ReadOnlyFile.h"
 #include "SeasonComparison.h"
-#include "SeasonFolderText.h"
+#include "SeasonFilesShown.h"
 
 namespace trelvane {
 

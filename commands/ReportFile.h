@@ -2,10 +2,11 @@
 
 #include <array>
 #include <cstddef>
-#include <cwctype>
 #include <string>
 #include <string_view>
 
+#include "AsciiCase.h"
+#include "PathParts.h"
 #include "Reports.h"
 
 namespace trelvane {
@@ -31,11 +32,11 @@ struct ReportFile {
 // has that format; any other name takes the type chosen (1 for the first),
 // and a name without an extension gets that type's.
 inline ReportFile ReportFileFor(std::wstring path, std::size_t chosenType) {
-    const std::size_t nameStart = path.find_last_of(L"\\/") + 1;  // npos + 1 is 0
+    const std::size_t nameStart = path.size() - FileNameOf<wchar_t>(path, L"\\/").size();
     const std::size_t dot = path.rfind(L'.');
     if (dot != std::wstring::npos && dot > nameStart) {
         std::wstring extension = path.substr(dot);
-        for (wchar_t& c : extension) c = static_cast<wchar_t>(std::towlower(c));
+        for (wchar_t& c : extension) c = AsciiLower(c);
         for (const ReportFileType& type : kReportFileTypes) {
             if (extension == type.extension) return {std::move(path), type.format};
         }

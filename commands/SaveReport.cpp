@@ -7,7 +7,7 @@
 #include "FailureText.h"
 #include "ReportFile.h"
 #include "Reports.h"
-#include "SeasonFolderText.h"
+#include "SeasonFilesShown.h"
 #include "WindowsText.h"
 
 namespace trelvane {

@@ -18,14 +18,15 @@ namespace {
 using namespace control_id;
 
 // Whether the last load found a settings file it could not read. The boxes
-// it left empty must not replace the user's folders at "Exit".
+// it left empty must not replace the user's folders at "Exit": the one state
+// kept from the start to the end, as the file may be free again by then.
 bool gSettingsUnread = false;
 
 // True only for an existing entry that is neither a folder nor a volume
 // label.
 bool SettingsFileExists() {
     WIN32_FIND_DATAW found;
-    if (!UniqueSearch(FindFirstFileW(kSettingsFileNameW, &found))) return false;
+    if (!UniqueSearch(FindFirstFileW(kSettingsFileNameW.data(), &found))) return false;
     return (found.dwFileAttributes & (FILE_ATTRIBUTE_DIRECTORY | 0x8 /* volume label */)) == 0;
 }
 
@@ -33,7 +34,7 @@ bool SettingsFileExists() {
 std::optional<std::string> ReadSettingsFile() {
     // Shared for reading, so that a scanner reading it too is no obstacle.
     const UniqueFile file = RetryBriefHolds([] {
-        return UniqueFile(CreateFileW(kSettingsFileNameW, GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
+        return UniqueFile(CreateFileW(kSettingsFileNameW.data(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
                                       FILE_ATTRIBUTE_NORMAL, nullptr));
     });
     if (!file) return std::nullopt;
@@ -109,12 +110,12 @@ FileWriteResult SaveSettings(HWND form) {
     folders.priorFolder = controls.EditText(kPriorFolderBox);
     folders.currentFolder = controls.EditText(kCurrentFolderBox);
     if (gSettingsUnread && folders == FolderSettings{}) return {};
-    return ReplaceFileContents(kSettingsFileNameW, FileFromFolders(folders));
+    return ReplaceFileContents(kSettingsFileNameW.data(), FileFromFolders(folders));
 }
 
 std::int32_t SaveSettingsAndEnd(const CommandArgs& args) {
     if (const FileWriteResult saved = SaveSettings(args.form); !saved.Written() || !saved.oldContentIn.empty()) {
-        ShowFailure(args.form, FoldersNotSavedText({.path = Utf8FromWide(FullPath(kSettingsFileNameW)),
+        ShowFailure(args.form, FoldersNotSavedText({.path = Utf8FromWide(FullPath(kSettingsFileNameW.data())),
                                                     .problem = saved.problem,
                                                     .newIn = saved.newContentIn,
                                                     .oldIn = saved.oldContentIn}));

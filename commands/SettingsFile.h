@@ -1,5 +1,8 @@
 #pragma once
 
+#include <array>
+#include <cstddef>
+#include <iterator>
 #include <string>
 #include <string_view>
 
@@ -7,9 +10,14 @@
 
 namespace trelvane {
 
-// The settings file holds the three folders of the main form, and is found
-// in the directory that was current when the program started.
-inline constexpr wchar_t kSettingsFileNameW[] = L"Trelvane.txt";
+// The settings file (kSettingsFileName) holds the three folders of the main
+// form, and is found in the directory that was current when the program
+// started. Its name for the W functions:
+inline constexpr auto kSettingsFileNameW = [] {
+    std::array<wchar_t, std::size(kSettingsFileName)> wide{};
+    for (std::size_t i = 0; i < wide.size(); ++i) wide[i] = static_cast<wchar_t>(kSettingsFileName[i]);
+    return wide;
+}();
 
 // The file is written in the ANSI code page. When a folder holds a
 // character the code page lacks, the whole file is written in UTF-8 after

@@ -170,7 +170,9 @@ protected:
     TestForm testForm;
     ControlTexts form{testForm.Handle()};
     void SetUp() override { form.AddLine(kDepartedList, "12345  Doe,Jan               Northport Gulls"); }
-    std::string Write(const fs::path& path) { return WriteListFile(path.wstring(), form, kDepartedList).problem; }
+    std::string Write(const fs::path& path) {
+        return WriteListFile(path.wstring(), form, kDepartedList).problem.Words();
+    }
     // A folder of 247 characters: a file in it has a path of at most 255,
     // but no room is left for the name of a new file beside it.
     fs::path LongFolder() {
@@ -261,11 +263,12 @@ TEST(ReplaceFileContents, ReplacesWholeKeepingAttributesOrLeavesTheOldFileAndNoL
     EXPECT_EQ(GetFileAttributesW(target.c_str()) & FILE_ATTRIBUTE_HIDDEN, DWORD{FILE_ATTRIBUTE_HIDDEN});
     SetFileAttributesW(target.c_str(), FILE_ATTRIBUTE_NORMAL);
 
-    EXPECT_EQ(ReplaceFileContents(target.wstring(), "newer and longer content", FullDiskWriter).problem,
+    EXPECT_EQ(ReplaceFileContents(target.wstring(), "newer and longer content", FullDiskWriter).problem.Words(),
               "the disk is full");
-    EXPECT_EQ(ReplaceFileContents((folder / "new.txt").wstring(), "a,b,c", FullDiskWriter).problem, "the disk is full");
+    EXPECT_EQ(ReplaceFileContents((folder / "new.txt").wstring(), "a,b,c", FullDiskWriter).problem.Words(),
+              "the disk is full");
     gLateHeldPath = target;
-    EXPECT_EQ(ReplaceFileContents(target.wstring(), "newer", HoldTheTargetWhileWriting).problem,
+    EXPECT_EQ(ReplaceFileContents(target.wstring(), "newer", HoldTheTargetWhileWriting).problem.Words(),
               "another program is using it");
     ASSERT_TRUE(gLateHolder);
     gLateHolder.reset();
@@ -412,7 +415,7 @@ TEST_F(SettingsTest, FolderNamedLikeTheFileIsNeitherLoadedNorReplaced) {
     fs::create_directory(settings);
     LoadSettings(form.Handle());
     EXPECT_EQ(Boxes(), (Names{"was main", "was prior", "was current"}));
-    EXPECT_EQ(SaveSettings(form.Handle()).problem, "it is not a file");
+    EXPECT_EQ(SaveSettings(form.Handle()).problem.Words(), "it is not a file");
     EXPECT_TRUE(fs::is_directory(settings) && fs::is_empty(settings));
     EXPECT_EQ(FileNamesIn(folder.Path()), Names{"Trelvane.txt"});
 }

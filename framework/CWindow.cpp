@@ -122,14 +122,8 @@ void CWindow::SetBigIcon(HICON icon) { SendMessageW(hwnd, WM_SETICON, ICON_BIG, 
 
 void CWindow::SetSmallIcon(HICON icon) { SendMessageW(hwnd, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(icon)); }
 
-DWORD CWindow::GetClassStyle() const { return hwnd ? GetClassLongW(hwnd, GCL_STYLE) : 0; }
-
 void CWindow::SetClassStyle(DWORD style) {
     if (hwnd) SetClassLongW(hwnd, GCL_STYLE, static_cast<LONG>(style));
-}
-
-HBRUSH CWindow::GetBackgroundBrush() const {
-    return hwnd ? reinterpret_cast<HBRUSH>(GetClassLongPtrW(hwnd, GCLP_HBRBACKGROUND)) : nullptr;
 }
 
 void CWindow::SetBackgroundBrush(HBRUSH brush) {
@@ -237,16 +231,6 @@ LRESULT CALLBACK DefaultFormProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM 
             break;
     }
     return DefWindowProcW(hwnd, message, wParam, lParam);
-}
-
-LRESULT ListBoxSelect(HWND listBox, int index) {
-    const LONG_PTR style = GetWindowLongPtrW(listBox, GWL_STYLE);
-    if (!(style & (LBS_MULTIPLESEL | LBS_EXTENDEDSEL))) return SendMessageW(listBox, LB_SETCURSEL, index, 0);
-    // A multiple-selection list box has no single selection to set: clear
-    // them all, then select the one item.
-    const LRESULT cleared = SendMessageW(listBox, LB_SETSEL, FALSE, -1);
-    if (index < 0) return cleared;
-    return SendMessageW(listBox, LB_SETSEL, TRUE, index);
 }
 
 }  // namespace trelvane

@@ -99,19 +99,15 @@ public:
     [[nodiscard]] UniqueFont MakeScaledFont(const FontRequest& request) const;
     // The form's default font, owned by the object.
     HFONT FormFont() const { return form_font.get(); }
-    const std::string& DefaultFace() const { return default_face; }
-    std::int32_t DefaultPoints() const { return default_points; }
 
     // Icons stay the caller's (shared icons from LoadIcon need no freeing).
     void SetBigIcon(HICON icon);
     void SetSmallIcon(HICON icon);
 
-    // The form class's style and background; 0 / nothing without a window.
+    // The form class's style and background; nothing without a window.
     // A brush given to SetBackgroundBrush becomes the class's: Windows
     // deletes a class background brush when the class is unregistered.
-    DWORD GetClassStyle() const;
     void SetClassStyle(DWORD style);
-    HBRUSH GetBackgroundBrush() const;
     void SetBackgroundBrush(HBRUSH brush);
 
     float GetDpi() const { return static_cast<float>(scaling.Dpi); }
@@ -119,9 +115,7 @@ public:
     // negative dpi means the screen's.
     void SetDpi(float dpi);
     float GetScaleX() const { return scaling.ScaleX; }
-    void SetScaleX(float scale) { scaling.ScaleX = scale; }
     float GetScaleY() const { return scaling.ScaleY; }
-    void SetScaleY(float scale) { scaling.ScaleY = scale; }
 
     // Creates a child control (see NewControl). Returns the control (owned
     // by its parent) or null.
@@ -170,9 +164,5 @@ bool SysCloseToClose(HWND form, WPARAM command);
 // Window procedure of forms that give none: Close and Escape (IDCANCEL)
 // close the form, and its destruction ends the message loop.
 LRESULT CALLBACK DefaultFormProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
-
-// Selects item index of a list box alone; -1 clears the selection. Returns
-// the result of the list box message.
-LRESULT ListBoxSelect(HWND listBox, int index);
 
 }  // namespace trelvane

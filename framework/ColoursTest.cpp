@@ -79,7 +79,7 @@ TEST_F(ColoursTest, RgbColoursComeWithABrushOfTheirOwnThatARefreshKeeps) {
     EXPECT_EQ(answer.brush, own);
     EXPECT_EQ(answer.text, RGB(200, 10, 10));
     EXPECT_EQ(answer.back, RGB(10, 200, 10));
-    EXPECT_TRUE(RefreshSysColors(edit, 0));
+    RefreshSysColors(edit, 0);
     EXPECT_EQ(record->brush.get(), own);
 }
 

@@ -68,7 +68,7 @@ struct ControlRecord {
     RECT parent_rect0{};          // parent's client rectangle at capture
     RECT rect0{};                 // the window in its parent's client coordinates at capture
     std::string anchor;           // at most kMaxAnchorLength characters
-    void* create_data = nullptr;  // form: WM_CREATE creation data, stored only
+    void* create_data = nullptr;  // form: WM_CREATE creation data, kept for its owner; nothing reads it
 
     // Records live on the process heap, zero-filled; new gives null on failure.
     static void* operator new(std::size_t size, const std::nothrow_t&) noexcept;

@@ -21,6 +21,8 @@ TEST(NumericValue, TakesTheLongestNumericPrefixAfterBlanksOrZero) {
                                       {"+3", 3.0},
                                       {".5", 0.5},
                                       {"1e2", 100.0},
+                                      {"1e+2", 100.0},
+                                      {"25E-1", 2.5},
                                       {"1e", 1.0},
                                       {"", 0.0},
                                       {"- 5", 0.0},

@@ -17,24 +17,25 @@ constexpr std::array<unsigned char, 256> kNeeds = [] {
 }();
 
 // Quoted only where a spreadsheet needs it. A quote inside is doubled.
-void AppendField(std::string& out, std::string_view ansi) {
+void AppendField(std::string& out, std::string_view windows1252) {
     // One pass over the field says what it needs: every name passes here.
     unsigned needs = 0;
-    for (const char c : ansi) needs |= kNeeds[static_cast<unsigned char>(c)];
+    for (const char c : windows1252) needs |= kNeeds[static_cast<unsigned char>(c)];
     if (needs == 0) {
-        out += ansi;
+        out += windows1252;
         return;
     }
     if (needs == kConvert) {
-        AppendUtf8FromWindows1252(out, ansi);
+        AppendUtf8FromWindows1252(out, windows1252);
         return;
     }
     out += '"';
-    for (std::size_t quote; (quote = ansi.find('"')) != std::string_view::npos; ansi.remove_prefix(quote + 1)) {
-        AppendUtf8FromWindows1252(out, ansi.substr(0, quote + 1));
+    for (std::size_t quote; (quote = windows1252.find('"')) != std::string_view::npos;
+         windows1252.remove_prefix(quote + 1)) {
+        AppendUtf8FromWindows1252(out, windows1252.substr(0, quote + 1));
         out += '"';
     }
-    AppendUtf8FromWindows1252(out, ansi);
+    AppendUtf8FromWindows1252(out, windows1252);
     out += '"';
 }
 

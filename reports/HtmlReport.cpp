@@ -79,11 +79,11 @@ void AppendReference(std::string& out, char c) {
 }
 
 // Text as HTML text or an attribute value: a season file's bytes
-// (Windows-1252) when ansi, else UTF-8. No byte of it becomes markup.
-void AppendText(std::string& out, std::string_view text, bool ansi = true) {
+// (Windows-1252) when windows1252, else UTF-8. No byte of it becomes markup.
+void AppendText(std::string& out, std::string_view text, bool windows1252 = true) {
     unsigned needs = 0;
     for (const char c : text) needs |= kNeeds[static_cast<unsigned char>(c)];
-    if (needs == 0 || (needs == kConvert && !ansi)) {
+    if (needs == 0 || (needs == kConvert && !windows1252)) {
         out += text;
         return;
     }
@@ -91,7 +91,7 @@ void AppendText(std::string& out, std::string_view text, bool ansi = true) {
         const auto byte = static_cast<unsigned char>(c);
         if (kNeeds[byte] == kReference) {
             AppendReference(out, c);
-        } else if (kNeeds[byte] == kConvert && ansi) {
+        } else if (kNeeds[byte] == kConvert && windows1252) {
             AppendUtf8(out, CodePointOfWindows1252(byte));
         } else {
             out += c;
@@ -99,9 +99,9 @@ void AppendText(std::string& out, std::string_view text, bool ansi = true) {
     }
 }
 
-void AppendCell(std::string& out, std::string_view ansi) {
+void AppendCell(std::string& out, std::string_view windows1252) {
     out += "<td>";
-    AppendText(out, ansi);
+    AppendText(out, windows1252);
     out += "</td>";
 }
 
@@ -193,7 +193,7 @@ void AppendSeasons(std::string& out, const ReportSubject& subject) {
         out += "<p class=\"problem\">";
         AppendText(out, Utf8FromSystemText(NativePath(file->path)), false);
         out += " was not read: ";
-        AppendText(out, Utf8FromSystemText(file->problem), false);
+        AppendText(out, Utf8FromSystemText(file->problem.Words()), false);
         out += ".</p>\n";
     }
     if (!comparison.movedKnown) {

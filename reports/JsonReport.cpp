@@ -53,17 +53,17 @@ constexpr std::array<bool, 256> kPlain = [] {
 bool NeedsEscape(unsigned char byte) { return !kPlain[byte]; }
 
 // A Windows-1252 text as a JSON string.
-void AppendAnsiString(std::string& out, std::string_view ansi) {
+void AppendWindows1252String(std::string& out, std::string_view windows1252) {
     out += '"';
     std::size_t run = 0;
-    for (std::size_t i = 0; i < ansi.size(); ++i) {
-        const auto byte = static_cast<unsigned char>(ansi[i]);
+    for (std::size_t i = 0; i < windows1252.size(); ++i) {
+        const auto byte = static_cast<unsigned char>(windows1252[i]);
         if (!NeedsEscape(byte)) continue;
-        out.append(ansi, run, i - run);
+        out.append(windows1252, run, i - run);
         AppendEscaped(out, CodePointOfWindows1252(byte));
         run = i + 1;
     }
-    out.append(ansi, run);
+    out.append(windows1252, run);
     out += '"';
 }
 
@@ -87,7 +87,7 @@ void AppendTeam(std::string& out, std::string_view team) {
     if (team.empty()) {
         out += "null";
     } else {
-        AppendAnsiString(out, team);
+        AppendWindows1252String(out, team);
     }
 }
 
@@ -96,7 +96,7 @@ void AppendFile(std::string& out, const SeasonFileReport& file, bool last) {
     AppendUtf8String(out, Utf8FromSystemText(NativePath(file.path)));
     out += file.WasRead() ? ", \"read\": true, \"problem\": null}" : ", \"read\": false, \"problem\": ";
     if (!file.WasRead()) {
-        AppendUtf8String(out, Utf8FromSystemText(file.problem));
+        AppendUtf8String(out, Utf8FromSystemText(file.problem.Words()));
         out += '}';
     }
     out += last ? "\n" : ",\n";
@@ -168,9 +168,9 @@ void WriteJsonReport(const ReportSubject& subject, ChunkedOutput& output) {
             text += "    {\"id\": ";
             AppendNumber(text, static_cast<std::size_t>(change.id));
             text += ", \"last_name\": ";
-            AppendAnsiString(text, change.lastName);
+            AppendWindows1252String(text, change.lastName);
             text += ", \"first_name\": ";
-            AppendAnsiString(text, change.firstName);
+            AppendWindows1252String(text, change.firstName);
             text += ", \"prior_team\": ";
             AppendTeam(text, change.priorTeam);
             text += ", \"current_team\": ";

@@ -31,14 +31,14 @@ void AppendTotals(std::string& out, std::string_view season, const Season& table
     out += kTextReportLineEnd;
 }
 
-void AppendName(std::string& out, std::string_view ansi) { AppendUtf8FromWindows1252(out, ansi); }
+void AppendName(std::string& out, std::string_view windows1252) { AppendUtf8FromWindows1252(out, windows1252); }
 
 // A name left-aligned in a column of width characters and the two blanks
 // that part it from the next; each byte of the files' code page is one
 // character.
-void AppendCell(std::string& out, std::string_view ansi, std::size_t width) {
-    AppendName(out, ansi);
-    out.append(width - ansi.size() + 2, ' ');
+void AppendCell(std::string& out, std::string_view windows1252, std::size_t width) {
+    AppendName(out, windows1252);
+    out.append(width - windows1252.size() + 2, ' ');
 }
 
 // A number right-aligned under a heading, after two blanks.

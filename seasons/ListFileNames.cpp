@@ -32,7 +32,7 @@ bool IsWindowsDeviceName(std::string_view name) {
            number == "\xC2\xB2" || number == "\xC2\xB3";
 }
 
-std::string_view RefusedExportName(std::string_view path) {
+FileProblem RefusedExportName(std::string_view path) {
     std::string_view name = FileNameOf(path, std::string_view("\\/"));
     // "KOVPLYR.DAT::$DATA" is the file itself, and "KOVPLYR.DAT:x" a stream
     // of it; a drive-relative "C:KOVPLYR.DAT" names it too.
@@ -41,12 +41,12 @@ std::string_view RefusedExportName(std::string_view path) {
     // Windows drops trailing dots and blanks: "KOVPLYR.DAT." opens KOVPLYR.DAT.
     while (!name.empty() && (name.back() == '.' || name.back() == ' ')) name.remove_suffix(1);
     if (EqualIgnoringAsciiCase(name, kPlayerFileName) || EqualIgnoringAsciiCase(name, kTeamFileName))
-        return write_problem::kSeasonFile;
-    if (EqualIgnoringAsciiCase(name, kSettingsFileName)) return write_problem::kSettingsFile;
+        return FileProblem::kSeasonFile;
+    if (EqualIgnoringAsciiCase(name, kSettingsFileName)) return FileProblem::kSettingsFile;
 #ifdef _WIN32
-    if (IsWindowsDeviceName(name)) return write_problem::kDeviceName;
+    if (IsWindowsDeviceName(name)) return FileProblem::kDeviceName;
 #endif
-    return {};
+    return FileProblem::kNone;
 }
 
 }  // namespace trelvane

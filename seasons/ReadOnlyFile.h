@@ -7,6 +7,7 @@
 #include <span>
 #include <string>
 
+#include "FileProblems.h"
 #include "UniqueAny.h"
 
 namespace trelvane {
@@ -29,7 +30,7 @@ public:
     // letter case (kovplyr.dat where KOVPLYR.DAT was asked for).
     const std::string& OpenedPath() const { return openedPath_; }
     // Why the open failed or the last read stopped early; empty otherwise.
-    const std::string& Problem() const { return problem_; }
+    const trelvane::Problem& Problem() const { return problem_; }
 
     // Reads up to buffer.size() bytes starting at offset and returns how many
     // came. Fewer than asked means the end of the file, or a read error (then
@@ -41,7 +42,7 @@ public:
 private:
     // A file descriptor, or a Windows HANDLE; -1 when closed on both.
     UniqueAny<std::intptr_t, release::CloseFile, -1> file_;
-    std::string problem_;
+    trelvane::Problem problem_;
     std::string openedPath_;
 };
 
@@ -62,6 +63,13 @@ struct FileIdentity {
 // for whatever its letter case, as Open does, so that on Linux a folder
 // copied from Windows answers as it would there.
 std::optional<FileIdentity> FileIdentityOf(const std::string& path);
+
+// Whether the two folder texts lead to one folder, however spelt.
+inline bool SameFolder(const std::string& prior, const std::string& current) {
+    if (prior.empty() || current.empty()) return false;
+    const auto priorIdentity = FileIdentityOf(prior);
+    return priorIdentity && priorIdentity == FileIdentityOf(current);
+}
 
 #ifdef _WIN32
 // The volume serial number and file id of an open file (a HANDLE), as

@@ -8,6 +8,7 @@
 #include <memory>
 
 #include "AsciiCase.h"
+#include "ErrnoProblems.h"
 #include "FileProblems.h"
 #include "PathParts.h"
 #include "ReadOnlyFile.h"
@@ -35,29 +36,17 @@ std::string FindIgnoringCase(const std::string& path) {
     return {};
 }
 
-std::string ProblemOf(int error, const std::string& path) {
-    switch (error) {
-        case ENOENT: {
-            struct stat info {};
-            const bool folderThere = stat(FolderOf(path, kSeparator).c_str(), &info) == 0 && S_ISDIR(info.st_mode);
-            return folderThere ? file_problem::kNotFound : file_problem::kFolderMissing;
-        }
-        case ENOTDIR:
-            return file_problem::kFolderIsAFile;
-        case EACCES:
-        case EPERM:
-            return file_problem::kAccessDenied;
-        case EBUSY:
-        case ETXTBSY:
-            return file_problem::kInUse;
-        default:
-            return std::strerror(error);
-    }
+// A file that is not there: "not found" in a folder that is.
+Problem ProblemOf(int error, const std::string& path) {
+    if (error != ENOENT) return ProblemOfErrno(error);
+    struct stat info {};
+    const bool folderThere = stat(FolderOf(path, kSeparator).c_str(), &info) == 0 && S_ISDIR(info.st_mode);
+    return folderThere ? FileProblem::kNotFound : FileProblem::kFolderMissing;
 }
 
 // O_NONBLOCK keeps a FIFO posing as a season file from blocking the open;
 // anything but a regular file is refused after it.
-int OpenRegularFile(const std::string& path, std::string& problem, int& error) {
+int OpenRegularFile(const std::string& path, Problem& problem, int& error) {
     const int fd = open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
     if (fd < 0) {
         error = errno;
@@ -66,7 +55,7 @@ int OpenRegularFile(const std::string& path, std::string& problem, int& error) {
     }
     struct stat info {};
     if (fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) {
-        problem = file_problem::kNotAFile;
+        problem = FileProblem::kNotAFile;
         close(fd);
         return -1;
     }
@@ -103,7 +92,7 @@ ReadOnlyFile ReadOnlyFile::Open(const std::string& path) {
     int fd = OpenRegularFile(native, file.problem_, error);
     if (fd < 0 && error == ENOENT) {
         if (const std::string match = FindIgnoringCase(native); !match.empty()) {
-            file.problem_.clear();
+            file.problem_ = {};
             fd = OpenRegularFile(match, file.problem_, error);
             // The name as the folder spells it, after the folder as given.
             // (The native path differs from the given one only in its
@@ -126,7 +115,7 @@ std::size_t ReadOnlyFile::ReadAt(std::uint64_t offset, std::span<std::uint8_t> b
         const ssize_t got = pread(static_cast<int>(file_.get()), buffer.data() + done, buffer.size() - done,
                                   static_cast<off_t>(offset + done));
         if (got < 0 && errno == EINTR) continue;
-        if (got < 0) problem_ = std::strerror(errno);
+        if (got < 0) problem_ = ProblemOfErrno(errno);
         if (got <= 0) break;
         done += static_cast<std::size_t>(got);
     }

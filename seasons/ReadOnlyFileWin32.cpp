@@ -5,8 +5,10 @@
 #include "BriefHolds.h"
 #include "FileProblems.h"
 #include "Limits.h"
+#include "PathParts.h"
 #include "ReadOnlyFile.h"
 #include "SystemMessage.h"
+#include "WinHandles.h"
 #include "WindowsFileProblems.h"
 #include "WindowsText.h"
 
@@ -30,16 +32,17 @@ std::optional<FileIdAnswer> QueryFileId(std::intptr_t file) {
 std::optional<FileIdentity> FileIdentityOf(const std::string& path, FileIdQuery query) {
     // No access asked for: the identity is there even for a file another
     // program holds without sharing.
-    const UniqueAny<std::intptr_t, release::CloseFile, -1> file(reinterpret_cast<std::intptr_t>(
-        CreateFileW(WideFromUtf8(path).c_str(), 0, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
-                    OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr)));
+    const UniqueFile file(CreateFileW(WideFromUtf8(path).c_str(), 0,
+                                      FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr, OPEN_EXISTING,
+                                      FILE_FLAG_BACKUP_SEMANTICS, nullptr));
     if (!file) return std::nullopt;
+    const HANDLE handle = file.get();
     // The 64-bit file index is not unique on ReFS and can change on FAT;
     // the 128-bit id is unique where the file system gives one.
-    if (const auto answer = query(file.get()); answer && answer->id != decltype(answer->id){}) {
+    if (const auto answer = query(reinterpret_cast<std::intptr_t>(handle));
+        answer && answer->id != decltype(answer->id){}) {
         return FileIdentity{.volume = answer->volume, .file = answer->id};
     }
-    const HANDLE handle = reinterpret_cast<HANDLE>(file.get());
     std::wstring finalPath(MAX_PATH, L'\0');
     DWORD length = GetFinalPathNameByHandleW(handle, finalPath.data(), MAX_PATH, FILE_NAME_NORMALIZED);
     if (length >= MAX_PATH) {
@@ -59,7 +62,7 @@ ReadOnlyFile ReadOnlyFile::Open(const std::string& path) {
     // refused whole rather than cut to some other path.
     const std::wstring wide = WideFromUtf8(path);
     if (wide.size() > kMaxPathLength) {
-        file.problem_ = file_problem::kPathTooLong;
+        file.problem_ = FileProblem::kPathTooLong;
         return file;
     }
     const HANDLE handle = RetryBriefHolds([&] {
@@ -76,16 +79,14 @@ ReadOnlyFile ReadOnlyFile::Open(const std::string& path) {
         // A folder text such as \\.\pipe\name opens a pipe, whose reads
         // wait for a writer that may never come.
         file.Close();
-        file.problem_ = file_problem::kNotAFile;
+        file.problem_ = FileProblem::kNotAFile;
         return file;
     }
     file.openedPath_ = path;
     // The folder's listing spells the name as it is stored.
     WIN32_FIND_DATAW found{};
-    if (const HANDLE search = FindFirstFileW(wide.c_str(), &found); search != INVALID_HANDLE_VALUE) {
-        FindClose(search);
-        const std::size_t separator = file.openedPath_.find_last_of("\\/");
-        file.openedPath_.resize(separator == std::string::npos ? 0 : separator + 1);
+    if (UniqueSearch(FindFirstFileW(wide.c_str(), &found))) {
+        file.openedPath_.resize(path.size() - FileNameOf<char>(path, "\\/").size());
         file.openedPath_ += Utf8FromWide(found.cFileName);
     }
     return file;
@@ -98,7 +99,7 @@ std::size_t ReadOnlyFile::ReadAt(std::uint64_t offset, std::span<std::uint8_t> b
     if (SetFilePointer(handle, static_cast<LONG>(offset & 0xFFFFFFFFu), &high, FILE_BEGIN) ==
             INVALID_SET_FILE_POINTER &&
         GetLastError() != NO_ERROR) {
-        problem_ = SystemMessage(GetLastError());
+        problem_ = Problem::Other(SystemMessage(GetLastError()));
         return 0;
     }
     std::size_t done = 0;
@@ -106,7 +107,7 @@ std::size_t ReadOnlyFile::ReadAt(std::uint64_t offset, std::span<std::uint8_t> b
         DWORD got = 0;
         const DWORD ask = static_cast<DWORD>(std::min<std::size_t>(buffer.size() - done, 1u << 30));
         if (!ReadFile(handle, buffer.data() + done, ask, &got, nullptr)) {
-            problem_ = SystemMessage(GetLastError());
+            problem_ = Problem::Other(SystemMessage(GetLastError()));
             break;
         }
         if (got == 0) break;

@@ -31,7 +31,7 @@ TEST(ReadOnlyFileWin32, FileHeldWithoutSharingIsNotReadUntilItIsFreed) {
     const SeasonComparison held = CompareSeasons((root / "prior").string(), (root / "current").string());
     CloseHandle(holder);
     EXPECT_TRUE(held.departed.empty());
-    EXPECT_EQ(held.priorPlayerFile.problem, file_problem::kInUse);
+    EXPECT_EQ(held.priorPlayerFile.problem, FileProblem::kInUse);
     EXPECT_TRUE(held.priorTeamFile.WasRead());
 
     // A hold that ends within a second, as a virus scanner's does, is waited out.
@@ -90,7 +90,7 @@ TEST(ReadOnlyFileWin32, NamedPipeInPlaceOfASeasonFileIsRefusedNotWaitedOn) {
     compare.join();
 
     EXPECT_TRUE(endedOnItsOwn) << "the comparison waited on the pipe";
-    EXPECT_EQ(report.priorPlayerFile.problem, file_problem::kNotAFile);
+    EXPECT_EQ(report.priorPlayerFile.problem, FileProblem::kNotAFile);
     EXPECT_FALSE(report.currentPlayerFile.WasRead());
 }
 

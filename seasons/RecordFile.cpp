@@ -12,7 +12,7 @@ void RecordFile::Reset(std::size_t recordLength, std::size_t examinedLength) {
     examinedLength_ = std::min(examinedLength, recordLength);
     nextOffset_ = 0;
     atEnd_ = false;
-    problem_.clear();
+    problem_ = {};
     partial_.assign(examinedLength_, 0);
 }
 

@@ -52,7 +52,7 @@ public:
 
     // Why the open failed or reading stopped before the end of the file;
     // empty when neither happened.
-    const std::string& Problem() const { return problem_; }
+    const trelvane::Problem& Problem() const { return problem_; }
 
 private:
     void Reset(std::size_t recordLength, std::size_t examinedLength);
@@ -65,7 +65,7 @@ private:
     bool inMemory_ = false;
     std::uint64_t nextOffset_ = 0;
     bool atEnd_ = false;
-    std::string problem_;
+    trelvane::Problem problem_;
 
     std::vector<std::uint8_t> buffer_;     // a file's block of whole records
     std::span<const std::uint8_t> block_;  // bytes of the file from blockOffset_

@@ -13,7 +13,7 @@ void Open(SeasonSource& source, std::string_view folder, const char* fileName, s
           std::size_t examinedLength) {
     source.report.path = SeasonFilePath(folder, fileName);
     if (folder.empty()) {
-        source.report.problem = file_problem::kNoFolderGiven;
+        source.report.problem = FileProblem::kNoFolderGiven;
     } else if (!source.records.Open(source.report.path, recordLength, examinedLength)) {
         source.report.problem = source.records.Problem();
     } else {

@@ -3,8 +3,10 @@
 #include <cstdint>
 #include <optional>
 #include <string>
+
 #include <string_view>
 #include <vector>
+#include "FileProblems.h"
 
 #include "LineBatch.h"
 #include "RecordFile.h"
@@ -15,7 +17,7 @@ namespace trelvane {
 // What became of one season file.
 struct SeasonFileReport {
     std::string path;
-    std::string problem;  // why it was not read, or not to its end; empty when it was
+    Problem problem;  // why it was not read, or not to its end; empty when it was
     bool WasRead() const { return problem.empty(); }
 };
 

@@ -135,23 +135,23 @@ TEST_F(SeasonComparisonTest, FilesNotReadSayWhyAndContributeNothing) {
     const std::string file = (prior / kPlayerFileName).string();
     struct Case {
         std::string folder;
-        const char* players;
-        const char* teams;
+        FileProblem players;
+        FileProblem teams;
         Lines departed;
     };
     const std::vector<Case> cases = {
-        {prior.string(), "", file_problem::kNotFound, {kDoe}},
-        {current.string(), file_problem::kNotFound, file_problem::kNotFound, {}},
-        {(root / "missing").string(), file_problem::kFolderMissing, file_problem::kFolderMissing, {}},
-        {file, file_problem::kFolderIsAFile, file_problem::kFolderIsAFile, {}},
-        {(root / "nested").string(), file_problem::kNotAFile, file_problem::kNotFound, {}},
-        {"", file_problem::kNoFolderGiven, file_problem::kNoFolderGiven, {}},
+        {prior.string(), FileProblem::kNone, FileProblem::kNotFound, {kDoe}},
+        {current.string(), FileProblem::kNotFound, FileProblem::kNotFound, {}},
+        {(root / "missing").string(), FileProblem::kFolderMissing, FileProblem::kFolderMissing, {}},
+        {file, FileProblem::kFolderIsAFile, FileProblem::kFolderIsAFile, {}},
+        {(root / "nested").string(), FileProblem::kNotAFile, FileProblem::kNotFound, {}},
+        {"", FileProblem::kNoFolderGiven, FileProblem::kNoFolderGiven, {}},
     };
     for (const Case& c : cases) {
         Compare(c.folder, (root / "missing").string());
         EXPECT_EQ(result.priorPlayerFile.problem, c.players) << c.folder;
         EXPECT_EQ(result.priorTeamFile.problem, c.teams) << c.folder;
-        EXPECT_EQ(result.priorPlayerFile.path, SeasonFilePath(c.folder, kPlayerFileName));
+        EXPECT_EQ(result.priorPlayerFile.path, c.folder + "\\KOVPLYR.DAT") << c.folder;
         EXPECT_EQ(Departed(), c.departed) << c.folder;
         EXPECT_TRUE(Arrivals().empty());
     }
@@ -291,8 +291,8 @@ TEST_F(SeasonComparisonTest, FolderTextsOf255And256CharactersAreRefusedWhole) {
             EXPECT_EQ(Departed(), Lines{kDoe});
         } else {
             EXPECT_EQ(Departed(), Lines{}) << length;
-            EXPECT_NE(report.priorPlayerFile.problem.find("longer than 255"), std::string::npos) << length;
-            EXPECT_NE(report.priorTeamFile.problem.find("longer than 255"), std::string::npos) << length;
+            EXPECT_NE(report.priorPlayerFile.problem.Words().find("longer than 255"), std::string::npos) << length;
+            EXPECT_NE(report.priorTeamFile.problem.Words().find("longer than 255"), std::string::npos) << length;
         }
     }
     // One character more than a 255-character file path is not cut back to it.
@@ -311,7 +311,7 @@ TEST_F(SeasonComparisonTest, ReadErrorEndsReadingAndIsReported) {
     EXPECT_EQ(Departed(), Lines{});
     EXPECT_EQ(Arrivals(), Lines{kHolt});
     EXPECT_FALSE(report.priorPlayerFile.WasRead());
-    EXPECT_NE(report.priorPlayerFile.problem, "");
+    EXPECT_NE(report.priorPlayerFile.problem.Words(), "");
 }
 #endif
 

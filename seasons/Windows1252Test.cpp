@@ -29,5 +29,14 @@ TEST(Utf8, WellFormedOnly) {
     for (const auto& [text, valid] : cases) EXPECT_EQ(IsUtf8(text), valid) << text;
 }
 
+// The list boxes' text back to the season file's bytes: every byte returns
+// as itself, and a character the code page lacks becomes "?".
+TEST(Windows1252, EveryByteComesBackFromTheListsTextAndOthersBecomeAQuestionMark) {
+    std::string everyByte;
+    for (int b = 0; b < 256; ++b) everyByte += static_cast<char>(b);
+    EXPECT_EQ(Windows1252FromWide(WideFromWindows1252(everyByte)), everyByte);
+    EXPECT_EQ(Windows1252FromWide(L"\x20AC\x00FF\x0100\x3042\x0178-"), "\x80\xFF??\x9F-");
+}
+
 }  // namespace
 }  // namespace trelvane

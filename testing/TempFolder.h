@@ -29,7 +29,9 @@ public:
 
     const std::filesystem::path& Path() const { return path_; }
     std::filesystem::path operator/(const std::string& name) const { return path_ / name; }
-    // The path as the program's folder boxes hold it: ANSI text.
+    // The path as narrow text, as the tests type it into the program's
+    // folder boxes: the temporary folder's name is ASCII, the same in UTF-8
+    // and in any ANSI code page.
     std::string Text() const { return path_.string(); }
 
 private:

@@ -24,8 +24,10 @@ BOOL CALLBACK MatchForm(HWND window, LPARAM lParam) {
     return FALSE;
 }
 
+// A first start on a busy machine can take minutes (a new prefix, a build
+// beside it): the driver waits up to ten.
 HWND WaitForForm() {
-    for (int waited = 0; waited < 60000; waited += 50) {
+    for (int waited = 0; waited < 600000; waited += 50) {
         HWND form = nullptr;
         EnumWindows(MatchForm, reinterpret_cast<LPARAM>(&form));
         if (form && IsWindowVisible(form)) return form;

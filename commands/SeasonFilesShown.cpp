@@ -1,7 +1,6 @@
-#include "SeasonFolderText.h"
+#include "SeasonFilesShown.h"
 
 #include "FileProblems.h"
-#include "ReadOnlyFile.h"
 #include "ReplaceFile.h"
 #include "WindowsText.h"
 
@@ -11,7 +10,7 @@ namespace {
 std::string FullPathOf(std::string_view path) { return Utf8FromWide(FullPath(WideFromUtf8(path))); }
 
 SeasonFileReport WithFullPath(SeasonFileReport file) {
-    if (!file.WasRead() && file.problem != file_problem::kNoFolderGiven) file.path = FullPathOf(file.path);
+    if (!file.WasRead() && file.problem != FileProblem::kNoFolderGiven) file.path = FullPathOf(file.path);
     return file;
 }
 
@@ -30,12 +29,6 @@ SeasonFilesShown::SeasonFilesShown(std::string_view priorFolder, std::string_vie
 SeasonFilesRead SeasonFilesShown::Files() const {
     return {priorFolder_,    currentFolder_, priorPlayers_,
             currentPlayers_, priorTeams_,    currentTeams_ ? &*currentTeams_ : nullptr};
-}
-
-bool SameFolder(const std::string& prior, const std::string& current) {
-    if (prior.empty() || current.empty()) return false;
-    const auto priorIdentity = FileIdentityOf(prior);
-    return priorIdentity && priorIdentity == FileIdentityOf(current);
 }
 
 }  // namespace trelvane

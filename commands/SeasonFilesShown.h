@@ -22,7 +22,4 @@ private:
     std::optional<SeasonFileReport> currentTeams_;
 };
 
-// Whether the two folder texts lead to one folder, however spelt.
-bool SameFolder(const std::string& prior, const std::string& current);
-
 }  // namespace trelvane
