@@ -27,11 +27,9 @@ UINT_PTR CALLBACK PlaceDialog(HWND child, UINT message, WPARAM, LPARAM lParam) {
 
 }  // namespace
 
-std::optional<SaveChoice> AskForSaveFile(HWND form, const SaveDialog& dialog) {
-    wchar_t currentDirectory[MAX_PATH + 1] = {};
-    GetCurrentDirectoryW(MAX_PATH + 1, currentDirectory);
-
-    std::vector<wchar_t> fileName(kFileNameCapacity, L'\0');
+OPENFILENAMEW SaveFileRequest(HWND form, const SaveDialog& dialog, std::vector<wchar_t>& fileName,
+                              const wchar_t* folder) {
+    fileName.assign(kFileNameCapacity, L'\0');
     OPENFILENAMEW request{};
     request.lStructSize = sizeof request;
     request.hwndOwner = form;
@@ -39,7 +37,7 @@ std::optional<SaveChoice> AskForSaveFile(HWND form, const SaveDialog& dialog) {
     request.nFilterIndex = 1;
     request.lpstrFile = fileName.data();
     request.nMaxFile = kFileNameCapacity;
-    request.lpstrInitialDir = currentDirectory;
+    request.lpstrInitialDir = folder;
     request.lpstrTitle = dialog.title;
     request.lpstrDefExt = dialog.defaultExtension;
     // The system asks before a file is replaced: a wrong pick would lose
@@ -47,6 +45,14 @@ std::optional<SaveChoice> AskForSaveFile(HWND form, const SaveDialog& dialog) {
     // move.
     request.Flags = OFN_EXPLORER | OFN_ENABLEHOOK | OFN_HIDEREADONLY | OFN_NOCHANGEDIR | OFN_OVERWRITEPROMPT;
     request.lpfnHook = PlaceDialog;
+    return request;
+}
+
+std::optional<SaveChoice> AskForSaveFile(HWND form, const SaveDialog& dialog) {
+    wchar_t currentDirectory[MAX_PATH + 1] = {};
+    GetCurrentDirectoryW(MAX_PATH + 1, currentDirectory);
+    std::vector<wchar_t> fileName;
+    OPENFILENAMEW request = SaveFileRequest(form, dialog, fileName, currentDirectory);
     if (!GetSaveFileNameW(&request)) return std::nullopt;
     return SaveChoice{fileName.data(), request.nFilterIndex};
 }

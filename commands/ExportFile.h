@@ -2,9 +2,12 @@
 
 #include <windows.h>
 
+#include <commdlg.h>
+
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "FailureText.h"
 #include "ReplaceFile.h"
@@ -26,6 +29,10 @@ struct SaveChoice {
 };
 // Nothing when the dialog was cancelled or failed.
 std::optional<SaveChoice> AskForSaveFile(HWND form, const SaveDialog& dialog);
+// What AskForSaveFile asks the system's dialog for, starting in folder, with
+// fileName made the buffer the chosen name comes back in.
+OPENFILENAMEW SaveFileRequest(HWND form, const SaveDialog& dialog, std::vector<wchar_t>& fileName,
+                              const wchar_t* folder);
 
 // Writes an export: the game's season files and the settings file are
 // refused by name before anything is written, and the file is replaced

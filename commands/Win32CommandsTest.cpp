@@ -25,6 +25,7 @@
 #include "ControlIds.h"
 #include "ControlTexts.h"
 #include "CopyList.h"
+#include "ExportFile.h"
 #include "ExportList.h"
 #include "FailureText.h"
 #include "HeldFile.h"
@@ -117,6 +118,26 @@ std::wstring FolderWithoutWriteAccess() {
 
 // The folder browser needs COM. On a thread where it has not started, a
 // folder button says so rather than doing nothing, as Cancel would.
+// The save dialog asks before it replaces a file, leaves the current
+// directory where it is, takes names of up to 32,767 characters, starts on
+// the first file type, and is placed by its hook.
+TEST(SaveFileRequest, AsksBeforeReplacingKeepsTheCurrentDirectoryAndTakesLongNames) {
+    const SaveDialog dialog{L"FILE FOR PRIOR PLAYERS", L"Text\0*.txt\0", L"txt"};
+    std::vector<wchar_t> fileName;
+    const OPENFILENAMEW request = SaveFileRequest(reinterpret_cast<HWND>(0x1234), dialog, fileName, L"C:\\KOV11");
+    EXPECT_EQ(request.lStructSize, 152u);
+    EXPECT_EQ(request.Flags, 0x80000u | 0x20u | 0x4u | 0x8u | 0x2u);  // explorer, hook, no read-only box, no cd, ask
+    EXPECT_EQ(request.nMaxFile, 0x8000u);
+    EXPECT_EQ(fileName.size(), 0x8000u);
+    EXPECT_EQ(request.lpstrFile, fileName.data());
+    EXPECT_EQ(request.nFilterIndex, 1u);
+    EXPECT_EQ(request.hwndOwner, reinterpret_cast<HWND>(0x1234));
+    EXPECT_EQ(std::wstring(request.lpstrInitialDir), L"C:\\KOV11");
+    EXPECT_EQ(std::tuple(request.lpstrFilter, request.lpstrTitle, request.lpstrDefExt),
+              std::tuple(dialog.filter, dialog.title, dialog.defaultExtension));
+    EXPECT_NE(request.lpfnHook, nullptr);
+}
+
 TEST(BrowseForFolder, WithoutComItTellsTheUserAndLeavesTheBox) {
     std::string boxAfter;
     std::thread withoutCom([&] {
