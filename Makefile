@@ -22,9 +22,9 @@ asan:
 	@cmake --build --preset asan
 
 # Every test, native, sanitized and under Wine (scripts/test builds the
-# sanitized tests while the Windows ones run), then one summary line. A file
-# that clang-format would change fails it first.
-test: format-check workflow-check build
+# native and sanitized tests while the Windows ones run), then one summary
+# line. A file that clang-format would change fails it first.
+test: format-check workflow-check windows
 	@scripts/test
 
 format:
