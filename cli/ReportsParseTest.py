@@ -88,7 +88,6 @@ def rosters(folder):
 
 before, after = players(prior), players(current)
 (teams_before, names_before), (teams_after, names_after) = rosters(prior), rosters(current)
-team_count_before, team_count_after = len(names_before), len(names_after)
 team = lambda table, pid: table[pid][1] if pid in table else None
 number = lambda table, pid: table[pid][0] if pid in table else 0
 expected = []
@@ -135,12 +134,9 @@ def run(form):
     return result.stdout
 
 
-raw_csv = run("csv")
-assert raw_csv.endswith(b"\r\n") and raw_csv.count(b"\n") == raw_csv.count(b"\r\n")
-# The byte-order mark is there for spreadsheets; utf-8-sig reads past it.
-assert raw_csv.startswith(b"\xef\xbb\xbfchange,")
-rows = list(csv.reader(io.StringIO(raw_csv.decode("utf-8-sig", errors="strict"), newline="")))
-assert rows[0] == ["change", "id", "last_name", "first_name", "prior_team", "current_team"], rows[0]
+# The CSV's exact bytes (its mark, line ends, heading) are CompareCommandTest's;
+# here, that Python's csv module reads back every change.
+rows = list(csv.reader(io.StringIO(run("csv").decode("utf-8-sig", errors="strict"), newline="")))
 as_csv = [(k, pid, last, first, prior_team or None, current_team or None) for k, pid, last, first, prior_team, current_team
           in [(r[0], int(r[1]), *r[2:]) for r in rows[1:]]]
 assert as_csv == expected, next(((a, b) for a, b in zip(as_csv, expected) if a != b), (len(as_csv), len(expected)))
@@ -149,11 +145,9 @@ report = json.loads(run("json").decode("utf-8", errors="strict"))
 as_json = [(kind, e["id"], e["last_name"], e["first_name"], e["prior_team"], e["current_team"])
            for kind in ("departed", "arrived", "moved") for e in report[kind]]
 assert as_json == expected, next(((a, b) for a, b in zip(as_json, expected) if a != b), (len(as_json), len(expected)))
-assert report["prior_folder"] == str(prior) and report["current_folder"] == str(current)
-assert report["totals"] == {"prior": {"players": len(before), "teams": team_count_before},
-                            "current": {"players": len(after), "teams": team_count_after}}, report["totals"]
+assert report["totals"] == {"prior": {"players": len(before), "teams": len(names_before)},
+                            "current": {"players": len(after), "teams": len(names_after)}}, report["totals"]
 assert report["teams"] == expected_teams, next((a, b) for a, b in zip(report["teams"], expected_teams) if a != b)
-assert [f["read"] for f in report["files"]] == [True] * 4 and all(f["problem"] is None for f in report["files"])
 
 class Page(html.parser.HTMLParser):
     """Every table's rows of cell texts by the section it is in, the tags
@@ -216,7 +210,6 @@ for word, kind, table in (("Left", "departed", teams_before), ("Joined", "arrive
 for team, changes in by_team.items():
     section = f"team-{team}" if team else "free-agents"
     assert section in page.ids and page.tables.get(section, [[]])[1:] == changes, section
-assert any(text(HOSTILE_PLAYER) in row for row in rows("moved") + rows("arrived"))
 
 # A reader that goes away after the first line, as "| head -1" does: a quiet
 # end, and the list asked for is still saved.

@@ -1,9 +1,9 @@
 #!/usr/bin/env python3
 """The web-page report in a real browser: headless Chromium opens it from a
 file and is asked, over its DevTools pipe, what it loaded, logged and shows.
-The page loads with no console message and no request beyond the file, the
-team tables hold the JSON report's figures, a name written as markup adds
-no element, and a picture of a small league's page is saved.
+The page loads with no console message and no request beyond the file, a
+name written as markup adds no element, and a picture of a small league's
+page is saved.
 
 usage: HtmlReportBrowserTest.py COMPARE_EXE MAKE_SEASONS_EXE WORK_FOLDER
 """
@@ -133,14 +133,9 @@ assert set(shown[unknown]["tables"]) == {"departed", "arrived", "moved"} and not
 assert b"Who moved is unknown: a team file was not read." in unknown.read_bytes()
 # The same elements as on the page with plain names: none from a name.
 assert shown[hostile]["tags"] == shown[pretty]["tags"] and "script" not in shown[pretty]["tags"]
+# Every table's cells against the JSON are ReportsParseTest's; here, the
+# name written as markup shows as its text.
 tables = shown[hostile]["tables"]
-net = lambda t: f"{t['current_players'] - t['prior_players']:+d}".replace("+0", "0")
-assert tables["by-team"] == [[t["name"] or "(free agents)", *(str(t[f]) for f in (
-    "prior_players", "current_players", "departed", "arrived", "moved_in", "moved_out")), net(t)]
-    for t in report["teams"]], tables["by-team"]
-for kind in ("departed", "arrived", "moved"):
-    assert tables[kind] == [[str(e["id"]), e["last_name"], e["first_name"], e["prior_team"] or "",
-                             e["current_team"] or ""] for e in report[kind]], kind
 assert tables["arrived"][0][:2] == [str(hostile_id), HOSTILE.decode()], tables["arrived"][0]
 assert any(t["name"] and t["name"].endswith(" <b>x</b") for t in report["teams"]), report["teams"]
 print(f"the page loads alone and shows the JSON's {len(report['teams'])} teams; picture in {work / 'report.png'}")

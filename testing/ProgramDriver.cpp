@@ -15,6 +15,7 @@ struct FindRequest {
     std::wstring title;
     HWND owner = nullptr;
     bool shown = true;
+    bool yesNo = false;  // only a box with "Yes" and "No"
     HWND found = nullptr;
 };
 
@@ -24,6 +25,7 @@ BOOL CALLBACK MatchWindow(HWND window, LPARAM lParam) {
     GetWindowThreadProcessId(window, &owner);
     if (owner != request->processId || (request->shown && !IsWindowVisible(window))) return TRUE;
     if (request->owner && GetWindow(window, GW_OWNER) != request->owner) return TRUE;
+    if (request->yesNo && (!GetDlgItem(window, IDYES) || !GetDlgItem(window, IDNO))) return TRUE;
     wchar_t className[256] = {}, title[256] = {};
     GetClassNameW(window, className, 256);
     GetWindowTextW(window, title, 256);
@@ -158,27 +160,7 @@ std::string ProgramDriver::SaveOver(const std::wstring& title, const std::filesy
     if (!dialog) return {};
     PostMessageW(GetDlgItem(dialog, IDOK), BM_CLICK, 0, 0);
     // The question is the program's box with "Yes" and "No".
-    HWND question = nullptr;
-    for (int i = 0; i < 1000 && !question; ++i, Sleep(20)) {
-        struct Search {
-            DWORD processId;
-            HWND found;
-        } search{process_.dwProcessId, nullptr};
-        EnumWindows(
-            [](HWND window, LPARAM lParam) -> BOOL {
-                auto* s = reinterpret_cast<Search*>(lParam);
-                DWORD owner = 0;
-                GetWindowThreadProcessId(window, &owner);
-                if (owner != s->processId || !IsWindowVisible(window) || !GetDlgItem(window, IDYES) ||
-                    !GetDlgItem(window, IDNO)) {
-                    return TRUE;
-                }
-                s->found = window;
-                return FALSE;
-            },
-            reinterpret_cast<LPARAM>(&search));
-        question = search.found;
-    }
+    const HWND question = FindTopLevel({process_.dwProcessId, L"", L"", nullptr, true, true}, 20000);
     if (!question) return {};
     const std::wstring text = MessageBoxText(question);
     PressAndWaitGone(question, answer);
