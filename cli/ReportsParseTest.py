@@ -1,7 +1,8 @@
 #!/usr/bin/env python3
 """The CSV, JSON and web-page reports of trelvane-compare, read back by
 Python's own csv, json and html.parser modules, against the seasons' files
-read here independently and against each other.
+read here independently (every byte of the code page in a name, decoded by
+Python's codec) and against each other.
 
 usage: ReportsParseTest.py COMPARE_EXE MAKE_SEASONS_EXE WORK_FOLDER
 """
@@ -50,6 +51,15 @@ players_file = bytearray((current / "KOVPLYR.DAT").read_bytes())
 at = next(at for at in range(0, len(players_file), 664) if struct.unpack_from("<i", players_file, at + 8)[0] == hostile_id)
 players_file[at + 36:at + 37 + len(HOSTILE_PLAYER)] = HOSTILE_PLAYER + b"\0"
 (current / "KOVPLYR.DAT").write_bytes(players_file)
+# And one departing player for each byte, his last name seven x's and that
+# byte, last in the eight bytes the converter looks at together: every
+# character of the code page is read back as Python's codec has it.
+taken = {struct.unpack_from("<i", f, at + 8)[0] for f in (players_file, (prior / "KOVPLYR.DAT").read_bytes())
+         for at in range(0, len(f), 664)}
+free_ids = sorted(set(range(10001, 50001)) - taken)
+with open(prior / "KOVPLYR.DAT", "ab") as appended:
+    for b, pid in zip(range(1, 256), free_ids):
+        appended.write(struct.pack("<h6xi", 0, pid).ljust(36, b"\0") + (b"x" * 7 + bytes([b])).ljust(628, b"\0"))
 
 
 def text(raw):
@@ -123,7 +133,7 @@ kinds = {kind for kind, *_ in expected}
 assert any(row[1] == hostile_id and row[2] == text(HOSTILE_PLAYER) for row in expected)
 names = "".join(last + first for _, _, last, first, *_ in expected)
 assert kinds == {"departed", "arrived", "moved"}, kinds
-assert all(c in names for c in "\u00e9\u00df\u20ac\x81"), "the demo league lacks a Windows-1252 name"
+assert all(c in names for c in map(text, (bytes([b]) for b in range(1, 256)))), "a byte is missing"
 assert any(row[4] is None and row[0] == "moved" for row in expected), "no signing"
 assert any(row[5] is None and row[0] == "moved" for row in expected), "no release"
 

@@ -6,7 +6,7 @@ namespace trelvane {
 namespace {
 
 // Every byte of the code page is checked against Python's codec by
-// Windows1252Test.py.
+// cli/ReportsParseTest.py.
 TEST(Utf8, EncodesEachLengthUpToItsBounds) {
     const std::pair<char32_t, std::string_view> cases[] = {
         {0x7FF, "\xDF\xBF"},           {0x800, "\xE0\xA0\x80"},       {0xFFFF, "\xEF\xBF\xBF"},
