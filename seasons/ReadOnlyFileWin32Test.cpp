@@ -62,8 +62,6 @@ TEST(FileIdentityOf, OneFileHoweverSpeltAndNeverTwoFilesEvenWhereTheFileSystemHa
         EXPECT_EQ(FileIdentityOf(folder, query), FileIdentityOf((root / "sub" / "..").string(), query));
         EXPECT_FALSE(FileIdentityOf((root / "c.txt").string(), query));
     }
-    fs::create_hard_link(root / "a.txt", root / "link.txt");
-    EXPECT_EQ(FileIdentityOf(a), FileIdentityOf((root / "link.txt").string()));
 }
 
 // A folder text such as \\.\pipe\name makes the season file a named pipe.
