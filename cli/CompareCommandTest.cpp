@@ -478,7 +478,6 @@ protected:
     static std::wstring Quoted(const fs::path& path) { return L"\"" + path.wstring() + L"\""; }
 };
 
-// As on Linux: the lists asked for are saved, and nothing is said.
 // Started without arguments by another program (not from Explorer, which
 // gives it a console of its own), the season maker makes its demo league
 // beside itself once, says where, and does not wait for Enter.
@@ -492,6 +491,7 @@ TEST_F(CompareProgramTest, TheSeasonMakerAloneMakesADemoLeagueBesideItselfOnce) 
     }
 }
 
+// As on Linux: the lists asked for are saved, and nothing is said.
 TEST_F(CompareProgramTest, AReaderThatWentAwayEndsTheOutputQuietly) {
     const fs::path moved = root / "moved.txt";
     for (const wchar_t* format : {L"text", L"csv"}) {
