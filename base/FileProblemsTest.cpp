@@ -29,8 +29,6 @@ TEST(FileProblem, EachReasonHasItsOwnWords) {
         {FileProblem::kWriteFailed, "the write failed"},
     };
     for (const auto& [reason, words] : cases) EXPECT_EQ(Problem(reason).Words(), words) << static_cast<int>(reason);
-    EXPECT_EQ(Problem::Other("Input/output error").Words(), "Input/output error");
-    EXPECT_TRUE(Problem().empty());
 }
 
 TEST(FileProblem, TheCLibrarysErrorsAsReasons) {

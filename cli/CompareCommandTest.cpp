@@ -2,10 +2,10 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <filesystem>
 #include <fstream>
-#include <iterator>
 #include <sstream>
 #include <streambuf>
 
@@ -281,44 +281,18 @@ protected:
         }
         return err.substr(start.size(), err.size() - start.size() - 1);
     }
-    std::string PlayerFileReason(const std::string& folder) {
-        return ReasonFor("read the player file ", NativePath(SeasonFilePath(folder, kPlayerFileName)));
-    }
 };
 
-// A folder where no one may create a file, or empty when there is none.
-std::string FolderWithoutWriteAccess() {
-#ifdef _WIN32
-    const std::string folder = "Z:\\sys";  // Wine's view of the kernel's sysfs
-#else
-    const std::string folder = "/sys";
-#endif
-    return fs::is_directory(folder) ? folder : "";
-}
-
+// Why a season file is not read is SeasonComparisonTest's; here, that the
+// line names it, once for one folder given twice, and no list is saved.
 TEST_F(CompareCommandFailures, UnreadablePlayerFiles) {
-    const std::string longFolder = (root / std::string(256 - root.Text().size() - 1, 'f')).string();
-    ASSERT_EQ(longFolder.size(), 256u);
-
-    const std::vector<std::pair<std::string, FileProblem>> cases = {
-#ifdef _WIN32
-        {longFolder, FileProblem::kPathTooLong},
-#else
-        {longFolder, FileProblem::kFolderMissing},
-#endif
-        {"", FileProblem::kNoFolderGiven},
-        {(current / kPlayerFileName).string(), FileProblem::kFolderIsAFile},
-    };
     const fs::path departed = root / "departed.txt";
-    for (const auto& [folder, reason] : cases) {
-        EXPECT_EQ(Run({folder, current.string(), "--departed", departed.string()}), 1) << folder;
-        EXPECT_EQ(PlayerFileReason(folder), WordsOf(reason)) << err;
-        EXPECT_EQ(out, "");
-        EXPECT_FALSE(fs::exists(departed)) << "no list is saved after a failed read";
-    }
-    // One folder twice: its file's line once.
-    EXPECT_EQ(Run({"", ""}), 1);
-    EXPECT_EQ(PlayerFileReason(""), WordsOf(FileProblem::kNoFolderGiven)) << err;
+    EXPECT_EQ(Run({"", "", "--departed", departed.string()}), 1);
+    EXPECT_EQ(ReasonFor("read the player file ", NativePath(SeasonFilePath("", kPlayerFileName))),
+              WordsOf(FileProblem::kNoFolderGiven))
+        << err;
+    EXPECT_EQ(out, "");
+    EXPECT_FALSE(fs::exists(departed)) << "no list is saved after a failed read";
 }
 
 TEST_F(CompareCommandFailures, ExportsThatCannotBeWrittenLeaveEverythingAsItWas) {
@@ -333,9 +307,6 @@ TEST_F(CompareCommandFailures, ExportsThatCannotBeWrittenLeaveEverythingAsItWas)
         {(root / "no-such-folder" / "out.txt").string(), FileProblem::kFolderMissing},
         {(held / "out.txt").string(), FileProblem::kFolderIsAFile},
     };
-    if (const std::string refusing = FolderWithoutWriteAccess(); !refusing.empty()) {
-        cases.push_back({(fs::path(refusing) / "departed.txt").string(), FileProblem::kFolderRefusesFiles});
-    }
 #ifdef _WIN32
     // Held open by a program that lets others read and write it, not replace
     // it: a list written in place would get through and change it.
@@ -343,9 +314,14 @@ TEST_F(CompareCommandFailures, ExportsThatCannotBeWrittenLeaveEverythingAsItWas)
         CreateFileW(held.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING, 0, nullptr);
     ASSERT_NE(holder, INVALID_HANDLE_VALUE);
     cases.push_back({held.string(), FileProblem::kInUse});
+    const fs::path refusing = "Z:\\sys";  // Wine's view of the kernel's sysfs
 #else
     cases.push_back({"/dev/full", FileProblem::kDiskFull});  // a disk with no room left
+    const fs::path refusing = "/sys";
 #endif
+    // A folder where no one may create a file, root included.
+    if (fs::is_directory(refusing))
+        cases.push_back({(refusing / "departed.txt").string(), FileProblem::kFolderRefusesFiles});
     const fs::path good = root / "moved.txt";
     for (const auto& [target, reason] : cases) {
         EXPECT_EQ(Run({prior.string(), current.string(), "--departed", target, "--moved", good.string()}), 1) << target;
@@ -360,25 +336,23 @@ TEST_F(CompareCommandFailures, ExportsThatCannotBeWrittenLeaveEverythingAsItWas)
 #endif
     for (const fs::path& file : {readOnly, held}) EXPECT_EQ(FileBytes(file), "old export");
     EXPECT_TRUE(fs::is_empty(folder));
+    EXPECT_EQ(testing::FileNamesIn(root.Path()),
+              (std::vector<std::string>{"current", "folder.txt", "held.txt", "moved.txt", "prior", "read-only.txt"}));
     fs::permissions(readOnly, fs::perms::owner_write, fs::perm_options::add);
 }
 
 // A list is never written over a season file the run reads, whatever the
-// spelling or link that leads to it, nor under a name the game or the
-// window keeps: refused before anything is written, a good list included.
+// link that leads to it, nor under a name the game or the window keeps (its
+// spellings are RefusedExportName's): refused before anything is written, a
+// good list included.
 TEST_F(CompareCommandFailures, ListsOverSeasonFilesAreRefusedBeforeAnythingIsWritten) {
     const fs::path seasonFiles[] = {prior / kPlayerFileName, prior / kTeamFileName, current / kPlayerFileName,
                                     current / kTeamFileName};
     std::vector<std::string> before;
     for (const fs::path& file : seasonFiles) before.push_back(FileBytes(file));
     fs::create_hard_link(current / kTeamFileName, root / "hard-link.txt");
-    const std::string separator(1, fs::path::preferred_separator);
     std::vector<std::pair<std::string, FileProblem>> cases = {
-        {(prior / ".." / "prior" / kPlayerFileName).string(), FileProblem::kSeasonFile},
-        {root.Text() + separator + "." + separator + "prior" + separator + separator + kTeamFileName,
-         FileProblem::kSeasonFile},
         {(current / "KOVPLYR.DAT::$DATA").string(), FileProblem::kSeasonFile},
-        {(root / "TRELVANE.TXT").string(), FileProblem::kSettingsFile},
         {(root / "hard-link.txt").string(), FileProblem::kSeasonFile},
     };
 #ifdef _WIN32
@@ -403,7 +377,6 @@ TEST_F(CompareCommandFailures, ListsOverSeasonFilesAreRefusedBeforeAnythingIsWri
     fs::rename(current / "kovplyr.dat", current / kPlayerFileName);
 #endif
     for (std::size_t i = 0; i < 4; ++i) EXPECT_EQ(FileBytes(seasonFiles[i]), before[i]) << seasonFiles[i];
-    EXPECT_FALSE(fs::exists(root / "TRELVANE.TXT"));
     EXPECT_EQ(Run({prior.string(), current.string(), "--moved", "-", "--arrivals", good.string()}), 0) << err;
 }
 
@@ -452,9 +425,7 @@ TEST_F(CompareCommandTest, LinuxFolderPathsAreNotLimitedTo255Characters) {
     EXPECT_EQ(Run({deep.string(), current.string(), "--format=csv"}), 0) << err;
     EXPECT_NE(out.find("departed,12345,Doe,Jan,,\r\n"), std::string::npos);
 }
-#endif
 
-#ifndef _WIN32
 TEST_F(CompareCommandTest, FileNamesMatchWhateverTheirLetterCase) {
     fs::rename(prior / kPlayerFileName, prior / "kovplyr.dat");
     fs::rename(prior / kTeamFileName, prior / "KovTeam.Dat");
@@ -499,7 +470,6 @@ protected:
     static std::wstring Quoted(const fs::path& path) { return L"\"" + path.wstring() + L"\""; }
 };
 
-// As on Linux: the lists asked for are saved, and nothing is said.
 // Started without arguments by another program (not from Explorer, which
 // gives it a console of its own), the season maker makes its demo league
 // beside itself once, says where, and does not wait for Enter.
@@ -513,6 +483,7 @@ TEST_F(CompareProgramTest, TheSeasonMakerAloneMakesADemoLeagueBesideItselfOnce) 
     }
 }
 
+// As on Linux: the lists asked for are saved, and nothing is said.
 TEST_F(CompareProgramTest, AReaderThatWentAwayEndsTheOutputQuietly) {
     const fs::path moved = root / "moved.txt";
     for (const wchar_t* format : {L"text", L"csv"}) {

@@ -29,9 +29,7 @@ TEST(SettingsFile, ReadsEveryByteSequenceAsThreeFields) {
     const std::vector<std::pair<std::string, FolderSettings>> cases = {
         {"", {}},
         {"\"", {}},
-        {"\"\"", {}},
         {"\"\"\"", {}},
-        {"\"\"\"\"\"\"", {}},
         {"\",\"", {",", "", ""}},
         {"C:\\KOV11\r\n", {"C:\\KOV11", "", ""}},
         {"C:\\KOV11\r\nC:\\KOV11\\2024\r\nC:\\KOV11\\2025\r\n", {"C:\\KOV11", "C:\\KOV11\\2024", "C:\\KOV11\\2025"}},
