@@ -105,7 +105,6 @@ TEST_F(FormTest, FormProcedureFindsItsObjectAndAddsSubclassedControls) {
     EXPECT_EQ(gObjectInCreate, form_.get());
     const HWND edit = GetDlgItem(window, 1001);
     ASSERT_TRUE(edit);
-    EXPECT_EQ(ObjectOfWindow(window).get(), form_.get());
     EXPECT_EQ(ObjectOfWindow(edit).get(), form_.get());
     EXPECT_EQ(GetWindowLongPtrW(edit, GWL_STYLE) & (WS_CHILD | WS_VISIBLE | WS_TABSTOP),
               WS_CHILD | WS_VISIBLE | WS_TABSTOP);

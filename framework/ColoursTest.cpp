@@ -8,15 +8,7 @@
 namespace trelvane {
 namespace {
 
-ControlSetup SystemColours() {
-    return {.subclass = true,
-            .coloursOn = true,
-            .textIsSys = true,
-            .backIsSys = true,
-            .textColour = COLOR_WINDOWTEXT,
-            .backColour = COLOR_WINDOW,
-            .newProc = ControlProc};
-}
+using test::EditSetup;
 
 // The brush the test form answers to a colour message, and the text colour,
 // background colour and mode it leaves in a context that starts with values
@@ -57,7 +49,7 @@ TEST_F(ColoursTest, EditBoxesPaintOpaqueDisabledOnesInButtonFaceAndListBoxesTran
                           Case{L"EDIT", false, WM_CTLCOLORSTATIC, TRANSPARENT, COLOR_BTNFACE, OPAQUE},
                           Case{L"LISTBOX", true, WM_CTLCOLORLISTBOX, OPAQUE, COLOR_WINDOW, TRANSPARENT}}) {
         const HWND control = Child(c.className);
-        SetupControl(control, SystemColours());
+        SetupControl(control, EditSetup());
         EnableWindow(control, c.enabled);
         const Answer answer = Ask(control, c.message, c.startMode);
         EXPECT_EQ(answer.brush, GetSysColorBrush(c.background)) << c.className << c.enabled;
@@ -69,7 +61,7 @@ TEST_F(ColoursTest, EditBoxesPaintOpaqueDisabledOnesInButtonFaceAndListBoxesTran
 
 TEST_F(ColoursTest, RgbColoursComeWithABrushOfTheirOwnThatARefreshKeeps) {
     const HWND edit = Child(L"EDIT");
-    ControlSetup setup = SystemColours();
+    ControlSetup setup = EditSetup();
     setup.textIsSys = setup.backIsSys = false;
     setup.textColour = RGB(200, 10, 10);
     setup.backColour = RGB(10, 200, 10);
@@ -95,7 +87,7 @@ TEST_F(ColoursTest, ControlsWithoutColoursAreLeftToDefaultProcessing) {
 
 TEST_F(ColoursTest, SystemColourChangeGivesTheCurrentBrushAndDeletesAnOwnOne) {
     const HWND edit = Child(L"EDIT");
-    ControlSetup setup = SystemColours();
+    ControlSetup setup = EditSetup();
     setup.brush = UniqueBrush{CreateSolidBrush(RGB(9, 9, 9))};
     const ControlRecord* record = SetupControl(edit, std::move(setup));
     const HBRUSH own = record->brush.get();

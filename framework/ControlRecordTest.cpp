@@ -3,26 +3,13 @@
 #include <commctrl.h>
 #include <gtest/gtest.h>
 
-#include "Fonts.h"
 #include "Tags.h"
 #include "TestWindows.h"
 
 namespace trelvane {
 namespace {
 
-// The set-up the application gives its edit boxes.
-ControlSetup EditSetup(std::string_view fontSpec = "Tahoma,10,1") {
-    return {.subclass = true,
-            .useFont = true,
-            .fontSpec = fontSpec,
-            .coloursOn = true,
-            .textIsSys = true,
-            .backIsSys = true,
-            .textColour = COLOR_WINDOWTEXT,
-            .backColour = COLOR_WINDOW,
-            .newProc = ControlProc,
-            .anchorSpec = "S,S,S,S"};
-}
+using test::EditSetup;
 
 HFONT FontOf(HWND control) { return reinterpret_cast<HFONT>(SendMessageW(control, WM_GETFONT, 0, 0)); }
 
@@ -57,18 +44,6 @@ TEST_F(ControlRecordTest, SetupSubclassesAndGivesEachControlItsOwnFont) {
     const HWND picker = Child(DATETIMEPICK_CLASSW);
     const ControlRecord* pickerRecord = SetupControl(picker, EditSetup());
     EXPECT_EQ(reinterpret_cast<HFONT>(SendMessageW(picker, DTM_GETMCFONT, 0, 0)), pickerRecord->font.get());
-}
-
-TEST_F(ControlRecordTest, SubstitutedFaceKeepsPointsAndStyle) {
-    const HWND button = Child(L"BUTTON");
-    const ControlRecord* record =
-        SetupControl(button, {.useFont = true, .fontSpec = "Tahoma,12,3", .substituteFace = true});
-    const LOGFONTW info = test::FontInfo(record->font.get());
-    EXPECT_STREQ(info.lfFaceName, L"Segoe UI");  // Wine reports Windows 6 or later
-    EXPECT_EQ(info.lfHeight, FontHeightForPoints(12, test::ExpectedDpi()));
-    EXPECT_EQ(info.lfItalic, 1);
-    ReleaseControlRecord(button);  // not subclassed, so nothing else frees it
-    EXPECT_EQ(RecordOf(button), nullptr);
 }
 
 TEST_F(ControlRecordTest, DestroyingTheControlTakesEverythingOfTheFrameworkAway) {

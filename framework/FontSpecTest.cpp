@@ -45,9 +45,6 @@ TEST(FontArithmetic, VersionFacesHeightsAndPoints) {
     EXPECT_EQ(DefaultPoints(5.01), 8);
     EXPECT_EQ(SubstituteFace("Tahoma,10,1", 6.0), "Segoe UI,10,1");
     EXPECT_EQ(SubstituteFace("Tahoma", 5.0), "Tahoma,");
-    for (const auto& [dpi, height] : {std::pair{96, -13}, {120, -17}, {144, -20}}) {
-        EXPECT_EQ(FontHeightForPoints(10, dpi), height);
-    }
     EXPECT_EQ(PointsFromHeightAt(-13, 96), 10);  // 9.75
     EXPECT_EQ(PointsFromHeightAt(-16, 0), 1);
     // Truncated toward zero, where rounding (either way) or flooring would differ.

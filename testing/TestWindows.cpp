@@ -64,6 +64,19 @@ UniqueWindow MakeTestForm(int width, int height) {
     return form;
 }
 
+ControlSetup EditSetup(std::string_view fontSpec) {
+    return {.subclass = true,
+            .useFont = true,
+            .fontSpec = fontSpec,
+            .coloursOn = true,
+            .textIsSys = true,
+            .backIsSys = true,
+            .textColour = COLOR_WINDOWTEXT,
+            .backColour = COLOR_WINDOW,
+            .newProc = ControlProc,
+            .anchorSpec = "S,S,S,S"};
+}
+
 HWND MakeChild(HWND parent, const wchar_t* className, int x, int y, int width, int height) {
     return CreateWindowExW(0, className, L"", WS_CHILD | WS_VISIBLE, x, y, width, height, parent, nullptr,
                            GetModuleHandleW(nullptr), nullptr);

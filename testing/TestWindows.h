@@ -3,6 +3,7 @@
 #include <windows.h>
 #include <gtest/gtest.h>
 
+#include "ControlRecord.h"
 #include "Geometry.h"
 #include "WinHandles.h"
 
@@ -27,6 +28,10 @@ bool PumpMessages();
 // whose procedure uses the framework as an application's does: record,
 // anchoring, focus memory, colours.
 UniqueWindow MakeTestForm(int width, int height);
+
+// The set-up the application gives its edit boxes: its own font, system
+// colours, every edge following the form.
+ControlSetup EditSetup(std::string_view fontSpec = "Tahoma,10,1");
 
 HWND MakeChild(HWND parent, const wchar_t* className, int x, int y, int width, int height);
 Rect ChildRect(HWND child);  // in its parent's client coordinates
