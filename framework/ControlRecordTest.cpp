@@ -59,7 +59,6 @@ TEST_F(ControlRecordTest, DestroyingTheControlTakesEverythingOfTheFrameworkAway)
     EXPECT_EQ(final.procedure, test::ProbeProc);
     EXPECT_EQ(final.record, nullptr);
     EXPECT_EQ(final.tag, nullptr);
-    EXPECT_EQ(final.tag2, nullptr);
     EXPECT_FALSE(test::IsGdiObject(font));
     EXPECT_FALSE(test::IsGdiObject(brush));
 }

@@ -93,7 +93,7 @@ LOGFONTW FontInfo(HFONT font) {
 LRESULT CALLBACK ProbeProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
     auto* state = reinterpret_cast<FinalState*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
     if (message == WM_NCDESTROY && state) {
-        *state = {GetPropW(hwnd, kRecordProperty), GetPropW(hwnd, kTagProperty), GetPropW(hwnd, kTag2Property),
+        *state = {GetPropW(hwnd, kRecordProperty), GetPropW(hwnd, kTagProperty),
                   reinterpret_cast<WNDPROC>(GetWindowLongPtrW(hwnd, GWLP_WNDPROC))};
     }
     return DefWindowProcW(hwnd, message, wParam, lParam);

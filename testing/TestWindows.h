@@ -40,7 +40,7 @@ inline bool IsGdiObject(HGDIOBJ handle) { return GetObjectType(handle) != 0; }
 
 // What a window still had when its last message (WM_NCDESTROY) came.
 struct FinalState {
-    HANDLE record, tag, tag2;
+    HANDLE record, tag;
     WNDPROC procedure;
 };
 // A child whose procedure, ProbeProc, records its final state in *state.
