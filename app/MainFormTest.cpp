@@ -12,10 +12,11 @@
 #include <cstring>
 #include <map>
 #include <string>
-#include <string_view>
 #include <vector>
 
 #include "ControlIds.h"
+#include "TestWindows.h"
+#include "WindowQueries.h"
 #include "WindowsText.h"
 
 namespace trelvane {
@@ -23,9 +24,19 @@ namespace {
 
 using namespace control_id;
 
-TEST(MainForm, ButtonsListsAndCountsSayWhatTheyAreAndFolderBoxesShowACueWhileEmpty) {
+// The form, made before each test, is destroyed after it, and the WM_QUIT
+// it posts then taken: no loop runs here to take it.
+class MainForm : public ::testing::Test {
+protected:
+    void SetUp() override { ASSERT_TRUE(main); }
+    void TearDown() override {
+        if (main) DestroyWindow(main->form);
+        test::PumpMessages();
+    }
     std::optional<MainFormWindow> main = MakeMainForm({});
-    ASSERT_TRUE(main);
+};
+
+TEST_F(MainForm, ButtonsListsAndCountsSayWhatTheyAreAndFolderBoxesShowACueWhileEmpty) {
     std::map<int, std::string> tips;
     for (const UniqueWindow& tooltip : main->tooltips) {
         wchar_t text[256] = {};
@@ -62,10 +73,6 @@ TEST(MainForm, ButtonsListsAndCountsSayWhatTheyAreAndFolderBoxesShowACueWhileEmp
     EXPECT_TRUE(std::ranges::any_of(main->tooltips, [&](const UniqueWindow& tooltip) {
         return SendMessageW(tooltip.get(), TTM_HITTESTW, 0, reinterpret_cast<LPARAM>(&hit)) != 0;
     }));
-
-    DestroyWindow(main->form);
-    MSG quit;
-    PeekMessageW(&quit, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE);  // the form's own, for no loop here
 }
 
 // Each control's place and size in the form's client area, and its font's
@@ -74,11 +81,8 @@ std::vector<std::array<LONG, 5>> Layout(HWND form) {
     std::vector<std::array<LONG, 5>> layout;
     for (int id = kFirst; id <= kLast; ++id) {
         const HWND control = GetDlgItem(form, id);
-        RECT rect{};
-        GetWindowRect(control, &rect);
-        MapWindowPoints(nullptr, form, reinterpret_cast<POINT*>(&rect), 2);
-        LOGFONTW font{};
-        GetObjectW(reinterpret_cast<HFONT>(SendMessageW(control, WM_GETFONT, 0, 0)), sizeof font, &font);
+        const RECT rect = RectInParent(control);
+        const LOGFONTW font = test::FontInfo(reinterpret_cast<HFONT>(SendMessageW(control, WM_GETFONT, 0, 0)));
         layout.push_back({rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top, font.lfHeight});
     }
     return layout;
@@ -87,9 +91,7 @@ std::vector<std::array<LONG, 5>> Layout(HWND form) {
 // Moved to a monitor at 144 DPI, the form is what a start at 144 DPI makes
 // (45 * 1.5 = 67.5 rounds to 68, 35 * 1.5 = 52.5 to 52); moved back, what
 // it was.
-TEST(MainForm, ADpiChangeLaysOutAndSizesAsAStartAtThatDpiAndBack) {
-    std::optional<MainFormWindow> main = MakeMainForm({});
-    ASSERT_TRUE(main);
+TEST_F(MainForm, ADpiChangeLaysOutAndSizesAsAStartAtThatDpiAndBack) {
     const std::vector<std::array<LONG, 5>> first = Layout(main->form);
     RECT outer{};
     GetWindowRect(main->form, &outer);
@@ -103,17 +105,12 @@ TEST(MainForm, ADpiChangeLaysOutAndSizesAsAStartAtThatDpiAndBack) {
     EXPECT_EQ(Layout(main->form), at144);
     SendMessageW(main->form, WM_DPICHANGED, MAKEWPARAM(96, 96), reinterpret_cast<LPARAM>(&outer));
     EXPECT_EQ(Layout(main->form), first);
-    DestroyWindow(main->form);
-    MSG quit;
-    PeekMessageW(&quit, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE);
 }
 
 // The form as it is designed, against literal values: a control given
 // another's font, a class value, an edit box's margins or limit, or an edge
 // that stops following the form's size fails here.
-TEST(MainForm, EachControlsFontTheFormClassTheEditBoxesAndEveryEdgeAfterAResize) {
-    std::optional<MainFormWindow> main = MakeMainForm({});
-    ASSERT_TRUE(main);
+TEST_F(MainForm, EachControlsFontTheFormClassTheEditBoxesAndEveryEdgeAfterAResize) {
     const HWND form = main->form;
     // At 96 DPI; buttons take Segoe UI for Tahoma on every Windows since
     // Vista. Then each control's four edges once the client area doubles.
@@ -121,7 +118,7 @@ TEST(MainForm, EachControlsFontTheFormClassTheEditBoxesAndEveryEdgeAfterAResize)
         int id;
         const wchar_t* face;
         LONG height, weight;
-        RECT doubled;
+        Rect doubled;
     } controls[] = {
         {kDepartedCountBox, L"Segoe UI", -16, FW_BOLD, {272, 256, 412, 316}},
         {kArrivalsCountBox, L"Tahoma", -16, FW_BOLD, {800, 260, 940, 320}},
@@ -140,23 +137,18 @@ TEST(MainForm, EachControlsFontTheFormClassTheEditBoxesAndEveryEdgeAfterAResize)
     };
     for (const auto& control : controls) {
         const HWND hwnd = GetDlgItem(form, control.id);
-        LOGFONTW font{};
-        ASSERT_TRUE(GetObjectW(reinterpret_cast<HFONT>(SendMessageW(hwnd, WM_GETFONT, 0, 0)), sizeof font, &font));
+        const LOGFONTW font = test::FontInfo(reinterpret_cast<HFONT>(SendMessageW(hwnd, WM_GETFONT, 0, 0)));
         EXPECT_STREQ(font.lfFaceName, control.face) << control.id;
         EXPECT_EQ(font.lfHeight, control.height) << control.id;
         EXPECT_EQ(font.lfWeight, control.weight) << control.id;
-        wchar_t className[16] = {};
-        GetClassNameW(hwnd, className, 16);
-        if (std::wstring_view(className) == L"Edit") {
+        if (ClassNameOf(hwnd) == "Edit") {
             // No margins; as much text as a box can hold.
             EXPECT_EQ(SendMessageW(hwnd, EM_GETMARGINS, 0, 0), 0) << control.id;
             EXPECT_EQ(SendMessageW(hwnd, EM_GETLIMITTEXT, 0, 0), 0x7FFFFFFE) << control.id;
         }
     }
 
-    wchar_t className[64] = {};
-    GetClassNameW(form, className, 64);
-    EXPECT_TRUE(std::wstring_view(className).starts_with(L"FORM_KOV_TRELVANE_FORM1_CLASS:")) << className;
+    EXPECT_TRUE(ClassNameOf(form).starts_with("FORM_KOV_TRELVANE_FORM1_CLASS:")) << ClassNameOf(form);
     EXPECT_EQ(GetClassLongW(form, GCL_STYLE), static_cast<DWORD>(CS_HREDRAW | CS_VREDRAW | CS_DBLCLKS));
     EXPECT_EQ(GetClassLongW(form, GCL_CBCLSEXTRA), 8u);
     EXPECT_EQ(GetClassLongW(form, GCL_CBWNDEXTRA), 4u);
@@ -170,17 +162,8 @@ TEST(MainForm, EachControlsFontTheFormClassTheEditBoxesAndEveryEdgeAfterAResize)
     SetWindowPos(form, nullptr, 0, 0, outer.right - outer.left + client.right, outer.bottom - outer.top + client.bottom,
                  SWP_NOMOVE | SWP_NOZORDER);
     for (const auto& control : controls) {
-        RECT rect{};
-        GetWindowRect(GetDlgItem(form, control.id), &rect);
-        MapWindowPoints(nullptr, form, reinterpret_cast<POINT*>(&rect), 2);
-        EXPECT_EQ(
-            (std::array{rect.left, rect.top, rect.right, rect.bottom}),
-            (std::array{control.doubled.left, control.doubled.top, control.doubled.right, control.doubled.bottom}))
-            << control.id;
+        EXPECT_EQ(ToRect(RectInParent(GetDlgItem(form, control.id))), control.doubled) << control.id;
     }
-    DestroyWindow(form);
-    MSG quit;
-    PeekMessageW(&quit, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE);
 }
 
 // Items as Explorer drops them: DROPFILES and the paths in UTF-16, each
@@ -196,9 +179,7 @@ HDROP DropOf(const std::wstring& paths) {
     return static_cast<HDROP>(block);
 }
 
-TEST(MainForm, AFolderDroppedOnAFolderBoxPutsItsPathThereAndAFileItsFolder) {
-    std::optional<MainFormWindow> main = MakeMainForm({});
-    ASSERT_TRUE(main);
+TEST_F(MainForm, AFolderDroppedOnAFolderBoxPutsItsPathThereAndAFileItsFolder) {
     wchar_t windows[MAX_PATH] = {}, system[MAX_PATH] = {};
     GetWindowsDirectoryW(windows, MAX_PATH);
     GetSystemDirectoryW(system, MAX_PATH);
@@ -220,9 +201,6 @@ TEST(MainForm, AFolderDroppedOnAFolderBoxPutsItsPathThereAndAFileItsFolder) {
         GetWindowTextW(box, text, MAX_PATH);
         EXPECT_EQ(text, drop.shown) << drop.box;
     }
-    DestroyWindow(main->form);
-    MSG quit;
-    PeekMessageW(&quit, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE);
 }
 
 }  // namespace

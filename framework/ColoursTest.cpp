@@ -8,15 +8,7 @@
 namespace trelvane {
 namespace {
 
-ControlSetup SystemColours() {
-    return {.subclass = true,
-            .coloursOn = true,
-            .textIsSys = true,
-            .backIsSys = true,
-            .textColour = COLOR_WINDOWTEXT,
-            .backColour = COLOR_WINDOW,
-            .newProc = ControlProc};
-}
+using test::EditSetup;
 
 // The brush the test form answers to a colour message, and the text colour,
 // background colour and mode it leaves in a context that starts with values
@@ -57,7 +49,7 @@ TEST_F(ColoursTest, EditBoxesPaintOpaqueDisabledOnesInButtonFaceAndListBoxesTran
                           Case{L"EDIT", false, WM_CTLCOLORSTATIC, TRANSPARENT, COLOR_BTNFACE, OPAQUE},
                           Case{L"LISTBOX", true, WM_CTLCOLORLISTBOX, OPAQUE, COLOR_WINDOW, TRANSPARENT}}) {
         const HWND control = Child(c.className);
-        SetupControl(control, SystemColours());
+        SetupControl(control, EditSetup());
         EnableWindow(control, c.enabled);
         const Answer answer = Ask(control, c.message, c.startMode);
         EXPECT_EQ(answer.brush, GetSysColorBrush(c.background)) << c.className << c.enabled;
@@ -65,22 +57,6 @@ TEST_F(ColoursTest, EditBoxesPaintOpaqueDisabledOnesInButtonFaceAndListBoxesTran
         EXPECT_EQ(answer.back, GetSysColor(c.background)) << c.className << c.enabled;
         EXPECT_EQ(answer.mode, c.mode) << c.className << c.enabled;
     }
-}
-
-TEST_F(ColoursTest, RgbColoursComeWithABrushOfTheirOwnThatARefreshKeeps) {
-    const HWND edit = Child(L"EDIT");
-    ControlSetup setup = SystemColours();
-    setup.textIsSys = setup.backIsSys = false;
-    setup.textColour = RGB(200, 10, 10);
-    setup.backColour = RGB(10, 200, 10);
-    const ControlRecord* record = SetupControl(edit, std::move(setup));
-    const HBRUSH own = record->brush.get();
-    const Answer answer = Ask(edit, WM_CTLCOLOREDIT);
-    EXPECT_EQ(answer.brush, own);
-    EXPECT_EQ(answer.text, RGB(200, 10, 10));
-    EXPECT_EQ(answer.back, RGB(10, 200, 10));
-    RefreshSysColors(edit, 0);
-    EXPECT_EQ(record->brush.get(), own);
 }
 
 TEST_F(ColoursTest, ControlsWithoutColoursAreLeftToDefaultProcessing) {
@@ -93,18 +69,24 @@ TEST_F(ColoursTest, ControlsWithoutColoursAreLeftToDefaultProcessing) {
     ReleaseDC(button, dc);
 }
 
-TEST_F(ColoursTest, SystemColourChangeGivesTheCurrentBrushAndDeletesAnOwnOne) {
-    const HWND edit = Child(L"EDIT");
-    ControlSetup setup = SystemColours();
+// RGB colours come with a brush of their own, which a change of the
+// system's colours leaves alone.
+TEST_F(ColoursTest, SystemColourChangeGivesTheCurrentBrushAndDeletesAnOwnOneButRgbColoursKeepTheirs) {
+    const HWND edit = Child(L"EDIT"), rgbEdit = Child(L"EDIT");
+    ControlSetup setup = EditSetup();
     setup.brush = UniqueBrush{CreateSolidBrush(RGB(9, 9, 9))};
-    const ControlRecord* record = SetupControl(edit, std::move(setup));
-    const HBRUSH own = record->brush.get();
+    const HBRUSH own = SetupControl(edit, std::move(setup))->brush.get();
+    ControlSetup rgb = EditSetup();
+    rgb.textIsSys = rgb.backIsSys = false;
+    rgb.textColour = RGB(200, 10, 10);
+    rgb.backColour = RGB(10, 200, 10);
+    const HBRUSH rgbOwn = SetupControl(rgbEdit, std::move(rgb))->brush.get();
     const INT elements[2] = {COLOR_WINDOWTEXT, COLOR_WINDOW};
     const COLORREF saved[2] = {GetSysColor(COLOR_WINDOWTEXT), GetSysColor(COLOR_WINDOW)};
     const COLORREF changed[2] = {RGB(12, 34, 56), RGB(250, 240, 230)};
     SetSysColors(2, elements, changed);  // the form passes WM_SYSCOLORCHANGE to RefreshSysColors
     test::PumpMessages();
-    const Answer answer = Ask(edit, WM_CTLCOLOREDIT);
+    const Answer answer = Ask(edit, WM_CTLCOLOREDIT), rgbAnswer = Ask(rgbEdit, WM_CTLCOLOREDIT);
     const HBRUSH current = GetSysColorBrush(COLOR_WINDOW);
     SetSysColors(2, elements, saved);
     test::PumpMessages();
@@ -112,6 +94,9 @@ TEST_F(ColoursTest, SystemColourChangeGivesTheCurrentBrushAndDeletesAnOwnOne) {
     EXPECT_EQ(answer.brush, current);
     EXPECT_EQ(answer.text, RGB(12, 34, 56));
     EXPECT_EQ(answer.back, RGB(250, 240, 230));
+    EXPECT_EQ(rgbAnswer.brush, rgbOwn);
+    EXPECT_EQ(rgbAnswer.text, RGB(200, 10, 10));
+    EXPECT_EQ(rgbAnswer.back, RGB(10, 200, 10));
 }
 
 }  // namespace

@@ -8,9 +8,9 @@ namespace {
 // face, points, weight, italic, underline, strikeout, style
 using Expected = std::tuple<std::string, int, int, int, int, int, int>;
 
-// Parsed with heights converted as on a screen of dpi.
-Expected Parse(std::string_view spec, std::int32_t style = 0, FontSpecParts parts = {}, std::int32_t dpi = 96) {
-    ParseFontSpec(spec, parts, style, [dpi](std::int32_t h) { return PointsFromHeightAt(h, dpi); });
+// Parsed with heights converted as on a screen of 96 DPI.
+Expected Parse(std::string_view spec, std::int32_t style = 0, FontSpecParts parts = {}) {
+    ParseFontSpec(spec, parts, style, [](std::int32_t h) { return PointsFromHeightAt(h, 96); });
     return {parts.face, parts.points, parts.weight, parts.italic, parts.underline, parts.strikeout, style};
 }
 
@@ -35,8 +35,7 @@ TEST(ParseFontSpec, ShortFormReplacesTheCallersStyleAndLongFormAddsToIt) {
     italic.italic = 1;
     EXPECT_EQ(Parse("Tahoma,10,0", 8, italic), (Expected{"Tahoma", 10, 400, 1, 0, 0, 0}));
     EXPECT_EQ(std::get<6>(Parse("Tahoma,-16,0,0,0,700,0,0,0,0,0", 16)), 17);
-    EXPECT_EQ(std::get<6>(Parse("Tahoma,-16,0,0,0,800,0,0,0,0,0")), 0);               // only 700 is bold
-    EXPECT_EQ(std::get<1>(Parse("Tahoma,-16,0,0,0,400,0,0,0,0,0", 0, {}, 120)), 10);  // 9.6
+    EXPECT_EQ(std::get<6>(Parse("Tahoma,-16,0,0,0,800,0,0,0,0,0")), 0);  // only 700 is bold
 }
 
 TEST(FontArithmetic, VersionFacesHeightsAndPoints) {
@@ -45,9 +44,6 @@ TEST(FontArithmetic, VersionFacesHeightsAndPoints) {
     EXPECT_EQ(DefaultPoints(5.01), 8);
     EXPECT_EQ(SubstituteFace("Tahoma,10,1", 6.0), "Segoe UI,10,1");
     EXPECT_EQ(SubstituteFace("Tahoma", 5.0), "Tahoma,");
-    for (const auto& [dpi, height] : {std::pair{96, -13}, {120, -17}, {144, -20}}) {
-        EXPECT_EQ(FontHeightForPoints(10, dpi), height);
-    }
     EXPECT_EQ(PointsFromHeightAt(-13, 96), 10);  // 9.75
     EXPECT_EQ(PointsFromHeightAt(-16, 0), 1);
     // Truncated toward zero, where rounding (either way) or flooring would differ.

@@ -31,7 +31,6 @@ TEST(FontFromSpec, ReadsBackFaceHeightAndStyleAtTheScreensDpiAndMakesNoneWithout
     EXPECT_EQ(FontMadeFrom("Courier New,10,14"), (ReadBack{"Courier New", heights.tenPoints, 400, 1, 1, 1}));
     EXPECT_EQ(FontMadeFrom("Tahoma,-16,0,0,0,700,0,1,0,0,0"),
               (ReadBack{"Tahoma", heights.longFormMinus16, 700, 0, 1, 0}));
-    EXPECT_EQ(PointsFromHeight(heights.tenPoints), 10);
     EXPECT_FALSE(FontFromSpec(""));
     EXPECT_FALSE(FontFromSpec("  ,10,1"));
 }

@@ -64,6 +64,19 @@ UniqueWindow MakeTestForm(int width, int height) {
     return form;
 }
 
+ControlSetup EditSetup(std::string_view fontSpec) {
+    return {.subclass = true,
+            .useFont = true,
+            .fontSpec = fontSpec,
+            .coloursOn = true,
+            .textIsSys = true,
+            .backIsSys = true,
+            .textColour = COLOR_WINDOWTEXT,
+            .backColour = COLOR_WINDOW,
+            .newProc = ControlProc,
+            .anchorSpec = "S,S,S,S"};
+}
+
 HWND MakeChild(HWND parent, const wchar_t* className, int x, int y, int width, int height) {
     return CreateWindowExW(0, className, L"", WS_CHILD | WS_VISIBLE, x, y, width, height, parent, nullptr,
                            GetModuleHandleW(nullptr), nullptr);
@@ -80,7 +93,7 @@ LOGFONTW FontInfo(HFONT font) {
 LRESULT CALLBACK ProbeProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
     auto* state = reinterpret_cast<FinalState*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
     if (message == WM_NCDESTROY && state) {
-        *state = {GetPropW(hwnd, kRecordProperty), GetPropW(hwnd, kTagProperty), GetPropW(hwnd, kTag2Property),
+        *state = {GetPropW(hwnd, kRecordProperty), GetPropW(hwnd, kTagProperty),
                   reinterpret_cast<WNDPROC>(GetWindowLongPtrW(hwnd, GWLP_WNDPROC))};
     }
     return DefWindowProcW(hwnd, message, wParam, lParam);

@@ -3,6 +3,7 @@
 #include <windows.h>
 #include <gtest/gtest.h>
 
+#include "ControlRecord.h"
 #include "Geometry.h"
 #include "WinHandles.h"
 
@@ -28,6 +29,10 @@ bool PumpMessages();
 // anchoring, focus memory, colours.
 UniqueWindow MakeTestForm(int width, int height);
 
+// The set-up the application gives its edit boxes: its own font, system
+// colours, every edge following the form.
+ControlSetup EditSetup(std::string_view fontSpec = "Tahoma,10,1");
+
 HWND MakeChild(HWND parent, const wchar_t* className, int x, int y, int width, int height);
 Rect ChildRect(HWND child);  // in its parent's client coordinates
 LOGFONTW FontInfo(HFONT font);
@@ -35,7 +40,7 @@ inline bool IsGdiObject(HGDIOBJ handle) { return GetObjectType(handle) != 0; }
 
 // What a window still had when its last message (WM_NCDESTROY) came.
 struct FinalState {
-    HANDLE record, tag, tag2;
+    HANDLE record, tag;
     WNDPROC procedure;
 };
 // A child whose procedure, ProbeProc, records its final state in *state.
