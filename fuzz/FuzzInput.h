@@ -25,7 +25,6 @@ public:
         }
         return value;
     }
-    std::int32_t Int32() { return static_cast<std::int32_t>(Uint32()); }
 
     // At most count bytes.
     std::string_view Bytes(std::size_t count) {
