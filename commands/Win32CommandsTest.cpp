@@ -124,7 +124,7 @@ TEST(SaveFileRequest, AsksBeforeReplacingKeepsTheCurrentDirectoryAndTakesLongNam
 
 // The folder browser needs COM. On a thread where it has not started, a
 // folder button says so rather than doing nothing, as Cancel would.
-TEST(BrowseForFolder, WithoutComItTellsTheUserAndLeavesTheBox) {
+TEST(BrowseForFolder, WithoutComItTellsTheUserAndWithItOffersOkOnlyOnAFolderWithAPath) {
     std::string boxAfter;
     std::thread withoutCom([&] {
         TestForm form;
@@ -140,11 +140,10 @@ TEST(BrowseForFolder, WithoutComItTellsTheUserAndLeavesTheBox) {
     withoutCom.join();
     EXPECT_EQ(Utf8FromWide(text), kFolderBrowserFailedText);
     EXPECT_EQ(boxAfter, "C:\\before");
-}
 
-// The browser offers OK only on an item with a folder path: "This PC" has
-// none, and choosing it would leave the box unchanged without a word.
-TEST(BrowseForFolder, OffersOkOnlyOnAFolderWithAPath) {
+    // With COM, the browser offers OK only on an item with a folder path:
+    // "This PC" has none, and choosing it would leave the box unchanged
+    // without a word.
     std::atomic<HWND> form = nullptr;
     std::thread browsing([&] {
         const ComApartment com;
@@ -195,7 +194,12 @@ protected:
     }
 };
 
-TEST_F(WriteListFileTest, WritesEveryLineWithCrLfReplacingWhatTheFileHeld) {
+// A read-only or held file, and a name the game or the window keeps, are
+// refused in the program tests, through the export and "Exit"; a missing
+// folder, a folder in the file's place, a file in the folder's and a folder
+// that refuses new files in CompareCommandFailures, whose lists are saved
+// through the same replace.
+TEST_F(WriteListFileTest, WritesEveryLineWithCrLfReplacingWhatTheFileHeldOrNothingWhenThePathIsTooLong) {
     PutFile(folder / "departed.txt", std::string(5000, 'x'));
     form.AddLine(kDepartedList, "23456  Novak,Tomas           ");
     ASSERT_EQ(Write(folder / "departed.txt"), "");
@@ -213,20 +217,14 @@ TEST_F(WriteListFileTest, WritesEveryLineWithCrLfReplacingWhatTheFileHeld) {
     EXPECT_EQ(Write(PathOfLength(255)), "");
     EXPECT_EQ(FileBytes(PathOfLength(255)),
               "12345  Doe,Jan               Northport Gulls\r\n23456  Novak,Tomas           \r\n");
-}
 
-// A read-only or held file, and a name the game or the window keeps, are
-// refused in the program tests, through the export and "Exit"; a missing
-// folder, a folder in the file's place, a file in the folder's and a folder
-// that refuses new files in CompareCommandFailures, whose lists are saved
-// through the same replace.
-TEST_F(WriteListFileTest, WritesNothingAndSaysWhyWhenThePathIsTooLong) {
+    // A path too long: nothing written, and why.
     const fs::path longFolder = LongFolder();
     EXPECT_EQ(Write(PathOfLength(256)), "the path is longer than 255 characters");
     EXPECT_EQ(Write(longFolder / "d.txt"), "the path is too long");
     EXPECT_TRUE(fs::is_empty(longFolder));
     fs::remove(longFolder);
-    EXPECT_TRUE(fs::is_empty(folder.Path()));
+    EXPECT_EQ(FileNamesIn(folder.Path()).size(), 2u) << "the two lists written above alone";
 }
 
 // A disk that fills up part way: the writer puts half the bytes down and
@@ -345,9 +343,17 @@ protected:
     Names Boxes() { return {form.Text(kMainFolderBox), form.Text(kPriorFolderBox), form.Text(kCurrentFolderBox)}; }
 };
 
-TEST_F(SettingsTest, LoadSetsTheBoxesFromTheFileAndZeroBytesEndABoxText) {
+TEST_F(SettingsTest, LoadSetsTheBoxesFromAFileOfAnySizeNeverFromAFolderAndZeroBytesEndABoxText) {
     LoadSettings(form.Handle());
     EXPECT_EQ(Boxes(), (Names{"was main", "was prior", "was current"}));
+    // A folder named like the file is neither loaded nor replaced.
+    fs::create_directory(settings);
+    LoadSettings(form.Handle());
+    EXPECT_EQ(Boxes(), (Names{"was main", "was prior", "was current"}));
+    EXPECT_EQ(SaveSettings(form.Handle()).problem.Words(), "it is not a file");
+    EXPECT_TRUE(fs::is_directory(settings) && fs::is_empty(settings));
+    EXPECT_EQ(FileNamesIn(folder.Path()), Names{"Trelvane.txt"});
+    fs::remove(settings);
     const std::vector<std::pair<std::string, Names>> cases = {
         {"", {"", "", ""}},
         {std::string("\"a\0b\",\"\0\",c\0d", 13), {"a", "", "c"}},
@@ -362,6 +368,14 @@ TEST_F(SettingsTest, LoadSetsTheBoxesFromTheFileAndZeroBytesEndABoxText) {
     const std::jthread letGo = testing::LetGoAfter(brief, 300);
     LoadSettings(form.Handle());
     EXPECT_EQ(Boxes(), (Names{"x", "y", "z"})) << "held for a moment at the start";
+
+    // Ten-megabyte folders are loaded and saved whole.
+    const std::string text = "\"" + std::string(10 << 20, 'k') + "\",\"b\",\"c\"\r\n";
+    PutFile(settings, text);
+    LoadSettings(form.Handle());
+    EXPECT_EQ(form.Text(kMainFolderBox).size(), std::size_t{10 << 20});
+    ASSERT_TRUE(SaveSettings(form.Handle()).Written());
+    EXPECT_TRUE(FileBytes(settings) == text);
 }
 
 // The program's own ANSI file can be valid UTF-8 by chance: GBK "一" is
@@ -389,24 +403,6 @@ TEST_F(SettingsTest, BytesValidAsAnsiAndAsUtf8AreReadAsTheFolderThatExistsOnAnyC
         LoadSettings(form.Handle());
         EXPECT_EQ(form.Text(kMainFolderBox), box) << ansiExists << utf8Exists;
     }
-}
-
-TEST_F(SettingsTest, TenMegabyteFoldersAreLoadedAndSavedWhole) {
-    const std::string text = "\"" + std::string(10 << 20, 'k') + "\",\"b\",\"c\"\r\n";
-    PutFile(settings, text);
-    LoadSettings(form.Handle());
-    EXPECT_EQ(form.Text(kMainFolderBox).size(), std::size_t{10 << 20});
-    ASSERT_TRUE(SaveSettings(form.Handle()).Written());
-    EXPECT_TRUE(FileBytes(settings) == text);
-}
-
-TEST_F(SettingsTest, FolderNamedLikeTheFileIsNeitherLoadedNorReplaced) {
-    fs::create_directory(settings);
-    LoadSettings(form.Handle());
-    EXPECT_EQ(Boxes(), (Names{"was main", "was prior", "was current"}));
-    EXPECT_EQ(SaveSettings(form.Handle()).problem.Words(), "it is not a file");
-    EXPECT_TRUE(fs::is_directory(settings) && fs::is_empty(settings));
-    EXPECT_EQ(FileNamesIn(folder.Path()), Names{"Trelvane.txt"});
 }
 
 // Held by a backup program at start-up: the boxes it left empty do not
