@@ -179,7 +179,7 @@ TEST_F(SeasonComparisonTest, TeamsStayRightInAFileOfManyMoreTeamsThanPlayers) {
                                  "10003  Three,C               T 80009"}));
 }
 
-TEST_F(SeasonComparisonTest, PlayerFileCutAnywhereGivesWhatItsBytesHold) {
+TEST_F(SeasonComparisonTest, SeasonFilesCutAnywhereOrWithoutZeroBytesGiveWhatTheirBytesHold) {
     const Bytes two = Players({{12345, "Jan", "Doe"}, {23456, "Emil", "Lund"}});
     // A record cut after its identifier is a player with empty names (the
     // identifier's high byte is zero anyway at 11 bytes). Where a record
@@ -198,9 +198,8 @@ TEST_F(SeasonComparisonTest, PlayerFileCutAnywhereGivesWhatItsBytesHold) {
         EXPECT_TRUE(report.priorPlayerFile.WasRead()) << size << " bytes";
         EXPECT_EQ(fs::file_size(prior / kPlayerFileName), size);
     }
-}
 
-TEST_F(SeasonComparisonTest, TeamFileCutAnywhereGivesTheTeamOnlyOnceItsRosterSlotIsThere) {
+    // The team is shown only once its first roster slot is there.
     const Bytes team = Teams({{1, "Northport", "Gulls", {12345}}});
     // Slot 0 holds 12345 in bytes 264-267 (39 30 00 00): the first two are
     // enough, the rest read as zero.
@@ -209,19 +208,18 @@ TEST_F(SeasonComparisonTest, TeamFileCutAnywhereGivesTheTeamOnlyOnceItsRosterSlo
         Compare();
         EXPECT_EQ(Departed(), Lines{kDoe + (size >= 266 ? "Northport Gulls" : "")}) << size << " bytes";
     }
-}
 
-TEST_F(SeasonComparisonTest, TeamNamesWithoutAZeroByteRunOnToTheEndOfTheExaminedPart) {
-    // A team record of 't' with zero bytes only in its status and in the
-    // identifier in its last roster slot: both names run on through the
-    // roster to that identifier, and the never-read last byte stays out.
-    Bytes team(kTeamRecordLength, 't');
-    team[0] = team[1] = 0;
+    // Team names without a zero byte run on to the end of the examined
+    // part: in a team record of 't' with zero bytes only in its status and
+    // in the identifier in its last roster slot, both names run on through
+    // the roster to that identifier, and the never-read last byte stays out.
+    Bytes unended(kTeamRecordLength, 't');
+    unended[0] = unended[1] = 0;
     const std::size_t slot79 = 264 + 4 * 79;
-    team[slot79] = 0x39, team[slot79 + 1] = 0x30, team[slot79 + 2] = 0, team[slot79 + 3] = 0;
-    team[kTeamRecordLength - 1] = 'Z';
+    unended[slot79] = 0x39, unended[slot79 + 1] = 0x30, unended[slot79 + 2] = 0, unended[slot79 + 3] = 0;
+    unended[kTeamRecordLength - 1] = 'Z';
     const std::string teamName = std::string(slot79 - 17, 't') + "90 " + std::string(slot79 - 33, 't') + "90";
-    ASSERT_TRUE(Write(Players({{12345, "Jan", "Doe"}}), {}, team));
+    ASSERT_TRUE(Write(Players({{12345, "Jan", "Doe"}}), {}, unended));
     Compare();
     EXPECT_EQ(Departed(), Lines{kDoe + teamName});
 }
