@@ -479,7 +479,7 @@ TEST_F(CompareProgramTest, TheSeasonMakerAloneMakesADemoLeagueBesideItselfOnce) 
 }
 
 // As on Linux: the lists asked for are saved, and nothing is said.
-TEST_F(CompareProgramTest, AReaderThatWentAwayEndsTheOutputQuietly) {
+TEST_F(CompareProgramTest, AReaderThatWentAwayEndsTheOutputQuietlyAndNamesReachTheFilesExactlyAsGiven) {
     const fs::path moved = root / "moved.txt";
     for (const wchar_t* format : {L"text", L"csv"}) {
         fs::remove(moved);
@@ -488,26 +488,24 @@ TEST_F(CompareProgramTest, AReaderThatWentAwayEndsTheOutputQuietly) {
         EXPECT_EQ(err, "");
         EXPECT_EQ(FileBytes(moved), kMovedList);
     }
-}
 
-// A full-width "Ａ" that the ANSI code page would best-fit to "A", beside a
-// folder of that name; a full-width quotation mark that would become one
-// that ends the argument.
-TEST_F(CompareProgramTest, NamesReachTheFilesExactlyAsGiven) {
+    // A full-width "Ａ" that the ANSI code page would best-fit to "A",
+    // beside a folder of that name; a full-width quotation mark that would
+    // become one that ends the argument.
     const fs::path real = root.Path() / L"Saison \uFF21", decoy = root.Path() / L"Saison A";
     fs::rename(prior, real);
     ASSERT_TRUE(tools::WriteSeason(decoy, {{{11111, "Ivo", "Decoy"}}, {}}));
     // A list name of characters no single-byte code page holds together,
     // over a longer old list that must not keep its tail.
-    const fs::path moved = root.Path() / L"moved\uFF02 list \u00E9\u20AC\u0416.txt";
-    PutFile(moved, std::string(1000, 'x'));
-    EXPECT_EQ(RunProgram(Quoted(real) + L" " + Quoted(current) + L" --format json --moved " + Quoted(moved)), 0u)
+    const fs::path named = root.Path() / L"moved\uFF02 list \u00E9\u20AC\u0416.txt";
+    PutFile(named, std::string(1000, 'x'));
+    EXPECT_EQ(RunProgram(Quoted(real) + L" " + Quoted(current) + L" --format json --moved " + Quoted(named)), 0u)
         << err;
     EXPECT_EQ(err, "");
     EXPECT_NE(out.find("\"prior_folder\": " + JsonText(Utf8FromWide(real.wstring())) + ","), std::string::npos) << out;
     EXPECT_NE(out.find("{\"id\": 30000, \"last_name\": \"Novak\""), std::string::npos);
     EXPECT_EQ(out.find("11111"), std::string::npos);
-    EXPECT_EQ(FileBytes(moved), kMovedList);
+    EXPECT_EQ(FileBytes(named), kMovedList);
 }
 #endif
 

@@ -343,7 +343,7 @@ protected:
     Names Boxes() { return {form.Text(kMainFolderBox), form.Text(kPriorFolderBox), form.Text(kCurrentFolderBox)}; }
 };
 
-TEST_F(SettingsTest, LoadSetsTheBoxesFromAFileOfAnySizeNeverFromAFolderAndZeroBytesEndABoxText) {
+TEST_F(SettingsTest, LoadSetsTheBoxesFromAFileOfAnySizeNeverFromAFolderOrAFileItCouldNotRead) {
     LoadSettings(form.Handle());
     EXPECT_EQ(Boxes(), (Names{"was main", "was prior", "was current"}));
     // A folder named like the file is neither loaded nor replaced.
@@ -376,6 +376,29 @@ TEST_F(SettingsTest, LoadSetsTheBoxesFromAFileOfAnySizeNeverFromAFolderAndZeroBy
     EXPECT_EQ(form.Text(kMainFolderBox).size(), std::size_t{10 << 20});
     ASSERT_TRUE(SaveSettings(form.Handle()).Written());
     EXPECT_TRUE(FileBytes(settings) == text);
+
+    // Held by a backup program throughout a load: the boxes it left empty
+    // do not replace the file, but folders the user chose afterwards are
+    // saved.
+    const std::string saved = "\"C:\\KOV11\",\"D:\\2025\",\"D:\\2026\"\r\n";
+    PutFile(settings, saved);
+    {
+        const HeldFile holder = Hold(settings);
+        ASSERT_TRUE(holder);
+        LoadSettings(form.Handle());
+    }
+    EXPECT_EQ(Boxes(), (Names{"", "", ""}));
+    EXPECT_TRUE(SaveSettings(form.Handle()).Written());
+    EXPECT_EQ(FileBytes(settings), saved);
+    form.SetText(kCurrentFolderBox, "E:\\2027");
+    EXPECT_TRUE(SaveSettings(form.Handle()).Written());
+    EXPECT_EQ(FileBytes(settings), "\"\",\"\",\"E:\\2027\"\r\n");
+
+    // Read at the next load: emptied boxes are the user's choice again.
+    LoadSettings(form.Handle());
+    form.SetText(kCurrentFolderBox, "");
+    EXPECT_TRUE(SaveSettings(form.Handle()).Written());
+    EXPECT_EQ(FileBytes(settings), "\"\",\"\",\"\"\r\n");
 }
 
 // The program's own ANSI file can be valid UTF-8 by chance: GBK "一" is
@@ -403,30 +426,6 @@ TEST_F(SettingsTest, BytesValidAsAnsiAndAsUtf8AreReadAsTheFolderThatExistsOnAnyC
         LoadSettings(form.Handle());
         EXPECT_EQ(form.Text(kMainFolderBox), box) << ansiExists << utf8Exists;
     }
-}
-
-// Held by a backup program at start-up: the boxes it left empty do not
-// replace the file, but folders the user chose afterwards are saved.
-TEST_F(SettingsTest, AFileUnreadAtLoadIsKeptWhileTheBoxesStayEmpty) {
-    const std::string saved = "\"C:\\KOV11\",\"D:\\2025\",\"D:\\2026\"\r\n";
-    PutFile(settings, saved);
-    {
-        const HeldFile holder = Hold(settings);
-        ASSERT_TRUE(holder);
-        LoadSettings(form.Handle());
-    }
-    EXPECT_EQ(Boxes(), (Names{"", "", ""}));
-    EXPECT_TRUE(SaveSettings(form.Handle()).Written());
-    EXPECT_EQ(FileBytes(settings), saved);
-    form.SetText(kCurrentFolderBox, "E:\\2027");
-    EXPECT_TRUE(SaveSettings(form.Handle()).Written());
-    EXPECT_EQ(FileBytes(settings), "\"\",\"\",\"E:\\2027\"\r\n");
-
-    // Read at the next load: emptied boxes are the user's choice again.
-    LoadSettings(form.Handle());
-    form.SetText(kCurrentFolderBox, "");
-    EXPECT_TRUE(SaveSettings(form.Handle()).Written());
-    EXPECT_EQ(FileBytes(settings), "\"\",\"\",\"\"\r\n");
 }
 
 }  // namespace

@@ -156,7 +156,7 @@ TEST_F(SeasonComparisonTest, FilesNotReadSayWhyAndContributeNothing) {
 
 // A file that names the same players over and over: the names replaced are
 // dropped from memory now and then, and the names kept stay right.
-TEST_F(SeasonComparisonTest, NamesStayRightInAFileThatRenamesPlayersThousandsOfTimes) {
+TEST_F(SeasonComparisonTest, NamesAndTeamsStayRightInFilesThatRenameThemThousandsOfTimes) {
     std::vector<PlayerEntry> players = {{10003, "Early", "Name"}};
     const std::string longName(600, 'x');
     for (int i = 0; i < 2000; ++i) players.push_back({10001 + i % 2, "y", longName});
@@ -165,11 +165,10 @@ TEST_F(SeasonComparisonTest, NamesStayRightInAFileThatRenamesPlayersThousandsOfT
     Compare();
     EXPECT_EQ(Departed(), (Lines{"10001  Last,One              ", "10002  " + longName.substr(0, 22),
                                  "10003  Name,Early            "}));
-}
 
-// More team records than the comparison keeps names for at once: the teams
-// still in use survive the cut of the others, an early one included.
-TEST_F(SeasonComparisonTest, TeamsStayRightInAFileOfManyMoreTeamsThanPlayers) {
+    // More team records than the comparison keeps names for at once: the
+    // teams still in use survive the cut of the others, an early one
+    // included.
     std::vector<TeamEntry> teams = {{1, "Gone", "Team", {10003}}, {7, "Early", "Team", {10001}}};
     for (int i = 0; i < 80010; ++i) teams.push_back({1, "T", std::to_string(i), {10002 + i % 2}});
     teams[7].roster = {10004};  // a player with no record: his team is never shown
