@@ -258,7 +258,7 @@ TEST_F(ProgramTest, OpensAsShownKeysRunNothingBrowsersFillTheirBoxesProcessFills
     testing::PressAndWaitGone(browser, IDCANCEL);
     program.Sync();
     EXPECT_EQ(program.Text(kCurrentFolderBox), current.string());
-    program.SetText(kPriorFolderBox, prior.string());
+    program.SetText(kPriorFolderBox, prior.string());  // the season Process reads
 
     ASSERT_TRUE(program.Click(kProcessButton, 20000)) << "a message box after a full read";
     const SeasonComparison expected = CompareSeasons(prior.string(), current.string());
