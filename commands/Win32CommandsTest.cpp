@@ -170,58 +170,48 @@ TEST(BrowseForFolder, WithoutComItTellsTheUserAndWithItOffersOkOnlyOnAFolderWith
     EXPECT_TRUE(okOnAFolder);
 }
 
-class WriteListFileTest : public ::testing::Test {
-protected:
-    TempFolder folder;
-    TestForm testForm;
-    ControlTexts form{testForm.Handle()};
-    void SetUp() override { form.AddLine(kDepartedList, "12345  Doe,Jan               Northport Gulls"); }
-    std::string Write(const fs::path& path) {
-        return WriteListFile(path.wstring(), form, kDepartedList).problem.Words();
-    }
-    // A folder of 247 characters: a file in it has a path of at most 255,
-    // but no room is left for the name of a new file beside it.
-    fs::path LongFolder() {
-        const std::wstring base = (folder.Path() / "").wstring();
-        const fs::path made = base + std::wstring(247 - base.size(), L'f');
-        fs::create_directory(made);
-        return made;
-    }
-    // A path in the folder of exactly length characters.
-    std::wstring PathOfLength(std::size_t length) {
-        const std::wstring base = (folder.Path() / "").wstring();
-        return base + std::wstring(length - base.size() - 4, L'n') + L".txt";
-    }
-};
-
 // A read-only or held file, and a name the game or the window keeps, are
 // refused in the program tests, through the export and "Exit"; a missing
 // folder, a folder in the file's place, a file in the folder's and a folder
 // that refuses new files in CompareCommandFailures, whose lists are saved
 // through the same replace.
-TEST_F(WriteListFileTest, WritesEveryLineWithCrLfReplacingWhatTheFileHeldOrNothingWhenThePathIsTooLong) {
-    PutFile(folder / "departed.txt", std::string(5000, 'x'));
+TEST(WriteListFile, WritesEveryLineWithCrLfReplacingWhatTheFileHeldOrNothingWhenThePathIsTooLong) {
+    TempFolder folder;
+    TestForm testForm;
+    ControlTexts form{testForm.Handle()};
+    form.AddLine(kDepartedList, "12345  Doe,Jan               Northport Gulls");
     form.AddLine(kDepartedList, "23456  Novak,Tomas           ");
-    ASSERT_EQ(Write(folder / "departed.txt"), "");
-    EXPECT_EQ(FileBytes(folder / "departed.txt"),
-              "12345  Doe,Jan               Northport Gulls\r\n23456  Novak,Tomas           \r\n");
+    const std::string both = "12345  Doe,Jan               Northport Gulls\r\n23456  Novak,Tomas           \r\n";
+    const auto write = [&](const fs::path& path) {
+        return WriteListFile(path.wstring(), form, kDepartedList).problem.Words();
+    };
+    // A path in the folder of exactly length characters.
+    const std::wstring base = (folder.Path() / "").wstring();
+    const auto pathOfLength = [&](std::size_t length) {
+        return base + std::wstring(length - base.size() - 4, L'n') + L".txt";
+    };
+
+    PutFile(folder / "departed.txt", std::string(5000, 'x'));
+    ASSERT_EQ(write(folder / "departed.txt"), "");
+    EXPECT_EQ(FileBytes(folder / "departed.txt"), both);
     ASSERT_TRUE(WriteListFile((folder / "departed.txt").wstring(), form, kArrivalsList).Written());
     EXPECT_EQ(FileBytes(folder / "departed.txt"), "");
     {  // held for a moment, as a virus scanner holds a file it looks at
         HeldFile brief = Hold(folder / "departed.txt");
         const std::jthread letGo = testing::LetGoAfter(brief, 300);
-        EXPECT_EQ(Write(folder / "departed.txt"), "");
+        EXPECT_EQ(write(folder / "departed.txt"), "");
     }
-    EXPECT_EQ(FileBytes(folder / "departed.txt"),
-              "12345  Doe,Jan               Northport Gulls\r\n23456  Novak,Tomas           \r\n");
-    EXPECT_EQ(Write(PathOfLength(255)), "");
-    EXPECT_EQ(FileBytes(PathOfLength(255)),
-              "12345  Doe,Jan               Northport Gulls\r\n23456  Novak,Tomas           \r\n");
+    EXPECT_EQ(FileBytes(folder / "departed.txt"), both);
+    EXPECT_EQ(write(pathOfLength(255)), "");
+    EXPECT_EQ(FileBytes(pathOfLength(255)), both);
 
-    // A path too long: nothing written, and why.
-    const fs::path longFolder = LongFolder();
-    EXPECT_EQ(Write(PathOfLength(256)), "the path is longer than 255 characters");
-    EXPECT_EQ(Write(longFolder / "d.txt"), "the path is too long");
+    // A path too long: nothing written, and why. In a folder of 247
+    // characters a file has a path of at most 255, but no room is left for
+    // the name of a new file beside it.
+    const fs::path longFolder = base + std::wstring(247 - base.size(), L'f');
+    fs::create_directory(longFolder);
+    EXPECT_EQ(write(pathOfLength(256)), "the path is longer than 255 characters");
+    EXPECT_EQ(write(longFolder / "d.txt"), "the path is too long");
     EXPECT_TRUE(fs::is_empty(longFolder));
     fs::remove(longFolder);
     EXPECT_EQ(FileNamesIn(folder.Path()).size(), 2u) << "the two lists written above alone";
