@@ -36,7 +36,20 @@ protected:
     std::optional<MainFormWindow> main = MakeMainForm({});
 };
 
-TEST_F(MainForm, ButtonsListsAndCountsSayWhatTheyAreAndFolderBoxesShowACueWhileEmpty) {
+// Items as Explorer drops them: DROPFILES and the paths in UTF-16, each
+// ended by a zero, then one more.
+HDROP DropOf(const std::wstring& paths) {
+    const std::size_t size = sizeof(DROPFILES) + (paths.size() + 1) * sizeof(wchar_t);
+    const HGLOBAL block = GlobalAlloc(GHND, size);
+    auto* drop = static_cast<DROPFILES*>(GlobalLock(block));
+    drop->pFiles = sizeof(DROPFILES);
+    drop->fWide = TRUE;
+    std::memcpy(drop + 1, paths.c_str(), (paths.size() + 1) * sizeof(wchar_t));
+    GlobalUnlock(block);
+    return static_cast<HDROP>(block);
+}
+
+TEST_F(MainForm, ButtonsListsAndCountsSayWhatTheyAreAndFolderBoxesShowACueWhileEmptyAndTakeDrops) {
     std::map<int, std::string> tips;
     for (const UniqueWindow& tooltip : main->tooltips) {
         wchar_t text[256] = {};
@@ -59,20 +72,28 @@ TEST_F(MainForm, ButtonsListsAndCountsSayWhatTheyAreAndFolderBoxesShowACueWhileE
     EXPECT_STREQ(cue, L"Folder of the prior season (holds KOVPLYR.DAT)");
     EXPECT_EQ(GetWindowTextLengthW(prior), 0) << "a cue is not the box's text";
 
-    // Stretched with the form, each control's tip covers it to its new
-    // corner.
-    SetWindowPos(main->form, nullptr, 0, 0, 1270, 1000, SWP_NOMOVE | SWP_NOZORDER);
-    const HWND list = GetDlgItem(main->form, kDepartedList);
-    RECT area{};
-    GetClientRect(list, &area);
-    ASSERT_GT(area.right, 500);
-    TTHITTESTINFOW hit{};
-    hit.hwnd = list;
-    hit.pt = {area.right - 2, area.bottom - 2};
-    hit.ti.cbSize = TTTOOLINFOW_V2_SIZE;
-    EXPECT_TRUE(std::ranges::any_of(main->tooltips, [&](const UniqueWindow& tooltip) {
-        return SendMessageW(tooltip.get(), TTM_HITTESTW, 0, reinterpret_cast<LPARAM>(&hit)) != 0;
-    }));
+    // A folder dropped on a folder box puts its path there, a file its folder.
+    wchar_t windows[MAX_PATH] = {}, system[MAX_PATH] = {};
+    GetWindowsDirectoryW(windows, MAX_PATH);
+    GetSystemDirectoryW(system, MAX_PATH);
+    const std::wstring kernel = std::wstring(system) + L"\\kernel32.dll";
+    const struct {
+        int box;
+        std::wstring dropped, shown;
+    } drops[] = {
+        {kMainFolderBox, std::wstring(windows) + L'\0', windows},
+        {kPriorFolderBox, kernel + L'\0', system},
+        {kCurrentFolderBox, kernel + L'\0' + windows + L'\0', system},             // the first of two
+        {kCurrentFolderBox, L"::{20D04FE0-3AEA-1069-A2D8-08002B30309D}", system},  // no path: ignored
+        {kDepartedCountBox, std::wstring(windows) + L'\0', {}},                    // not a folder box
+    };
+    for (const auto& drop : drops) {
+        const HWND box = GetDlgItem(main->form, drop.box);
+        SendMessageW(box, WM_DROPFILES, reinterpret_cast<WPARAM>(DropOf(drop.dropped)), 0);
+        wchar_t text[MAX_PATH] = {};
+        GetWindowTextW(box, text, MAX_PATH);
+        EXPECT_EQ(text, drop.shown) << drop.box;
+    }
 }
 
 // Each control's place and size in the form's client area, and its font's
@@ -110,7 +131,7 @@ TEST_F(MainForm, ADpiChangeLaysOutAndSizesAsAStartAtThatDpiAndBack) {
 // The form as it is designed, against literal values: a control given
 // another's font, a class value, an edit box's margins or limit, or an edge
 // that stops following the form's size fails here.
-TEST_F(MainForm, EachControlsFontTheFormClassTheEditBoxesAndEveryEdgeAfterAResize) {
+TEST_F(MainForm, EachControlsFontTheFormClassTheEditBoxesAndEveryEdgeAndTipAfterAResize) {
     const HWND form = main->form;
     // At 96 DPI; buttons take Segoe UI for Tahoma on every Windows since
     // Vista. Then each control's four edges once the client area doubles.
@@ -164,43 +185,20 @@ TEST_F(MainForm, EachControlsFontTheFormClassTheEditBoxesAndEveryEdgeAfterAResiz
     for (const auto& control : controls) {
         EXPECT_EQ(ToRect(RectInParent(GetDlgItem(form, control.id))), control.doubled) << control.id;
     }
-}
 
-// Items as Explorer drops them: DROPFILES and the paths in UTF-16, each
-// ended by a zero, then one more.
-HDROP DropOf(const std::wstring& paths) {
-    const std::size_t size = sizeof(DROPFILES) + (paths.size() + 1) * sizeof(wchar_t);
-    const HGLOBAL block = GlobalAlloc(GHND, size);
-    auto* drop = static_cast<DROPFILES*>(GlobalLock(block));
-    drop->pFiles = sizeof(DROPFILES);
-    drop->fWide = TRUE;
-    std::memcpy(drop + 1, paths.c_str(), (paths.size() + 1) * sizeof(wchar_t));
-    GlobalUnlock(block);
-    return static_cast<HDROP>(block);
-}
-
-TEST_F(MainForm, AFolderDroppedOnAFolderBoxPutsItsPathThereAndAFileItsFolder) {
-    wchar_t windows[MAX_PATH] = {}, system[MAX_PATH] = {};
-    GetWindowsDirectoryW(windows, MAX_PATH);
-    GetSystemDirectoryW(system, MAX_PATH);
-    const std::wstring kernel = std::wstring(system) + L"\\kernel32.dll";
-    const struct {
-        int box;
-        std::wstring dropped, shown;
-    } drops[] = {
-        {kMainFolderBox, std::wstring(windows) + L'\0', windows},
-        {kPriorFolderBox, kernel + L'\0', system},
-        {kCurrentFolderBox, kernel + L'\0' + windows + L'\0', system},             // the first of two
-        {kCurrentFolderBox, L"::{20D04FE0-3AEA-1069-A2D8-08002B30309D}", system},  // no path: ignored
-        {kDepartedCountBox, std::wstring(windows) + L'\0', {}},                    // not a folder box
-    };
-    for (const auto& drop : drops) {
-        const HWND box = GetDlgItem(main->form, drop.box);
-        SendMessageW(box, WM_DROPFILES, reinterpret_cast<WPARAM>(DropOf(drop.dropped)), 0);
-        wchar_t text[MAX_PATH] = {};
-        GetWindowTextW(box, text, MAX_PATH);
-        EXPECT_EQ(text, drop.shown) << drop.box;
-    }
+    // Stretched with the form, each control's tip covers it to its new
+    // corner.
+    const HWND list = GetDlgItem(form, kDepartedList);
+    RECT area{};
+    GetClientRect(list, &area);
+    ASSERT_GT(area.right, 500);
+    TTHITTESTINFOW hit{};
+    hit.hwnd = list;
+    hit.pt = {area.right - 2, area.bottom - 2};
+    hit.ti.cbSize = TTTOOLINFOW_V2_SIZE;
+    EXPECT_TRUE(std::ranges::any_of(main->tooltips, [&](const UniqueWindow& tooltip) {
+        return SendMessageW(tooltip.get(), TTM_HITTESTW, 0, reinterpret_cast<LPARAM>(&hit)) != 0;
+    }));
 }
 
 }  // namespace
