@@ -109,29 +109,10 @@ std::vector<std::array<LONG, 5>> Layout(HWND form) {
     return layout;
 }
 
-// Moved to a monitor at 144 DPI, the form is what a start at 144 DPI makes
-// (45 * 1.5 = 67.5 rounds to 68, 35 * 1.5 = 52.5 to 52); moved back, what
-// it was.
-TEST_F(MainForm, ADpiChangeLaysOutAndSizesAsAStartAtThatDpiAndBack) {
-    const std::vector<std::array<LONG, 5>> first = Layout(main->form);
-    RECT outer{};
-    GetWindowRect(main->form, &outer);
-    const RECT suggested{outer.left, outer.top, outer.left + 952, outer.top + 750};
-    SendMessageW(main->form, WM_DPICHANGED, MAKEWPARAM(144, 144), reinterpret_cast<LPARAM>(&suggested));
-    const std::vector<std::array<LONG, 5>> at144 = {
-        {204, 192, 105, 45, -24},  {600, 195, 105, 45, -24}, {264, 612, 180, 68, -20}, {468, 612, 180, 68, -20},
-        {672, 612, 180, 68, -20},  {516, 12, 300, 52, -18},  {516, 72, 300, 52, -18},  {516, 132, 300, 52, -18},
-        {60, 12, 450, 52, -22},    {60, 72, 450, 52, -22},   {60, 132, 450, 52, -22},  {60, 612, 180, 68, -20},
-        {468, 252, 450, 360, -16}, {9, 252, 456, 360, -16}};
-    EXPECT_EQ(Layout(main->form), at144);
-    SendMessageW(main->form, WM_DPICHANGED, MAKEWPARAM(96, 96), reinterpret_cast<LPARAM>(&outer));
-    EXPECT_EQ(Layout(main->form), first);
-}
-
 // The form as it is designed, against literal values: a control given
 // another's font, a class value, an edit box's margins or limit, or an edge
 // that stops following the form's size fails here.
-TEST_F(MainForm, EachControlsFontTheFormClassTheEditBoxesAndEveryEdgeAndTipAfterAResize) {
+TEST_F(MainForm, EachControlsFontTheFormClassTheEditBoxesThenEveryPlaceAfterADpiChangeAndAResize) {
     const HWND form = main->form;
     // At 96 DPI; buttons take Segoe UI for Tahoma on every Windows since
     // Vista. Then each control's four edges once the client area doubles.
@@ -177,9 +158,25 @@ TEST_F(MainForm, EachControlsFontTheFormClassTheEditBoxesAndEveryEdgeAndTipAfter
     EXPECT_EQ(GetClassLongPtrW(form, GCLP_HCURSOR), reinterpret_cast<LONG_PTR>(LoadCursorW(nullptr, IDC_ARROW)));
     EXPECT_EQ(GetClassLongPtrW(form, GCLP_HICON), 0);
 
-    RECT client{}, outer{};
-    GetClientRect(form, &client);
+    // Moved to a monitor at 144 DPI, the form is what a start at 144 DPI makes
+    // (45 * 1.5 = 67.5 rounds to 68, 35 * 1.5 = 52.5 to 52); moved back, what
+    // it was.
+    const std::vector<std::array<LONG, 5>> first = Layout(form);
+    RECT outer{};
     GetWindowRect(form, &outer);
+    const RECT suggested{outer.left, outer.top, outer.left + 952, outer.top + 750};
+    SendMessageW(form, WM_DPICHANGED, MAKEWPARAM(144, 144), reinterpret_cast<LPARAM>(&suggested));
+    const std::vector<std::array<LONG, 5>> at144 = {
+        {204, 192, 105, 45, -24},  {600, 195, 105, 45, -24}, {264, 612, 180, 68, -20}, {468, 612, 180, 68, -20},
+        {672, 612, 180, 68, -20},  {516, 12, 300, 52, -18},  {516, 72, 300, 52, -18},  {516, 132, 300, 52, -18},
+        {60, 12, 450, 52, -22},    {60, 72, 450, 52, -22},   {60, 132, 450, 52, -22},  {60, 612, 180, 68, -20},
+        {468, 252, 450, 360, -16}, {9, 252, 456, 360, -16}};
+    EXPECT_EQ(Layout(form), at144);
+    SendMessageW(form, WM_DPICHANGED, MAKEWPARAM(96, 96), reinterpret_cast<LPARAM>(&outer));
+    EXPECT_EQ(Layout(form), first);
+
+    RECT client{};
+    GetClientRect(form, &client);
     SetWindowPos(form, nullptr, 0, 0, outer.right - outer.left + client.right, outer.bottom - outer.top + client.bottom,
                  SWP_NOMOVE | SWP_NOZORDER);
     for (const auto& control : controls) {

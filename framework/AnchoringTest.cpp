@@ -27,9 +27,6 @@ protected:
         return control;
     }
 
-    // The first WM_SIZE after the controls were set up captures them.
-    void FirstSize() const { SendMessageW(form_.get(), WM_SIZE, SIZE_RESTORED, MAKELPARAM(600, 400)); }
-
     void Resize(int width, int height) const {
         SetWindowPos(form_.get(), nullptr, 0, 0, width, height, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
     }
@@ -50,7 +47,8 @@ TEST_F(AnchoringTest, ControlsFollowTheirEdgeCodesContainersTheirOwnMinimisingMo
     const Rect odd{61, 43, 167, 71};
     const HWND oddScaled = Anchored("S,S,S,S", odd);
     const HWND oddCentred = Anchored("F50,F33,F50,F67", odd);
-    FirstSize();
+    // The first WM_SIZE after the controls were set up captures them.
+    SendMessageW(form_.get(), WM_SIZE, SIZE_RESTORED, MAKELPARAM(600, 400));
     EXPECT_EQ(ChildRect(controls[0]), kControl) << "the first size puts everything where it is";
 
     Resize(900, 600);

@@ -38,7 +38,7 @@ protected:
     UniqueWindow form_;
 };
 
-TEST_F(ColoursTest, EditBoxesPaintOpaqueDisabledOnesInButtonFaceAndListBoxesTransparent) {
+TEST_F(ColoursTest, EditBoxesPaintOpaqueDisabledOnesInButtonFaceListBoxesTransparentAndOthersAsTheyWould) {
     struct Case {
         const wchar_t* className;
         bool enabled;
@@ -57,9 +57,8 @@ TEST_F(ColoursTest, EditBoxesPaintOpaqueDisabledOnesInButtonFaceAndListBoxesTran
         EXPECT_EQ(answer.back, GetSysColor(c.background)) << c.className << c.enabled;
         EXPECT_EQ(answer.mode, c.mode) << c.className << c.enabled;
     }
-}
 
-TEST_F(ColoursTest, ControlsWithoutColoursAreLeftToDefaultProcessing) {
+    // Controls without colours are left to default processing.
     const HWND button = Child(L"BUTTON");
     SetupControl(button, {.subclass = true, .newProc = ControlProc});
     const HDC dc = GetDC(button);
