@@ -49,53 +49,6 @@ HDROP DropOf(const std::wstring& paths) {
     return static_cast<HDROP>(block);
 }
 
-TEST_F(MainForm, ButtonsListsAndCountsSayWhatTheyAreAndFolderBoxesShowACueWhileEmptyAndTakeDrops) {
-    std::map<int, std::string> tips;
-    for (const UniqueWindow& tooltip : main->tooltips) {
-        wchar_t text[256] = {};
-        TTTOOLINFOW tool{};
-        tool.cbSize = TTTOOLINFOW_V2_SIZE;
-        tool.lpszText = text;
-        ASSERT_TRUE(SendMessageW(tooltip.get(), TTM_ENUMTOOLSW, 0, reinterpret_cast<LPARAM>(&tool)));
-        tips[GetDlgCtrlID(reinterpret_cast<HWND>(tool.uId))] = Utf8FromWide(text);
-    }
-    // Every button, both lists and both counts, each with its own.
-    ASSERT_EQ(tips.size(), 11u);
-    for (const int box : {kMainFolderBox, kPriorFolderBox, kCurrentFolderBox}) EXPECT_EQ(tips.count(box), 0u);
-    EXPECT_EQ(tips[kDepartedList], "Players in the prior season but not in the current one, with their prior team");
-    EXPECT_EQ(tips[kPriorExportButton], "Saves the departed list (left) to a text file");
-    EXPECT_EQ(tips[kArrivalsCountBox], "How many players are on the arrivals list below");
-
-    wchar_t cue[128] = {};
-    const HWND prior = GetDlgItem(main->form, kPriorFolderBox);
-    ASSERT_TRUE(SendMessageW(prior, EM_GETCUEBANNER, reinterpret_cast<WPARAM>(cue), 128));
-    EXPECT_STREQ(cue, L"Folder of the prior season (holds KOVPLYR.DAT)");
-    EXPECT_EQ(GetWindowTextLengthW(prior), 0) << "a cue is not the box's text";
-
-    // A folder dropped on a folder box puts its path there, a file its folder.
-    wchar_t windows[MAX_PATH] = {}, system[MAX_PATH] = {};
-    GetWindowsDirectoryW(windows, MAX_PATH);
-    GetSystemDirectoryW(system, MAX_PATH);
-    const std::wstring kernel = std::wstring(system) + L"\\kernel32.dll";
-    const struct {
-        int box;
-        std::wstring dropped, shown;
-    } drops[] = {
-        {kMainFolderBox, std::wstring(windows) + L'\0', windows},
-        {kPriorFolderBox, kernel + L'\0', system},
-        {kCurrentFolderBox, kernel + L'\0' + windows + L'\0', system},             // the first of two
-        {kCurrentFolderBox, L"::{20D04FE0-3AEA-1069-A2D8-08002B30309D}", system},  // no path: ignored
-        {kDepartedCountBox, std::wstring(windows) + L'\0', {}},                    // not a folder box
-    };
-    for (const auto& drop : drops) {
-        const HWND box = GetDlgItem(main->form, drop.box);
-        SendMessageW(box, WM_DROPFILES, reinterpret_cast<WPARAM>(DropOf(drop.dropped)), 0);
-        wchar_t text[MAX_PATH] = {};
-        GetWindowTextW(box, text, MAX_PATH);
-        EXPECT_EQ(text, drop.shown) << drop.box;
-    }
-}
-
 // Each control's place and size in the form's client area, and its font's
 // height, in identifier order.
 std::vector<std::array<LONG, 5>> Layout(HWND form) {
@@ -110,9 +63,9 @@ std::vector<std::array<LONG, 5>> Layout(HWND form) {
 }
 
 // The form as it is designed, against literal values: a control given
-// another's font, a class value, an edit box's margins or limit, or an edge
-// that stops following the form's size fails here.
-TEST_F(MainForm, EachControlsFontTheFormClassTheEditBoxesThenEveryPlaceAfterADpiChangeAndAResize) {
+// another's font, a class value, an edit box's margins or limit, an edge
+// that stops following the form's size, a tip, a cue or a drop fails here.
+TEST_F(MainForm, EachControlsFontTheFormClassTheEditBoxesEveryPlaceAfterADpiChangeAndAResizeTipsCuesAndDrops) {
     const HWND form = main->form;
     // At 96 DPI; buttons take Segoe UI for Tahoma on every Windows since
     // Vista. Then each control's four edges once the client area doubles.
@@ -196,6 +149,52 @@ TEST_F(MainForm, EachControlsFontTheFormClassTheEditBoxesThenEveryPlaceAfterADpi
     EXPECT_TRUE(std::ranges::any_of(main->tooltips, [&](const UniqueWindow& tooltip) {
         return SendMessageW(tooltip.get(), TTM_HITTESTW, 0, reinterpret_cast<LPARAM>(&hit)) != 0;
     }));
+
+    // Buttons, lists and counts say what they are; folder boxes show a cue while empty and take drops.
+    std::map<int, std::string> tips;
+    for (const UniqueWindow& tooltip : main->tooltips) {
+        wchar_t text[256] = {};
+        TTTOOLINFOW tool{};
+        tool.cbSize = TTTOOLINFOW_V2_SIZE;
+        tool.lpszText = text;
+        ASSERT_TRUE(SendMessageW(tooltip.get(), TTM_ENUMTOOLSW, 0, reinterpret_cast<LPARAM>(&tool)));
+        tips[GetDlgCtrlID(reinterpret_cast<HWND>(tool.uId))] = Utf8FromWide(text);
+    }
+    // Every button, both lists and both counts, each with its own.
+    ASSERT_EQ(tips.size(), 11u);
+    for (const int box : {kMainFolderBox, kPriorFolderBox, kCurrentFolderBox}) EXPECT_EQ(tips.count(box), 0u);
+    EXPECT_EQ(tips[kDepartedList], "Players in the prior season but not in the current one, with their prior team");
+    EXPECT_EQ(tips[kPriorExportButton], "Saves the departed list (left) to a text file");
+    EXPECT_EQ(tips[kArrivalsCountBox], "How many players are on the arrivals list below");
+
+    wchar_t cue[128] = {};
+    const HWND prior = GetDlgItem(form, kPriorFolderBox);
+    ASSERT_TRUE(SendMessageW(prior, EM_GETCUEBANNER, reinterpret_cast<WPARAM>(cue), 128));
+    EXPECT_STREQ(cue, L"Folder of the prior season (holds KOVPLYR.DAT)");
+    EXPECT_EQ(GetWindowTextLengthW(prior), 0) << "a cue is not the box's text";
+
+    // A folder dropped on a folder box puts its path there, a file its folder.
+    wchar_t windows[MAX_PATH] = {}, system[MAX_PATH] = {};
+    GetWindowsDirectoryW(windows, MAX_PATH);
+    GetSystemDirectoryW(system, MAX_PATH);
+    const std::wstring kernel = std::wstring(system) + L"\\kernel32.dll";
+    const struct {
+        int box;
+        std::wstring dropped, shown;
+    } drops[] = {
+        {kMainFolderBox, std::wstring(windows) + L'\0', windows},
+        {kPriorFolderBox, kernel + L'\0', system},
+        {kCurrentFolderBox, kernel + L'\0' + windows + L'\0', system},             // the first of two
+        {kCurrentFolderBox, L"::{20D04FE0-3AEA-1069-A2D8-08002B30309D}", system},  // no path: ignored
+        {kDepartedCountBox, std::wstring(windows) + L'\0', {}},                    // not a folder box
+    };
+    for (const auto& drop : drops) {
+        const HWND box = GetDlgItem(form, drop.box);
+        SendMessageW(box, WM_DROPFILES, reinterpret_cast<WPARAM>(DropOf(drop.dropped)), 0);
+        wchar_t text[MAX_PATH] = {};
+        GetWindowTextW(box, text, MAX_PATH);
+        EXPECT_EQ(text, drop.shown) << drop.box;
+    }
 }
 
 }  // namespace

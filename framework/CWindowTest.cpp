@@ -107,33 +107,28 @@ TEST_F(FormTest, FormControlsAndFontAreScaledForTheScreensDpiOrAnAskedOneAndItsP
     EXPECT_EQ(form_->CreateForm({.caption = "Again", .at = {.width = 100, .height = 100}}), window);
 }
 
-TEST_F(FormTest, EscapeAndTheSystemMenusCloseCloseTheFormAndEndTheLoop) {
+TEST_F(FormTest, EscapeAndTheSystemMenusCloseCloseTheFormAndTheLastReferenceFreesIt) {
     for (const auto& [message, wParam] :
          {std::pair<UINT, WPARAM>{WM_COMMAND, MAKEWPARAM(IDCANCEL, 0)}, {WM_SYSCOMMAND, SC_CLOSE}}) {
         const HWND window = Create(200, 100, Units::kPixels);
+        const std::string name = form_->ClassName();
+        const HFONT font = form_->FormFont();
+        CWindowRef lookedUp = ObjectOfWindow(window);
         // OK and the other system commands are the form's own business.
         SendMessageW(window, WM_COMMAND, MAKEWPARAM(IDOK, 0), 0);
         SendMessageW(window, WM_SYSCOMMAND, SC_MINIMIZE, 0);
         EXPECT_TRUE(IsIconic(window)) << message;
         SendMessageW(window, message, wParam, 0);
         EXPECT_FALSE(IsWindow(window)) << message;
-        EXPECT_TRUE(test::PumpMessages()) << message;
-    }
-}
+        EXPECT_TRUE(test::PumpMessages()) << message << ": the loop ends";
 
-TEST_F(FormTest, LastReferenceDeletesTheFontAndUnregistersTheClass) {
-    const HWND window = Create(100, 100);
-    ASSERT_TRUE(window);
-    const std::string name = form_->ClassName();
-    const HFONT font = form_->FormFont();
-    CWindowRef lookedUp = ObjectOfWindow(window);
-    DestroyWindow(window);
-    test::PumpMessages();
-    form_.reset();
-    EXPECT_TRUE(ClassExists(name)) << "a looked-up reference keeps the object";
-    lookedUp.reset();
-    EXPECT_FALSE(ClassExists(name));
-    EXPECT_FALSE(test::IsGdiObject(font));
+        // The last reference, not the window, deletes the font and unregisters the class.
+        form_.reset();
+        EXPECT_TRUE(ClassExists(name)) << "a looked-up reference keeps the object";
+        lookedUp.reset();
+        EXPECT_FALSE(ClassExists(name)) << message;
+        EXPECT_FALSE(test::IsGdiObject(font)) << message;
+    }
 }
 
 // Halves are truncated toward zero, and what would leave the work area is
