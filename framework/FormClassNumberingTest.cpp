@@ -4,6 +4,7 @@
 
 #include "CWindow.h"
 #include "FormClassName.h"
+#include "TestWindows.h"
 
 namespace trelvane {
 namespace {
@@ -28,9 +29,7 @@ TEST(FormClassNumbering, CountsEveryFormClassFromZeroAndKeepsTheNumberWithinTheL
         EXPECT_EQ(ObjectOfWindow(form->GetHandle()).get(), form.get()) << "each class carries its own object";
     }
     for (const CWindowRef& form : made) DestroyWindow(form->GetHandle());
-    MSG message;
-    while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
-    }
+    test::PumpMessages();
 }
 
 }  // namespace
