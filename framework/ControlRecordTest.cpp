@@ -23,7 +23,7 @@ protected:
 };
 
 // Subclassing shows where a control is destroyed, the font set in the main form's fonts.
-TEST_F(ControlRecordTest, SetupGivesEachControlItsOwnFontAndTheFormRemembersItsFocus) {
+TEST_F(ControlRecordTest, SetupGivesEachControlItsOwnFontTheFormRemembersItsFocusAndDestroyingTakesAllAway) {
     const ControlRecord* record = SetupControl(Child(L"EDIT"), EditSetup());
     const ControlRecord* other = SetupControl(Child(L"EDIT"), EditSetup());
     ASSERT_TRUE(record && record->font);
@@ -60,19 +60,18 @@ TEST_F(ControlRecordTest, SetupGivesEachControlItsOwnFontAndTheFormRemembersItsF
     ASSERT_NE(GetFocus(), inner);
     SetFocus(form_.get());
     EXPECT_EQ(GetFocus(), inner);
-}
 
-TEST_F(ControlRecordTest, DestroyingAControlOrTheFormTakesEverythingOfTheFrameworkAway) {
+    // Destroying a control, then the form's record, takes everything of the framework away.
     test::FinalState final{};
     const HWND probe = test::MakeProbe(form_.get(), &final);
     ControlSetup setup = EditSetup();
     setup.backIsSys = false;
     setup.backColour = RGB(10, 20, 30);
-    const ControlRecord* record = SetupControl(probe, std::move(setup));
+    const ControlRecord* probeRecord = SetupControl(probe, std::move(setup));
     SetTag(probe, "first");
     SetTag2(probe, "second");
-    const HFONT font = record->font.get();
-    const HBRUSH brush = record->brush.get();
+    const HFONT font = probeRecord->font.get();
+    const HBRUSH brush = probeRecord->brush.get();
     ASSERT_TRUE(test::IsGdiObject(font) && test::IsGdiObject(brush));
     ASSERT_STREQ(static_cast<const char*>(GetPropW(probe, kTag2Property)), "second");
 
