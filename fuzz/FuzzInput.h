@@ -1,10 +1,11 @@
 #pragma once
 
+#include <algorithm>
 #include <cstddef>
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
-#include <string_view>
+#include <span>
 
 // How the fuzzers cut their input into parts (each fuzzer's first comment
 // gives its layout); the seeds in fuzz/corpus follow the same layouts.
@@ -25,21 +26,21 @@ inline void Check(bool holds, const char* what) {
 //   prior player file, current player file, team file (the rest)
 // Lengths larger than what is left take what is left.
 struct SeasonInput {
-    std::string_view priorPlayers, currentPlayers, priorTeams;
+    std::span<const std::uint8_t> priorPlayers, currentPlayers, priorTeams;
 };
 inline SeasonInput CutSeasonInput(const std::uint8_t* data, std::size_t size) {
-    std::string_view rest(reinterpret_cast<const char*>(data), size);
+    std::span<const std::uint8_t> rest(data, size);
     const auto take = [&rest](std::size_t count) {
-        const std::string_view part = rest.substr(0, count);
-        rest.remove_prefix(part.size());
+        const std::span<const std::uint8_t> part = rest.first(std::min(count, rest.size()));
+        rest = rest.subspan(part.size());
         return part;
     };
     // Little-endian; bytes the input does not have read as zero.
     const auto length = [&take] {
         std::uint32_t value = 0;
         int shift = 0;
-        for (const char byte : take(4)) {
-            value |= std::uint32_t{static_cast<unsigned char>(byte)} << shift;
+        for (const std::uint8_t byte : take(4)) {
+            value |= std::uint32_t{byte} << shift;
             shift += 8;
         }
         return value;
