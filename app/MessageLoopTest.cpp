@@ -28,7 +28,7 @@ void CALLBACK EndTheRun(HWND, UINT, UINT_PTR timer, DWORD) {
     gRun->end(gRun->form);
 }
 
-TEST(RunForm, AModalRunDisablesItsOwnerAndEnablesItAgainHoweverItEnds) {
+TEST(RunForm, AModalRunDisablesItsOwnerAndEnablesItAgainHoweverItEndsAndAModelessOneReturnsAtOnce) {
     const UniqueWindow owner = test::MakeTestForm(50, 50);
     const std::pair<const char*, void (*)(HWND)> waysOut[] = {
         // The loop sees the form gone at the next message.
@@ -50,14 +50,12 @@ TEST(RunForm, AModalRunDisablesItsOwnerAndEnablesItAgainHoweverItEnds) {
         EXPECT_TRUE(IsWindowEnabled(owner.get())) << name;
         EXPECT_EQ(gApp.formResult, 0) << name;
     }
-}
 
-TEST(RunForm, AModelessRunShowsTheFormAndReturnsItAtOnce) {
-    const UniqueWindow form = test::MakeTestForm(100, 100);
-    ShowWindow(form.get(), SW_HIDE);
-    EXPECT_EQ(RunForm(form.get(), {.modality = Modality::kModeless, .showCommand = SW_SHOWNOACTIVATE}),
-              reinterpret_cast<std::intptr_t>(form.get()));
-    EXPECT_TRUE(IsWindowVisible(form.get()));
+    // A modeless run shows the form and returns it at once.
+    ShowWindow(owner.get(), SW_HIDE);
+    EXPECT_EQ(RunForm(owner.get(), {.modality = Modality::kModeless, .showCommand = SW_SHOWNOACTIVATE}),
+              reinterpret_cast<std::intptr_t>(owner.get()));
+    EXPECT_TRUE(IsWindowVisible(owner.get()));
     EXPECT_EQ(RunForm(nullptr, {}), 0) << "no form, no record";
 }
 

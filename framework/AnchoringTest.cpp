@@ -27,9 +27,6 @@ protected:
         return control;
     }
 
-    // The first WM_SIZE after the controls were set up captures them.
-    void FirstSize() const { SendMessageW(form_.get(), WM_SIZE, SIZE_RESTORED, MAKELPARAM(600, 400)); }
-
     void Resize(int width, int height) const {
         SetWindowPos(form_.get(), nullptr, 0, 0, width, height, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
     }
@@ -37,7 +34,7 @@ protected:
     UniqueWindow form_;
 };
 
-TEST_F(AnchoringTest, ControlsFollowTheirEdgeCodesContainersTheirOwnAndNothingDrifts) {
+TEST_F(AnchoringTest, ControlsFollowTheirEdgeCodesContainersTheirOwnMinimisingMovesNothingAndNothingDrifts) {
     // The edge arithmetic itself is AnchoredPlacement's (AnchorSpecTest.cpp).
     const std::pair<const char*, Rect> cases[] = {
         {"S,S,S,S", kScaledAt900}, {"FR,FT,FR,FT", {360, 40, 460, 70}}, {"S,S,S", kControl},  // too short: left alone
@@ -50,7 +47,8 @@ TEST_F(AnchoringTest, ControlsFollowTheirEdgeCodesContainersTheirOwnAndNothingDr
     const Rect odd{61, 43, 167, 71};
     const HWND oddScaled = Anchored("S,S,S,S", odd);
     const HWND oddCentred = Anchored("F50,F33,F50,F67", odd);
-    FirstSize();
+    // The first WM_SIZE after the controls were set up captures them.
+    SendMessageW(form_.get(), WM_SIZE, SIZE_RESTORED, MAKELPARAM(600, 400));
     EXPECT_EQ(ChildRect(controls[0]), kControl) << "the first size puts everything where it is";
 
     Resize(900, 600);
@@ -59,23 +57,19 @@ TEST_F(AnchoringTest, ControlsFollowTheirEdgeCodesContainersTheirOwnAndNothingDr
     EXPECT_EQ(ChildRect(container), (Rect{0, 0, 450, 300}));
     EXPECT_EQ(ChildRect(inner), (Rect{10, 10, 260, 140}));
 
+    // Minimising moves nothing; restoring lays out again.
+    ShowWindow(form_.get(), SW_SHOWMINNOACTIVE);
+    ASSERT_TRUE(IsIconic(form_.get()));
+    EXPECT_EQ(ChildRect(controls[0]), kScaledAt900);
+    SetWindowPos(controls[0], nullptr, 1, 2, 3, 4, SWP_NOZORDER);  // disturbed while minimised
+    ShowWindow(form_.get(), SW_SHOWNOACTIVATE);
+    EXPECT_EQ(ChildRect(controls[0]), kScaledAt900);
+
     for (const auto& [width, height] : {std::pair{601, 399}, {1234, 987}, {123, 77}, {599, 401}, {600, 400}}) {
         Resize(width, height);
     }
     EXPECT_EQ(ChildRect(oddScaled), odd);
     EXPECT_EQ(ChildRect(oddCentred), odd);
-}
-
-TEST_F(AnchoringTest, MinimisingMovesNothingAndRestoringLaysOutAgain) {
-    const HWND scaled = Anchored("S,S,S,S");
-    FirstSize();
-    Resize(900, 600);
-    ShowWindow(form_.get(), SW_SHOWMINNOACTIVE);
-    ASSERT_TRUE(IsIconic(form_.get()));
-    EXPECT_EQ(ChildRect(scaled), kScaledAt900);
-    SetWindowPos(scaled, nullptr, 1, 2, 3, 4, SWP_NOZORDER);  // disturbed while minimised
-    ShowWindow(form_.get(), SW_SHOWNOACTIVATE);
-    EXPECT_EQ(ChildRect(scaled), kScaledAt900);
 }
 
 TEST_F(AnchoringTest, LayoutCapturedWhileTheClientAreaWasEmptyLeavesScaledControlsInPlace) {

@@ -79,7 +79,7 @@ protected:
     CWindowRef form_;
 };
 
-TEST_F(FormTest, FormControlsAndFontAreScaledForTheScreensDpiOrAnAskedOne) {
+TEST_F(FormTest, FormControlsAndFontAreScaledForTheScreensDpiOrAnAskedOneAndItsProcedureFindsItsObject) {
     const FormAt& expected = test::RowForScreen(kForms);
     const HWND window = Create();
     ASSERT_TRUE(window);
@@ -95,11 +95,8 @@ TEST_F(FormTest, FormControlsAndFontAreScaledForTheScreensDpiOrAnAskedOne) {
     EXPECT_EQ(GetWindowLongPtrW(window, GWL_EXSTYLE) & 0x00010100, 0x00010100);
     form_->SetDpi(120.0f);
     EXPECT_EQ(ChildRect(AddStatic(*form_, {2, 6, 10, 14})), (Rect{2, 8, 14, 26}));  // 2.5, 7.5, 12.5, 17.5
-}
 
-TEST_F(FormTest, FormProcedureFindsItsObjectAndAddsSubclassedControls) {
-    const HWND window = Create(200, 100, Units::kPixels);
-    ASSERT_TRUE(window);
+    // The form procedure found its object and added a subclassed control.
     const HWND edit = GetDlgItem(window, 1001);
     ASSERT_TRUE(edit);
     EXPECT_EQ(ObjectOfWindow(edit).get(), form_.get());
@@ -110,51 +107,46 @@ TEST_F(FormTest, FormProcedureFindsItsObjectAndAddsSubclassedControls) {
     EXPECT_EQ(form_->CreateForm({.caption = "Again", .at = {.width = 100, .height = 100}}), window);
 }
 
-TEST_F(FormTest, EscapeAndTheSystemMenusCloseCloseTheFormAndEndTheLoop) {
+TEST_F(FormTest, EscapeAndTheSystemMenusCloseCloseTheFormAndTheLastReferenceFreesIt) {
     for (const auto& [message, wParam] :
          {std::pair<UINT, WPARAM>{WM_COMMAND, MAKEWPARAM(IDCANCEL, 0)}, {WM_SYSCOMMAND, SC_CLOSE}}) {
         const HWND window = Create(200, 100, Units::kPixels);
+        const std::string name = form_->ClassName();
+        const HFONT font = form_->FormFont();
+        CWindowRef lookedUp = ObjectOfWindow(window);
         // OK and the other system commands are the form's own business.
         SendMessageW(window, WM_COMMAND, MAKEWPARAM(IDOK, 0), 0);
         SendMessageW(window, WM_SYSCOMMAND, SC_MINIMIZE, 0);
         EXPECT_TRUE(IsIconic(window)) << message;
         SendMessageW(window, message, wParam, 0);
         EXPECT_FALSE(IsWindow(window)) << message;
-        EXPECT_TRUE(test::PumpMessages()) << message;
+        EXPECT_TRUE(test::PumpMessages()) << message << ": the loop ends";
+
+        // The last reference, not the window, deletes the font and unregisters the class.
+        form_.reset();
+        EXPECT_TRUE(ClassExists(name)) << "a looked-up reference keeps the object";
+        lookedUp.reset();
+        EXPECT_FALSE(ClassExists(name)) << message;
+        EXPECT_FALSE(test::IsGdiObject(font)) << message;
     }
 }
 
-TEST(CWindowLifetime, LastReferenceDeletesTheFontAndUnregistersTheClass) {
-    CWindowRef form = CWindow::Create();
-    form->SetClassName("FORM_Lifetime");
-    const HWND window = form->CreateForm({.caption = "Lifetime", .at = {.width = 100, .height = 100}});
-    ASSERT_TRUE(window);
-    const std::string name = form->ClassName();
-    const HFONT font = form->FormFont();
-    CWindowRef lookedUp = ObjectOfWindow(window);
-    DestroyWindow(window);
-    test::PumpMessages();
-    form.reset();
-    EXPECT_TRUE(ClassExists(name)) << "a looked-up reference keeps the object";
-    lookedUp.reset();
-    EXPECT_FALSE(ClassExists(name));
-    EXPECT_FALSE(test::IsGdiObject(font));
-}
-
+// Halves are truncated toward zero, and what would leave the work area is
+// pulled back to its nearer edge.
 TEST_F(FormTest, CentreKeepsWindowsInsideTheWorkArea) {
-    RECT saved{}, area{0, 0, 1000, 700};
+    RECT saved{}, area{10, 0, 710, 700};
     SystemParametersInfoW(SPI_GETWORKAREA, 0, &saved, 0);
     SystemParametersInfoW(SPI_SETWORKAREA, 0, &area, 0);
     const HWND window = Create(794, 625, Units::kPixels);
     form_->Centre(nullptr, nullptr);
     const Rect centred = WindowRect(window);
-    const UniqueWindow host{CreateWindowExW(0, L"STATIC", L"", WS_POPUP, 100, 100, 300, 200, nullptr, nullptr,
+    const UniqueWindow host{CreateWindowExW(0, L"STATIC", L"", WS_POPUP, 100, 600, 299, 200, nullptr, nullptr,
                                             GetModuleHandleW(nullptr), nullptr)};
-    SetWindowPos(window, nullptr, 0, 0, 200, 100, SWP_NOMOVE | SWP_NOZORDER);
+    SetWindowPos(window, nullptr, 0, 0, 300, 100, SWP_NOMOVE | SWP_NOZORDER);
     form_->Centre(nullptr, host.get());
     SystemParametersInfoW(SPI_SETWORKAREA, 0, &saved, 0);
-    EXPECT_EQ(centred, (Rect{103, 37, 103 + 794, 37 + 625}));  // 37.5
-    EXPECT_EQ(WindowRect(window), (Rect{150, 150, 350, 250}));
+    EXPECT_EQ(centred, (Rect{10, 37, 10 + 794, 37 + 625}));     // -37 and 37.5
+    EXPECT_EQ(WindowRect(window), (Rect{100, 600, 400, 700}));  // -0.5 and 650
 }
 
 }  // namespace

@@ -38,7 +38,7 @@ protected:
     UniqueWindow form_;
 };
 
-TEST_F(ColoursTest, EditBoxesPaintOpaqueDisabledOnesInButtonFaceAndListBoxesTransparent) {
+TEST_F(ColoursTest, EachControlGetsItsColoursAndASystemColourChangeGivesTheCurrentBrushButRgbColoursKeepTheirs) {
     struct Case {
         const wchar_t* className;
         bool enabled;
@@ -57,9 +57,8 @@ TEST_F(ColoursTest, EditBoxesPaintOpaqueDisabledOnesInButtonFaceAndListBoxesTran
         EXPECT_EQ(answer.back, GetSysColor(c.background)) << c.className << c.enabled;
         EXPECT_EQ(answer.mode, c.mode) << c.className << c.enabled;
     }
-}
 
-TEST_F(ColoursTest, ControlsWithoutColoursAreLeftToDefaultProcessing) {
+    // Controls without colours are left to default processing.
     const HWND button = Child(L"BUTTON");
     SetupControl(button, {.subclass = true, .newProc = ControlProc});
     const HDC dc = GetDC(button);
@@ -67,11 +66,9 @@ TEST_F(ColoursTest, ControlsWithoutColoursAreLeftToDefaultProcessing) {
     EXPECT_EQ(ControlColours(dc, button), std::nullopt);
     EXPECT_EQ(GetTextColor(dc), RGB(1, 1, 1));
     ReleaseDC(button, dc);
-}
 
-// RGB colours come with a brush of their own, which a change of the
-// system's colours leaves alone.
-TEST_F(ColoursTest, SystemColourChangeGivesTheCurrentBrushAndDeletesAnOwnOneButRgbColoursKeepTheirs) {
+    // A change of the system's colours gives the current brush and deletes an
+    // own one; RGB colours come with a brush of their own, which it leaves alone.
     const HWND edit = Child(L"EDIT"), rgbEdit = Child(L"EDIT");
     ControlSetup setup = EditSetup();
     setup.brush = UniqueBrush{CreateSolidBrush(RGB(9, 9, 9))};

@@ -23,7 +23,7 @@ protected:
 };
 
 // Subclassing shows where a control is destroyed, the font set in the main form's fonts.
-TEST_F(ControlRecordTest, SetupGivesEachControlItsOwnFont) {
+TEST_F(ControlRecordTest, SetupGivesEachControlItsOwnFontTheFormRemembersItsFocusAndDestroyingTakesAllAway) {
     const ControlRecord* record = SetupControl(Child(L"EDIT"), EditSetup());
     const ControlRecord* other = SetupControl(Child(L"EDIT"), EditSetup());
     ASSERT_TRUE(record && record->font);
@@ -39,31 +39,8 @@ TEST_F(ControlRecordTest, SetupGivesEachControlItsOwnFont) {
     const HWND picker = Child(DATETIMEPICK_CLASSW);
     const ControlRecord* pickerRecord = SetupControl(picker, EditSetup());
     EXPECT_EQ(reinterpret_cast<HFONT>(SendMessageW(picker, DTM_GETMCFONT, 0, 0)), pickerRecord->font.get());
-}
 
-TEST_F(ControlRecordTest, DestroyingTheControlTakesEverythingOfTheFrameworkAway) {
-    test::FinalState final{};
-    const HWND probe = test::MakeProbe(form_.get(), &final);
-    ControlSetup setup = EditSetup();
-    setup.backIsSys = false;
-    setup.backColour = RGB(10, 20, 30);
-    const ControlRecord* record = SetupControl(probe, std::move(setup));
-    SetTag(probe, "first");
-    SetTag2(probe, "second");
-    const HFONT font = record->font.get();
-    const HBRUSH brush = record->brush.get();
-    ASSERT_TRUE(test::IsGdiObject(font) && test::IsGdiObject(brush));
-    ASSERT_STREQ(static_cast<const char*>(GetPropW(probe, kTag2Property)), "second");
-
-    DestroyWindow(probe);
-    EXPECT_EQ(final.procedure, test::ProbeProc);
-    EXPECT_EQ(final.record, nullptr);
-    EXPECT_EQ(final.tag, nullptr);
-    EXPECT_FALSE(test::IsGdiObject(font));
-    EXPECT_FALSE(test::IsGdiObject(brush));
-}
-
-TEST_F(ControlRecordTest, FocusIsRememberedByTheFormAndComesBackToIt) {
+    // Focus is remembered by the form and comes back to it.
     const HWND edit = Child(L"EDIT");
     const HWND container = test::MakeChild(form_.get(), L"STATIC", 0, 100, 300, 100);
     const HWND inner = Child(L"EDIT", container);
@@ -83,30 +60,49 @@ TEST_F(ControlRecordTest, FocusIsRememberedByTheFormAndComesBackToIt) {
     ASSERT_NE(GetFocus(), inner);
     SetFocus(form_.get());
     EXPECT_EQ(GetFocus(), inner);
-}
 
-TEST(FormRecord, IsTornDownWithItsBrushAcceleratorsTimerAndTags) {
-    const UniqueWindow form = test::MakeTestForm(100, 100);
-    ControlRecord* record = RecordOf(form.get());
-    ASSERT_TRUE(record && record->is_form);
-    ACCEL key{FVIRTKEY, VK_F5, 1};
-    record->accel.reset(CreateAcceleratorTableW(&key, 1));
-    record->timer.reset(SetTimer(nullptr, 0, 100000, nullptr));
-    record->brush.Own(UniqueBrush{CreateSolidBrush(RGB(4, 5, 6))});
-    const HACCEL accel = record->accel.get();
-    const UINT_PTR timer = record->timer.get();
-    const HBRUSH brush = record->brush.get();
-    SetTag(form.get(), "");
-    SetTag2(form.get(), "");
+    // Destroying a control, then the form's record, takes everything of the framework away.
+    test::FinalState final{};
+    const HWND probe = test::MakeProbe(form_.get(), &final);
+    ControlSetup setup = EditSetup();
+    setup.backIsSys = false;
+    setup.backColour = RGB(10, 20, 30);
+    const ControlRecord* probeRecord = SetupControl(probe, std::move(setup));
+    SetTag(probe, "first");
+    SetTag2(probe, "second");
+    const HFONT font = probeRecord->font.get();
+    const HBRUSH brush = probeRecord->brush.get();
+    ASSERT_TRUE(test::IsGdiObject(font) && test::IsGdiObject(brush));
+    ASSERT_STREQ(static_cast<const char*>(GetPropW(probe, kTag2Property)), "second");
 
-    DestroyFormRecord(form.get());
-    for (const wchar_t* property : {kRecordProperty, kTagProperty, kTag2Property}) {
-        EXPECT_EQ(GetPropW(form.get(), property), nullptr) << testing::PrintToString(property);
-    }
+    DestroyWindow(probe);
+    EXPECT_EQ(final.procedure, test::ProbeProc);
+    EXPECT_EQ(final.record, nullptr);
+    EXPECT_EQ(final.tag, nullptr);
+    EXPECT_FALSE(test::IsGdiObject(font));
     EXPECT_FALSE(test::IsGdiObject(brush));
+
+    // The form's record goes with its brush, accelerators, timer and tags.
+    ControlRecord* formRecord = RecordOf(form_.get());
+    ASSERT_TRUE(formRecord && formRecord->is_form);
+    ACCEL key{FVIRTKEY, VK_F5, 1};
+    formRecord->accel.reset(CreateAcceleratorTableW(&key, 1));
+    formRecord->timer.reset(SetTimer(nullptr, 0, 100000, nullptr));
+    formRecord->brush.Own(UniqueBrush{CreateSolidBrush(RGB(4, 5, 6))});
+    const HACCEL accel = formRecord->accel.get();
+    const UINT_PTR timer = formRecord->timer.get();
+    const HBRUSH formBrush = formRecord->brush.get();
+    SetTag(form_.get(), "");
+    SetTag2(form_.get(), "");
+
+    DestroyFormRecord(form_.get());
+    for (const wchar_t* property : {kRecordProperty, kTagProperty, kTag2Property}) {
+        EXPECT_EQ(GetPropW(form_.get(), property), nullptr) << testing::PrintToString(property);
+    }
+    EXPECT_FALSE(test::IsGdiObject(formBrush));
     EXPECT_EQ(CopyAcceleratorTableW(accel, nullptr, 0), 0);
     EXPECT_FALSE(KillTimer(nullptr, timer));
-    DestroyFormRecord(form.get());  // a second time finds nothing to free
+    DestroyFormRecord(form_.get());  // a second time finds nothing to free
 }
 
 }  // namespace

@@ -44,7 +44,6 @@ TEST(FontArithmetic, VersionFacesHeightsAndPoints) {
     EXPECT_EQ(DefaultPoints(5.01), 8);
     EXPECT_EQ(SubstituteFace("Tahoma,10,1", 6.0), "Segoe UI,10,1");
     EXPECT_EQ(SubstituteFace("Tahoma", 5.0), "Tahoma,");
-    EXPECT_EQ(PointsFromHeightAt(-13, 96), 10);  // 9.75
     EXPECT_EQ(PointsFromHeightAt(-16, 0), 1);
     // Truncated toward zero, where rounding (either way) or flooring would differ.
     for (const auto& [dpi, points, logPixelsY, scaled] : {std::tuple{120, 9, 96, 11},  // 11.25

@@ -2,7 +2,6 @@
 // bytes, through the whole comparison: read record by record from memory,
 // compared, and the lists made.
 #include <cstdint>
-#include <span>
 #include <string>
 
 #include "FuzzInput.h"
@@ -13,10 +12,6 @@
 namespace {
 
 using namespace trelvane;
-
-std::span<const std::uint8_t> BytesOf(std::string_view text) {
-    return {reinterpret_cast<const std::uint8_t*>(text.data()), text.size()};
-}
 
 int IdOf(std::string_view line) {
     int id = 0;
@@ -50,9 +45,9 @@ void CheckList(const LineBatch& lines, const std::string& count, bool departed) 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     const fuzz::SeasonInput input = fuzz::CutSeasonInput(data, size);
     SeasonSources sources;
-    sources.priorPlayers.records.OpenBytes(BytesOf(input.priorPlayers), kPlayerRecordLength, kPlayerExaminedLength);
-    sources.currentPlayers.records.OpenBytes(BytesOf(input.currentPlayers), kPlayerRecordLength, kPlayerExaminedLength);
-    sources.priorTeams.records.OpenBytes(BytesOf(input.priorTeams), kTeamRecordLength, kTeamExaminedLength);
+    sources.priorPlayers.records.OpenBytes(input.priorPlayers, kPlayerRecordLength, kPlayerExaminedLength);
+    sources.currentPlayers.records.OpenBytes(input.currentPlayers, kPlayerRecordLength, kPlayerExaminedLength);
+    sources.priorTeams.records.OpenBytes(input.priorTeams, kTeamRecordLength, kTeamExaminedLength);
     const SeasonComparison result = CompareSources(sources);
     fuzz::Check(
         result.priorPlayerFile.WasRead() && result.currentPlayerFile.WasRead() && result.priorTeamFile.WasRead(),
