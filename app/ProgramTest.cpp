@@ -19,6 +19,7 @@
 #include "SeasonComparison.h"
 #include "SeasonFolders.h"
 #include "TestFiles.h"
+#include "TestWindows.h"
 #include "WindowQueries.h"
 #include "Windows1252.h"
 #include "WindowsText.h"
@@ -28,12 +29,12 @@ namespace {
 
 namespace fs = std::filesystem;
 using namespace control_id;
+using test::ExpectedDpi;
 using testing::AsStrings;
 using testing::FileBytes;
 using testing::FileNamesIn;
 using testing::ProgramDriver;
 using testing::PutFile;
-using testing::ScreenDpi;
 using testing::WindowText;
 using Names = std::vector<std::string>;
 
@@ -55,10 +56,11 @@ Names ComboItems(HWND combo) {
     return items;
 }
 
-// Where a window is and how big, in pixels at 96 and at 120 DPI.
+// Where a window is and how big, in pixels at 96 and at 120 DPI (the DPI
+// the Wine prefix was made for).
 struct Boxes {
     Placement at96, at120;
-    const Placement& AtScreenDpi() const { return ScreenDpi() == 120 ? at120 : at96; }
+    const Placement& AtScreenDpi() const { return ExpectedDpi() == 120 ? at120 : at96; }
 };
 
 // What the program shows, written out by hand: a slip in the program's
@@ -184,7 +186,7 @@ TEST_F(ProgramTest, OpensAsShownKeysRunNothingBrowsersFillTheirBoxesProcessFills
     EXPECT_EQ(GetWindowLongW(form, GWL_STYLE), static_cast<LONG>(0x96CF0000));
     EXPECT_EQ(GetWindowLongW(form, GWL_EXSTYLE), WS_EX_CONTROLPARENT | WS_EX_WINDOWEDGE);
     EXPECT_EQ(WindowText(form), L"KOV (V11) Utility - Trelvane");
-    ASSERT_TRUE(ScreenDpi() == 96 || ScreenDpi() == 120) << "nothing expected at " << ScreenDpi() << " DPI";
+    ASSERT_TRUE(ExpectedDpi() == 96 || ExpectedDpi() == 120) << "nothing expected at " << ExpectedDpi() << " DPI";
     RECT outer;
     GetWindowRect(form, &outer);
     EXPECT_EQ(outer.right - outer.left, kFormShown.AtScreenDpi().width);

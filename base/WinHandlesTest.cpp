@@ -2,9 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include <string>
 #include <thread>
-#include <utility>
 
 namespace trelvane {
 namespace {

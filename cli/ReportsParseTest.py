@@ -11,7 +11,6 @@ import html.parser
 import io
 import json
 import pathlib
-import shutil
 import struct
 import subprocess
 import sys
@@ -27,16 +26,7 @@ assert kept.returncode == 2 and kept.stdout == b"", kept
 assert kept.stderr == f"trelvane-make-seasons: will not write over {prior}/KOVPLYR.DAT; give --replace to replace the seasons\n".encode(), kept.stderr
 assert seasons_before == [(folder / name).read_bytes() for folder in (prior, current) for name in ("KOVPLYR.DAT", "KOVTEAM.DAT")]
 
-# Without arguments (a double-click) a demo league beside the program, made
-# once and never written over.
-tool = work / "tool"
-tool.mkdir(exist_ok=True)
-shutil.copy(make_seasons, tool)
-shutil.rmtree(tool / "Trelvane demo", ignore_errors=True)
-for said in ("Made a demo league in", "The demo league is already in"):
-    made = subprocess.run([tool / pathlib.Path(make_seasons).name], capture_output=True, check=True)
-    assert made.stdout.startswith(f"{said} {tool / 'Trelvane demo'}".encode()), made.stdout
-    assert (tool / "Trelvane demo" / "2026" / "KOVTEAM.DAT").stat().st_size > 0
+# The demo league a double-click makes is tested where players double-click, on Windows (CompareProgramTest).
 
 # A team gone and a team new: the current season's first team takes a number
 # of its own. A player and a team named as markup, with a Windows-1252 byte.

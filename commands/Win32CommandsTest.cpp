@@ -2,19 +2,17 @@
 // the ways a file can refuse to be written that the program tests, which
 // drive the buttons, do not show.
 #include <windows.h>
+#include <shlobj.h>
 
 #include <gtest/gtest.h>
 
-#include <filesystem>
-#include <string>
-#include <vector>
-
-#include <shlobj.h>
-
 #include <algorithm>
 #include <atomic>
+#include <filesystem>
+#include <string>
 #include <thread>
 #include <tuple>
+#include <vector>
 
 #include "BrowseFolder.h"
 #include "ControlIds.h"

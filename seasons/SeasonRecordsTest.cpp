@@ -42,19 +42,6 @@ TEST(PlayerRecord, DecodesLittleEndianSignedFieldsAndTextsRunningPastTheirSlot) 
     EXPECT_EQ(DecodePlayer(first).name_part_b.size(), kPlayerExaminedLength - 36);
 }
 
-TEST(TeamRecord, DecodesNumberNamesAndAllEightyRosterSlots) {
-    Buffer<kTeamExaminedLength> b;
-    EXPECT_EQ(TeamDisplayName(DecodeTeam(b.bytes)), " ");
-    b.Put(8, {0x07, 0x00}).Text(17, "Northport").Text(33, "Gulls");
-    b.Put(264, {0x11, 0x27, 0, 0});           // slot 0: 10001
-    b.Put(264 + 4 * 79, {0x50, 0xC3, 0, 0});  // slot 79: 50000
-    const TeamRecord team = DecodeTeam(b.bytes);
-    EXPECT_EQ(team.team_number, 7);
-    EXPECT_EQ(TeamDisplayName(team), "Northport Gulls");
-    EXPECT_EQ(team.roster[0], 10001);
-    EXPECT_EQ(team.roster[79], 50000);
-}
-
 TEST(SeasonFilePath, JoinsFolderTextAndFileNameWithABackslashAndNothingElse) {
     EXPECT_EQ(SeasonFilePath("C:\\KOV\\", kTeamFileName), "C:\\KOV\\\\KOVTEAM.DAT");
     EXPECT_EQ(SeasonFilePath(" x ", kPlayerFileName), " x \\KOVPLYR.DAT");

@@ -19,14 +19,6 @@ inline std::filesystem::path ProgramFolder() {
     return std::filesystem::path(self).parent_path();
 }
 
-// The screen's DPI, as the programs see it.
-inline int ScreenDpi() {
-    const HDC screen = GetDC(nullptr);
-    const int dpi = GetDeviceCaps(screen, LOGPIXELSX);
-    ReleaseDC(nullptr, screen);
-    return dpi;
-}
-
 // What a program run to its end gave: its exit code (STILL_ACTIVE when it
 // had not ended within 20 s) and its standard output and standard error.
 struct ProgramRun {
